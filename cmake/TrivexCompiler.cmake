@@ -1,0 +1,9 @@
+# Warnings and platform flags shared by every target.
+add_library(trivex_options INTERFACE)
+target_compile_options(trivex_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+if(WIN32)
+  # Windows builds ship as one static executable that needs no DLL beyond the system's.
+  target_compile_definitions(trivex_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  target_link_options(trivex_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()

@@ -1,0 +1,1 @@
+#include "geometry/map_drawing.h"

@@ -1,0 +1,1 @@
+#include "geometry/position_text.h"

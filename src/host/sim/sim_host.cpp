@@ -1,0 +1,1 @@
+#include "host/sim/sim_host.h"

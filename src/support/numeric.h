@@ -1,0 +1,30 @@
+// Number conversions whose exact behaviour the program relies on: rounding halves to even
+// into 16 bits, the numeric prefix of a text, and number texts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace trivex {
+
+// Nearest whole number, a half going to the even neighbour; empty when the result does
+// not fit a signed 16-bit integer or the value is not finite.
+std::optional<int16_t> RoundHalfEvenToInt16(double value);
+
+// Nearest whole number, halves to even, clamped to the 16-bit range (NaN gives 0).
+int16_t RoundHalfEvenClampedInt16(double value);
+
+// The number with which a text begins: optional blanks, an optional sign, digits, an
+// optional point and digits, an optional exponent. A text that does not begin so counts 0.
+double NumericPrefix(std::string_view text);
+
+// Plain number text: no fraction when the value is whole (50 -> "50", 0.5 -> "0.5").
+std::string NumberText(double value);
+
+// The shortest text that reads back as the same value.
+std::string ShortestText(float value);
+std::string ShortestText(double value);
+
+}  // namespace trivex
