@@ -1,1 +1,286 @@
 #include "host/sim/sim_host.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace trivex::sim {
+
+namespace {
+
+// Every operation checks for an injected failure first, then does its work, journals what
+// matters and finally fires the events bound to it.
+class SimStationInfo : public host::UivStationInfo {
+  public:
+    explicit SimStationInfo(SimHost& host) : host_(host) {}
+    void SetCallsign(const std::string& callsign) override {
+        host_.CheckFailure("Callsign");
+        data_.callsign = callsign;
+        host_.AfterCall("Callsign");
+    }
+    std::string InfoText1() override { return Get("InfoText1", data_.infoText1); }
+    std::string InfoText2() override { return Get("InfoText2", data_.infoText2); }
+    std::string InfoText3() override { return Get("InfoText3", data_.infoText3); }
+    float Longitude() override { return Get("Longitude", data_.longitude); }
+    float Latitude() override { return Get("Latitude", data_.latitude); }
+
+    Station& data() { return data_; }
+
+  private:
+    template <typename T>
+    T Get(const char* call, const T& value) {
+        host_.CheckFailure(call);
+        T copy = value;
+        host_.AfterCall(call);
+        return copy;
+    }
+    SimHost& host_;
+    Station data_;
+};
+
+class SimObject : public host::UivObject {
+  public:
+    explicit SimObject(SimHost& host) : host_(host) {}
+    void SetFlag(bool flag) override { Set("Flag", record_.Flag, flag); }
+    void SetInt1(int16_t value) override { Set("Int1", record_.Int1, value); }
+    void SetInt2(int16_t value) override { Set("Int2", record_.Int2, value); }
+    void SetName(const std::string& name) override { Set("Name", record_.Name, name); }
+    void SetSymbolCode(const std::string& code) override { Set("SymbolCode", record_.SymbolCode, code); }
+    void SetLatitude(float degrees) override { Set("Latitude", record_.Latitude, degrees); }
+    void SetLongitude(float degrees) override { Set("Longitude", record_.Longitude, degrees); }
+    void SetComment(const std::string& comment) override { Set("Comment", record_.Comment, comment); }
+    void SetSymbolTable(const std::string& table) override { Set("SymbolTable", record_.SymbolTable, table); }
+
+    const ObjectRecord& record() const { return record_; }
+
+  private:
+    template <typename T>
+    void Set(const char* call, T& field, const T& value) {
+        host_.CheckFailure(call);
+        field = value;
+        host_.AfterCall(call);
+    }
+    SimHost& host_;
+    ObjectRecord record_;
+};
+
+class SimMap : public host::UivMap {
+  public:
+    explicit SimMap(SimHost& host) : host_(host) {}
+    ~SimMap() override { host_.Unsubscribe(this); }
+
+    void DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
+                    float aspect) override {
+        Call("DrawCircle", {x, y, radius, colour, startAngle, endAngle, aspect});
+    }
+    int16_t GetHeightPixels() override { return Get("GetHeightPixels", host_.map.heightPixels); }
+    int16_t GetWidthPixels() override { return Get("GetWidthPixels", host_.map.widthPixels); }
+    float GetHeightUnits() override { return Get("GetHeightUnits", host_.map.heightUnits); }
+    float GetLeftEdge() override { return Get("GetLeftEdge", host_.map.leftEdge); }
+    float GetWidthUnits() override { return Get("GetWidthUnits", host_.map.widthUnits); }
+    void DrawLine(float x1, float y1, float x2, float y2, host::Colour colour, int16_t style) override {
+        Call("DrawLine", {x1, y1, x2, y2, colour, style});
+    }
+    void SetLineWidth(int16_t width) override { Call("SetLineWidth", {width}); }
+    void SetMarkerStyle(int16_t style) override { Call("SetMarkerStyle", {style}); }
+    void SetMarkerColour(host::Colour colour) override { Call("SetMarkerColour", {colour}); }
+    void Subscribe(host::HostEvents* sink) override { host_.Subscribe(this, true, sink); }
+
+  private:
+    // The map's getters are not journaled.
+    template <typename T>
+    T Get(const char* call, T value) {
+        host_.CheckFailure(call);
+        host_.AfterCall(call);
+        return value;
+    }
+    void Call(const char* call, std::vector<JournalArg> args) {
+        host_.CheckFailure(call);
+        host_.Record(call, std::move(args));
+        host_.AfterCall(call);
+    }
+    SimHost& host_;
+};
+
+class SimApplication : public host::UivApplication {
+  public:
+    explicit SimApplication(SimHost& host) : host_(host) {}
+    ~SimApplication() override { host_.Unsubscribe(this); }
+
+    host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
+                                              bool flag) override {
+        host_.CheckFailure("CalcDistanceBearing");
+        host_.Record("CalcDistanceBearing", {lat1, lon1, lat2, lon2, flag});
+        const auto result = GreatCircle(lat1, lon1, lat2, lon2);
+        host_.AfterCall("CalcDistanceBearing");
+        return result;
+    }
+
+    bool GetStationInfo(host::UivStationInfo& info) override {
+        auto& sim = dynamic_cast<SimStationInfo&>(info);
+        host_.CheckFailure("GetStationInfo");
+        host_.Record("GetStationInfo", {sim.data().callsign});
+        const Station* station = host_.FindStation(sim.data().callsign);
+        if (station) sim.data() = *station;
+        host_.AfterCall("GetStationInfo");
+        return station != nullptr;
+    }
+
+    std::unique_ptr<host::UivMap> GetMap() override {
+        host_.CheckFailure("GetMap");
+        auto map = std::make_unique<SimMap>(host_);
+        host_.AfterCall("GetMap");
+        return map;
+    }
+
+    std::vector<std::string> GetObjectList() override {
+        host_.CheckFailure("GetObjectList");
+        host_.Record("GetObjectList");
+        std::vector<std::string> list{""};
+        list.insert(list.end(), host_.objects.begin(), host_.objects.end());
+        host_.AfterCall("GetObjectList");
+        return list;
+    }
+
+    int16_t AddObject(host::UivObject& record) override {
+        const auto& sim = dynamic_cast<const SimObject&>(record);
+        host_.CheckFailure("AddObject");
+        host_.Record("AddObject", {sim.record()});
+        host_.objects.push_back("*" + sim.record().Name);
+        host_.AfterCall("AddObject");
+        return 0;
+    }
+
+    int16_t DeleteObject(const std::string& name, bool flag) override {
+        host_.CheckFailure("DeleteObject");
+        host_.Record("DeleteObject", {name, flag});
+        std::erase_if(host_.objects,
+                      [&](const std::string& text) { return text.size() >= 1 && text.substr(1) == name; });
+        host_.AfterCall("DeleteObject");
+        return 0;
+    }
+
+    void Subscribe(host::HostEvents* sink) override { host_.Subscribe(this, false, sink); }
+
+  private:
+    SimHost& host_;
+};
+
+}  // namespace
+
+SimHost::~SimHost() = default;
+
+std::unique_ptr<host::UivApplication> SimHost::NewApplication() {
+    return std::make_unique<SimApplication>(*this);
+}
+std::unique_ptr<host::UivStationInfo> SimHost::NewStationInfo() {
+    return std::make_unique<SimStationInfo>(*this);
+}
+std::unique_ptr<host::UivObject> SimHost::NewObject() {
+    return std::make_unique<SimObject>(*this);
+}
+
+std::vector<JournalEntry> SimHost::TakeJournal() {
+    return std::exchange(journal_, {});
+}
+
+void SimHost::FailNext(const std::string& call, const std::string& message) {
+    failures_.push_back({call, message});
+}
+
+void SimHost::FireDuring(const std::string& call, Event event) {
+    rules_.push_back({call, event});
+}
+
+void SimHost::Fire(Event event) {
+    Deliver(event, {}, 0.0f, 0.0f);
+}
+
+void SimHost::FireNotifyBeacon(const std::string& callsign, float latitude, float longitude) {
+    Deliver(Event::NotifyBeacon, callsign, latitude, longitude);
+}
+
+void SimHost::Record(const std::string& call, std::vector<JournalArg> args) {
+    journal_.push_back({call, std::move(args)});
+}
+
+void SimHost::CheckFailure(const std::string& call) {
+    auto failure =
+        std::find_if(failures_.begin(), failures_.end(), [&](const Failure& f) { return f.call == call; });
+    if (failure == failures_.end()) return;
+    const std::string message = failure->message;
+    failures_.erase(failure);
+    throw host::HostError(message);
+}
+
+void SimHost::AfterCall(const std::string& call) {
+    // A copy: a handler may add rules while the events are delivered.
+    const std::vector<Rule> rules = rules_;
+    for (const Rule& rule : rules)
+        if (rule.call == call) Fire(rule.event);
+}
+
+void SimHost::Subscribe(const void* owner, bool mapEvents, host::HostEvents* sink) {
+    Unsubscribe(owner);
+    if (sink) sinks_.push_back({owner, mapEvents, sink});
+}
+
+void SimHost::Unsubscribe(const void* owner) {
+    std::erase_if(sinks_, [&](const Sink& s) { return s.owner == owner; });
+}
+
+const Station* SimHost::FindStation(const std::string& callsign) const {
+    auto it = std::find_if(stations.begin(), stations.end(),
+                           [&](const Station& s) { return s.callsign == callsign; });
+    return it == stations.end() ? nullptr : &*it;
+}
+
+bool SimHost::IsMapEvent(Event event) {
+    return event == Event::MapHasChanged || event == Event::MapRedrawn;
+}
+
+void SimHost::Deliver(Event event, const std::string& callsign, float latitude, float longitude) {
+    // A copy: a sink may subscribe or unsubscribe while it handles the event.
+    const std::vector<Sink> sinks = sinks_;
+    for (const Sink& s : sinks) {
+        if (s.mapEvents != IsMapEvent(event)) continue;
+        switch (event) {
+            case Event::DataAvailable:
+                s.sink->DataAvailable();
+                break;
+            case Event::NotifyBeacon:
+                s.sink->NotifyBeacon(callsign, latitude, longitude);
+                break;
+            case Event::UIView32IsClosing:
+                s.sink->UIView32IsClosing();
+                break;
+            case Event::MapHasChanged:
+                s.sink->MapHasChanged();
+                break;
+            case Event::MapRedrawn:
+                s.sink->MapRedrawn();
+                break;
+        }
+    }
+}
+
+host::DistanceBearing GreatCircle(double lat1, double lon1, double lat2, double lon2) {
+    constexpr double kEarthRadiusKm = 6371.0;
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr double kRad = kPi / 180.0;
+    const double phi1 = lat1 * kRad;
+    const double phi2 = lat2 * kRad;
+    const double dPhi = (lat2 - lat1) * kRad;
+    const double dLambda = (lon2 - lon1) * kRad;
+    double a = std::sin(dPhi / 2) * std::sin(dPhi / 2) +
+               std::cos(phi1) * std::cos(phi2) * std::sin(dLambda / 2) * std::sin(dLambda / 2);
+    a = std::clamp(a, 0.0, 1.0);  // rounding may leave it just outside
+    const double distance = 2 * kEarthRadiusKm * std::atan2(std::sqrt(a), std::sqrt(1 - a));
+    const double y = std::sin(dLambda) * std::cos(phi2);
+    const double x = std::cos(phi1) * std::sin(phi2) - std::sin(phi1) * std::cos(phi2) * std::cos(dLambda);
+    double bearing = std::fmod(std::atan2(y, x) / kRad + 360.0, 360.0);
+    if (bearing >= 360.0) bearing -= 360.0;
+    return {distance, bearing};
+}
+
+}  // namespace trivex::sim

@@ -45,6 +45,7 @@ struct ObjectRecord {
     bool Flag = false;
     int16_t Int1 = 0;
     int16_t Int2 = 0;
+    bool operator==(const ObjectRecord&) const = default;
 };
 
 // One argument as the host received it; the alternative keeps its type.
@@ -59,7 +60,7 @@ struct JournalEntry {
 enum class Event { DataAvailable, NotifyBeacon, UIView32IsClosing, MapHasChanged, MapRedrawn };
 
 class SimHost : public host::Host {
-public:
+  public:
     SimHost() = default;
     SimHost(const SimHost&) = delete;
     SimHost& operator=(const SimHost&) = delete;
@@ -87,14 +88,14 @@ public:
     void FireNotifyBeacon(const std::string& callsign, float latitude, float longitude);
 
     // Used by the objects this host created.
-    struct Subscription;
     void Record(const std::string& call, std::vector<JournalArg> args = {});
     void CheckFailure(const std::string& call);
     void AfterCall(const std::string& call);
     void Subscribe(const void* owner, bool mapEvents, host::HostEvents* sink);
+    void Unsubscribe(const void* owner);
     const Station* FindStation(const std::string& callsign) const;
 
-private:
+  private:
     struct Failure {
         std::string call;
         std::string message;
