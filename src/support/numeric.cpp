@@ -89,6 +89,17 @@ std::string Shortest(T value) {
 
 }  // namespace
 
+std::string GeneralNumberText(float value, char decimalSeparator) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+    std::string text(buffer, result.ptr);
+    for (char& c : text) {
+        if (c == 'e') c = 'E';
+        if (c == '.') c = decimalSeparator;
+    }
+    return text;
+}
+
 std::string ShortestText(float value) { return Shortest(value); }
 std::string ShortestText(double value) { return Shortest(value); }
 

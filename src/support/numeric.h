@@ -23,6 +23,10 @@ double NumericPrefix(std::string_view text);
 // Plain number text: no fraction when the value is whole (50 -> "50", 0.5 -> "0.5").
 std::string NumberText(double value);
 
+// The general number form of a single: up to seven significant digits, an exponent
+// ("1.234568E+07") only for very large or small values, the given decimal separator.
+std::string GeneralNumberText(float value, char decimalSeparator);
+
 // The shortest text that reads back as the same value.
 std::string ShortestText(float value);
 std::string ShortestText(double value);

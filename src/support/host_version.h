@@ -1,0 +1,28 @@
+// The host's version as start-up compares it, from the version block of its executable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace trivex {
+
+inline constexpr const char* kNoHostVersion = "Unable to locate EXE file";
+
+// The words of the file version in the executable's fixed version block.
+struct FixedFileVersion {
+    uint16_t major = 0;
+    uint16_t minor = 0;
+    uint16_t build = 0;
+    uint16_t revision = 0;
+};
+
+// major "." minor fourth-part, each a signed 16-bit number: 2.0.0.3 gives "2.03".
+std::string VersionText(const FixedFileVersion& version);
+
+// Between "1.55" and "2.99", compared as texts, character code by character code.
+bool IsSupportedHostVersion(const std::string& versionText);
+
+std::string UnsupportedHostMessage(const std::string& versionText);
+std::string HostFolderErrorMessage(const std::string& systemError);
+
+}  // namespace trivex

@@ -1,0 +1,254 @@
+#include "ui/main_window.h"
+
+#include "support/about.h"
+#include "support/error_report.h"
+#include "support/host_version.h"
+#include "support/numeric.h"
+
+namespace trivex::ui {
+
+namespace {
+
+constexpr size_t kLogLimit = 15000;
+constexpr size_t kLogKept = 10000;
+constexpr int16_t kBackspace = 8;
+constexpr int16_t kEnter = 13;
+
+bool IsCallSignCharacter(int16_t code) {
+    return (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9') || code == '-' || code == '.' ||
+           code == kBackspace;
+}
+
+}  // namespace
+
+// Turns the host's events into queued handlers; it never calls the logic re-entrantly.
+class MainWindow::EventSink : public host::HostEvents {
+public:
+    explicit EventSink(MainWindow& window) : window_(window) {}
+    void DataAvailable() override {}
+    void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
+        window_.Run([this, callsign, latitude, longitude] { window_.OnBeacon(callsign, latitude, longitude); });
+    }
+    void UIView32IsClosing() override {
+        window_.Run([this] { window_.Unload(); });
+    }
+    void MapHasChanged() override {
+        window_.Run([this] { window_.OnMapEvent("MapHasChanged()\r\n"); });
+    }
+    void MapRedrawn() override {
+        window_.Run([this] { window_.OnMapEvent("MapRedrawn()\r\n"); });
+    }
+
+private:
+    MainWindow& window_;
+};
+
+MainWindow::MainWindow(MainWindowView& view, PlatformServices& platform, host::Host& host)
+    : view_(view), platform_(platform), host_(host), sink_(std::make_unique<EventSink>(*this)) {}
+
+MainWindow::~MainWindow() {
+    if (mUivMap_) mUivMap_->Subscribe(nullptr);
+    if (mUIV_) mUIV_->Subscribe(nullptr);
+}
+
+host::HostEvents& MainWindow::HostEventSink() { return *sink_; }
+
+void MainWindow::Run(std::function<void()> handler) {
+    if (ended_) return;
+    pending_.push_back(std::move(handler));
+    if (running_) return;
+    running_ = true;
+    while (!pending_.empty() && !ended_) {
+        auto next = std::move(pending_.front());
+        pending_.pop_front();
+        try {
+            next();
+        } catch (const host::HostError& error) {
+            ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
+        }
+    }
+    pending_.clear();
+    running_ = false;
+}
+
+void MainWindow::ShowError(int style, const std::string& message) {
+    const auto box = MakeErrorMessage(style, message, files_.AppTitle, files_.HtmlHelpFile);
+    if (!box) return;
+    view_.ShowMessage(box->style, box->title, box->text);
+    if (box->endsProgram) {
+        ended_ = true;
+        platform_.EndProcess();
+    }
+}
+
+bool MainWindow::Startup() {
+    Run([this] {
+        files_ = MakeProgramFiles(platform_.ProgramFolder(), platform_.ExeName());
+        if (RefuseSecondInstance() || RefuseUnsupportedHost()) return;
+        view_.SetCaption(files_.AppTitle);
+        loadini();
+        view_.Show();
+        view_.ProcessPendingMessages();
+        ConnectAndReportRows();
+    });
+    return !ended_;
+}
+
+bool MainWindow::RefuseSecondInstance() {
+    if (!platform_.OtherInstanceRunning()) return false;
+    view_.SetCaption("... duplicate instance.");
+    platform_.ActivateWindow(files_.AppTitle);
+    ShowError(kStyleCritical, "Another instance of this program is already running");
+    return true;
+}
+
+bool MainWindow::RefuseUnsupportedHost() {
+    const HostFolderRead folder = platform_.ReadHostFolder();
+    if (folder.error) view_.ShowMessage(kStyleCritical, "", HostFolderErrorMessage(*folder.error));
+    const auto block = platform_.ReadFixedVersionInfo(folder.folder + "\\uiview32.exe");
+    const std::string version = block ? VersionText(*block) : kNoHostVersion;
+    if (IsSupportedHostVersion(version)) return false;
+    ShowError(kStyleCritical, UnsupportedHostMessage(version));
+    return true;
+}
+
+void MainWindow::Connect() {
+    mUIV_ = host_.NewApplication();
+    mUIV_->Subscribe(sink_.get());
+    mUivMap_ = mUIV_->GetMap();
+    mUivMap_->Subscribe(sink_.get());
+}
+
+void MainWindow::ConnectIfNeeded() {
+    if (!mUIV_ || !mUivMap_) Connect();
+}
+
+void MainWindow::ConnectAndReportRows() {
+    int row = 0;
+    try {
+        Connect();
+        view_.MakeTopmost();
+        for (; row < kStationCount; ++row) {
+            view_.SetText(CallSignBox(row), stations_[row].Callsign);
+            ReportStation(row);
+        }
+    } catch (const host::HostError&) {
+        // The rows not reached still get their call-signs, so that a later save keeps them.
+        for (; row < kStationCount; ++row) view_.SetText(CallSignBox(row), stations_[row].Callsign);
+        throw;
+    }
+}
+
+void MainWindow::Unload() {
+    platform_.CloseHelpFile(files_.HelpFile);
+    platform_.ReplaceFile(files_.ListFile, "");  // an unwritable list file is not worth a message
+    if (mUivMap_) mUivMap_->Subscribe(nullptr);
+    if (mUIV_) mUIV_->Subscribe(nullptr);
+    mUivMap_.reset();
+    mUIV_.reset();
+    if (aboutOpen_) view_.CloseAbout();
+    aboutOpen_ = false;
+    ended_ = true;
+    view_.Close();
+}
+
+void MainWindow::OnCommand(Command command) {
+    Run([this, command] { Execute(command); });
+}
+
+void MainWindow::OnClose() {
+    Run([this] { Unload(); });
+}
+
+void MainWindow::Execute(Command command) {
+    switch (command) {
+        case Command::FileSave: SaveSettings(); return;
+        case Command::FileExit: Unload(); return;
+        case Command::OptionsReplot: ToggleReplot(); return;
+        case Command::Plot: Plot(); return;
+        case Command::HelpHelp: platform_.ShellOpen(files_.HtmlHelpFile, true); return;
+        case Command::About:
+            if (!aboutOpen_) view_.OpenAbout(MakeAboutContent(files_.AppTitle, platform_.LegalCopyright()));
+            aboutOpen_ = true;
+            return;
+        default: break;
+    }
+    const int command_index = static_cast<int>(command);
+    if (command >= Command::Ignore1 && command <= Command::Ignore6)
+        SelectIgnoreDistance(command_index - static_cast<int>(Command::Ignore1) + 1);
+    else if (command >= Command::Thickness1 && command <= Command::Thickness4)
+        SelectLineThickness(command_index - static_cast<int>(Command::Thickness1) + 1);
+}
+
+std::optional<int16_t> MainWindow::OnCallSignKey(int /*row*/, int16_t code) {
+    if (ended_) return std::nullopt;
+    const int16_t key = platform_.UpperCaseKey(code);
+    if (IsCallSignCharacter(key)) return key;
+    if (key == kEnter) {
+        Run([this] { Plot(); });
+        return key;
+    }
+    view_.Beep();
+    return std::nullopt;
+}
+
+void MainWindow::OnPlacementChanged() {
+    if (!ended_) RememberPosition();
+}
+
+void MainWindow::RememberPosition() {
+    if (!view_.IsMinimised()) savedPosition_ = view_.Position();
+}
+
+void MainWindow::OnAboutOk() {
+    Run([this] {
+        if (aboutOpen_) view_.CloseAbout();
+        aboutOpen_ = false;
+    });
+}
+
+void MainWindow::OnAboutLinkClicked() {
+    Run([this] { platform_.ShellOpen(kWebAddress, false); });
+}
+
+void MainWindow::ToggleReplot() {
+    settings_.ReplotAfterMapIsRedrawn = !settings_.ReplotAfterMapIsRedrawn;
+    view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
+}
+
+void MainWindow::SelectIgnoreDistance(int item) {
+    for (int n = 1; n <= kIgnoreItems; ++n) view_.SetChecked(IgnoreItem(n), false);
+    view_.SetChecked(IgnoreItem(item), true);
+    settings_.ignoreItem = item;
+    const std::string caption = IgnoreItemCaption(item);
+    settings_.IgnoreDistance = NumericPrefix(caption.substr(0, caption.find(' ') + 1)) * 1000.0;
+}
+
+void MainWindow::SelectLineThickness(int item) {
+    for (int n = 1; n <= kThicknessItems; ++n) view_.SetChecked(ThicknessItem(n), false);
+    view_.SetChecked(ThicknessItem(item), true);
+    settings_.PlotLineThickness = static_cast<int16_t>(item);
+}
+
+void MainWindow::OnMapEvent(const char* logText) {
+    if (settings_.ReplotAfterMapIsRedrawn) Plot();
+    AppendLog(logText);
+}
+
+void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude) {
+    const char separator = platform_.DecimalSeparator();
+    AppendLog("NotifyBeacon(" + callsign + ", " + GeneralNumberText(latitude, separator) + ", " +
+              GeneralNumberText(longitude, separator) + ")\r\n");
+    for (int row = 0; row < kStationCount; ++row)
+        if (view_.Text(CallSignBox(row)) == callsign) Plot();
+}
+
+void MainWindow::AppendLog(const std::string& text) {
+    if (view_.TextLength(ControlId::Status) > kLogLimit) {
+        const std::string log = view_.Text(ControlId::Status);
+        view_.SetText(ControlId::Status, log.substr(log.size() - kLogKept));
+    }
+    view_.AppendToLog(text);
+}
+
+}  // namespace trivex::ui

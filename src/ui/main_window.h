@@ -1,0 +1,114 @@
+// The logic of the main window: start-up and shut-down, the operator's commands, the
+// key filter of the call-sign boxes, the Options menus, the settings file and the host's
+// events. It draws nothing itself: it works on a MainWindowView and PlatformServices.
+//
+// Every entry point runs as one handler. A handler that is called while another runs
+// (a host event fired inside a host call, or while a message box is open) is queued and
+// run, in order, when the running one has finished. A failing host call stops only the
+// running handler: the operator sees a warning and the program goes on.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/host.h"
+#include "host/stations.h"
+#include "ui/platform.h"
+#include "ui/program_files.h"
+#include "ui/settings.h"
+#include "ui/view.h"
+
+namespace trivex::ui {
+
+class MainWindow {
+public:
+    MainWindow(MainWindowView& view, PlatformServices& platform, host::Host& host);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow();
+
+    // Runs the start-up steps; false when the program ended during start-up.
+    bool Startup();
+
+    // From the window: a menu command, the close box, a key typed into a call-sign box
+    // (the key to let through, or nothing when it is refused), a move or a change of
+    // size or state, the About window's OK button and web link.
+    void OnCommand(Command command);
+    void OnClose();
+    std::optional<int16_t> OnCallSignKey(int row, int16_t code);
+    void OnPlacementChanged();
+    void OnAboutOk();
+    void OnAboutLinkClicked();
+
+    // The sink to which the host delivers its application and map events.
+    host::HostEvents& HostEventSink();
+
+    bool Ended() const { return ended_; }
+    bool AboutOpen() const { return aboutOpen_; }
+    const ProgramFiles& Files() const { return files_; }
+    const Settings& CurrentSettings() const { return settings_; }
+    const StationTable& Stations() const { return stations_; }
+    const std::string& FixObjectName() const { return fixObjectName_; }
+
+private:
+    class EventSink;
+
+    void Run(std::function<void()> handler);
+    void ShowError(int style, const std::string& message);
+
+    bool RefuseSecondInstance();
+    bool RefuseUnsupportedHost();
+    void Connect();
+    void ConnectIfNeeded();
+    void ConnectAndReportRows();
+    void Unload();
+
+    void Execute(Command command);
+    void Plot();
+    void ReportStation(int row);
+    void ShowIntersections(const std::vector<std::string>& texts);
+    void PlaceFix(float x, float y);
+
+    void SelectIgnoreDistance(int item);
+    void SelectLineThickness(int item);
+    void ToggleReplot();
+    void OnMapEvent(const char* logText);
+    void OnBeacon(const std::string& callsign, float latitude, float longitude);
+
+    void loadini();
+    bool saveini();
+    void SaveSettings();
+    void RememberPosition();
+
+    void AppendLog(const std::string& text);
+
+    MainWindowView& view_;
+    PlatformServices& platform_;
+    host::Host& host_;
+    std::unique_ptr<EventSink> sink_;
+
+    ProgramFiles files_;
+    Settings settings_;
+    StationTable stations_{};
+    WindowPosition savedPosition_;
+    std::string fixObjectName_;
+    struct Solution {
+        float x;
+        float y;
+    };
+    std::optional<Solution> lastSolution_;
+
+    std::unique_ptr<host::UivApplication> mUIV_;
+    std::unique_ptr<host::UivMap> mUivMap_;
+
+    std::deque<std::function<void()>> pending_;
+    bool running_ = false;
+    bool ended_ = false;
+    bool aboutOpen_ = false;
+};
+
+}  // namespace trivex::ui

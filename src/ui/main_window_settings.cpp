@@ -1,0 +1,79 @@
+// The settings file: read once at start-up, written only by the Save settings command.
+#include <cmath>
+#include <limits>
+
+#include "support/error_report.h"
+#include "support/numeric.h"
+#include "ui/main_window.h"
+
+namespace trivex::ui {
+
+namespace {
+
+constexpr const char* kSection = "SETUP";
+
+int32_t RoundHalfEvenInt32(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
+
+// A window edge from the file: the centred position when the value lies beyond the screen
+// or beyond what a window position can hold.
+int32_t EdgeFrom(const std::string& text, int32_t screenExtent, int32_t centred) {
+    const double value = NumericPrefix(text);
+    if (!std::isfinite(value) || value > screenExtent || value < std::numeric_limits<int32_t>::min())
+        return centred;
+    return RoundHalfEvenInt32(value);
+}
+
+// A menu item number from the file: 1 when the value lies outside 1..last.
+int ItemFrom(const std::string& text, int last) {
+    const double value = NumericPrefix(text);
+    if (value < 1 || value > last) return 1;
+    return RoundHalfEvenInt32(value);
+}
+
+std::string CallSignKey(int row) { return "CallSign" + std::to_string(row + 1); }
+
+}  // namespace
+
+void MainWindow::loadini() {
+    IniFile ini(platform_, files_.IniFile);
+    const Size screen = platform_.ScreenSize();
+    const Size window = view_.OuterSize();
+    const int32_t centredLeft = RoundHalfEvenInt32((screen.width - window.width) / 2.0);
+    const int32_t centredTop = RoundHalfEvenInt32((screen.height - window.height) / 2.0);
+
+    WindowPosition position;
+    position.left = EdgeFrom(ini.GetIniSetting(kSection, "LEFT", std::to_string(centredLeft)), screen.width, centredLeft);
+    position.top = EdgeFrom(ini.GetIniSetting(kSection, "TOP", std::to_string(centredTop)), screen.height, centredTop);
+    view_.MoveTo(position);
+    savedPosition_ = position;
+    if (IsTrueText(ini.GetIniSetting(kSection, "MINIMIZED", "FALSE"))) view_.SetMinimised(true);
+
+    SelectLineThickness(ItemFrom(ini.GetIniSetting(kSection, "PlotLineThickness", "1"), kThicknessItems));
+    SelectIgnoreDistance(ItemFrom(ini.GetIniSetting(kSection, "IgnoreDistance", "1"), kIgnoreItems));
+    settings_.ReplotAfterMapIsRedrawn = IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
+    view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
+
+    for (int row = 0; row < kStationCount; ++row)
+        stations_[row].Callsign = ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
+}
+
+bool MainWindow::saveini() {
+    RememberPosition();
+    IniFile ini(platform_, files_.IniFile);
+    IniFile::Batch batch(ini);
+    batch.Write(kSection, "LEFT", std::to_string(savedPosition_.left));
+    batch.Write(kSection, "TOP", std::to_string(savedPosition_.top));
+    batch.Write(kSection, "MINIMIZED", BoolToText(view_.IsMinimised()));
+    batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.PlotLineThickness));
+    batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
+    batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
+    for (int row = 0; row < kStationCount; ++row) batch.Write(kSection, CallSignKey(row), stations_[row].Callsign);
+    return batch.Commit();
+}
+
+void MainWindow::SaveSettings() {
+    for (int row = 0; row < kStationCount; ++row) stations_[row].Callsign = view_.Text(CallSignBox(row));
+    if (!saveini()) ShowError(kStyleWarning, "The settings could not be saved to " + files_.IniFile);
+}
+
+}  // namespace trivex::ui

@@ -1,0 +1,53 @@
+// The operating system as the main window's logic sees it. The Win32 services implement
+// it; tests and the scenario runner use an in-memory one.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "support/host_version.h"
+#include "ui/view.h"
+
+namespace trivex::ui {
+
+struct HostFolderRead {
+    std::string folder;            // empty when the entry is absent
+    std::optional<std::string> error;  // the system's description when reading failed
+};
+
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // True when another instance of the program runs (the first call claims the name).
+    virtual bool OtherInstanceRunning() = 0;
+    // Brings the top-level window with this caption to the front, without waiting.
+    virtual void ActivateWindow(const std::string& caption) = 0;
+    // Ends the process at once, after a critical error message.
+    virtual void EndProcess() = 0;
+
+    virtual std::string ProgramFolder() = 0;  // the folder of the running executable
+    virtual std::string ExeName() = 0;        // its file name without the extension
+    virtual std::string LegalCopyright() = 0; // from the program's own version information
+
+    virtual HostFolderRead ReadHostFolder() = 0;
+    virtual std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) = 0;
+
+    // Whole-file access; a missing file reads as nullopt. ReplaceFile writes beside the
+    // file and renames, so the file is either the old or the new one; false on failure.
+    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+
+    virtual Size ScreenSize() = 0;  // twips
+    // Asks the shell to open a document or address; ownedByDesktop gives it the desktop as owner.
+    virtual void ShellOpen(const std::string& target, bool ownedByDesktop) = 0;
+    virtual void CloseHelpFile(const std::string& helpFile) = 0;
+    // The upper-case form of a character code in the ANSI code page and the user's locale.
+    virtual int16_t UpperCaseKey(int16_t code) = 0;
+    // The decimal separator of the user's regional settings.
+    virtual char DecimalSeparator() = 0;
+};
+
+}  // namespace trivex::ui

@@ -1,0 +1,47 @@
+#include "ui/settings.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ui/private_profile.h"
+
+namespace trivex::ui {
+
+bool IsTrueText(const std::string& text) {
+    std::string upper = text;
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    return upper == "TRUE" || upper == "YES" || upper == "1" || upper == "ON";
+}
+
+std::string BoolToText(bool flag) { return flag ? "TRUE" : "FALSE"; }
+
+std::string IniFile::Bytes() { return platform_.ReadFile(path_).value_or(""); }
+
+std::string IniFile::GetIniString(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) {
+    return GetProfileString(Bytes(), section, key, defaultValue);
+}
+
+std::string IniFile::GetIniSetting(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) {
+    const std::string value = GetIniString(section, key, defaultValue);
+    if (value == defaultValue) {
+        Batch batch(*this);
+        batch.Write(section, key, defaultValue);
+        batch.Commit();  // a default that cannot be written back is not worth a message
+    }
+    return value;
+}
+
+IniFile::Batch::Batch(IniFile& file) : file_(file), bytes_(file.Bytes()) {}
+
+void IniFile::Batch::Write(const std::string& section, const std::string& key, const std::string& value) {
+    if (auto changed = WriteProfileString(bytes_, section, key, value)) {
+        bytes_ = std::move(*changed);
+        changed_ = true;
+    }
+}
+
+bool IniFile::Batch::Commit() { return !changed_ || file_.platform_.ReplaceFile(file_.path_, bytes_); }
+
+}  // namespace trivex::ui

@@ -1,0 +1,58 @@
+// What the main window's logic needs of a window: the Win32 window implements it by
+// drawing and forwarding; tests and the scenario runner use an in-memory one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "support/about.h"
+#include "ui/controls.h"
+
+namespace trivex::ui {
+
+struct WindowPosition {
+    int32_t left = 0;  // twips
+    int32_t top = 0;
+    bool operator==(const WindowPosition&) const = default;
+};
+
+struct Size {
+    int32_t width = 0;  // twips
+    int32_t height = 0;
+};
+
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual std::string Text(ControlId id) = 0;
+    virtual void SetText(ControlId id, const std::string& text) = 0;
+    virtual size_t TextLength(ControlId id) = 0;
+    // Moves the caret of the status log to its end and inserts the text there.
+    virtual void AppendToLog(const std::string& text) = 0;
+    virtual void SetChecked(Command item, bool checked) = 0;
+
+    // The window's position while not minimised; when minimised, where it will be restored.
+    virtual WindowPosition Position() = 0;
+    virtual void MoveTo(WindowPosition position) = 0;
+    virtual Size OuterSize() = 0;
+    virtual bool IsMinimised() = 0;
+    virtual void SetMinimised(bool minimised) = 0;
+    virtual void Show() = 0;
+    // Lets the pending window messages be processed once, so that the window is drawn.
+    virtual void ProcessPendingMessages() = 0;
+    virtual void MakeTopmost() = 0;
+    // Destroys the window; the program ends once it is gone.
+    virtual void Close() = 0;
+
+    virtual void Beep() = 0;
+    // A modal message box with one OK button; style is the icon code (16, 48, 64). An empty
+    // title shows the program's application title.
+    virtual void ShowMessage(int style, const std::string& title, const std::string& text) = 0;
+
+    virtual void OpenAbout(const AboutContent& content) = 0;
+    virtual void CloseAbout() = 0;
+};
+
+}  // namespace trivex::ui
