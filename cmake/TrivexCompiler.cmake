@@ -7,3 +7,10 @@ if(WIN32)
   target_compile_definitions(trivex_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   target_link_options(trivex_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
+
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # x87 keeps intermediate results in 80 bits, so single and double arithmetic would round
+  # differently from every other build. SSE2 rounds each operation as written. For all
+  # targets, third-party ones included.
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()

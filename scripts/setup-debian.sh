@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ make pkg-config git
   googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev valgrind
-  mingw-w64 mingw-w64-tools
+  mingw-w64 mingw-w64-tools libwine-dev
   wine wine64 wine32:i386
   xvfb x11-utils imagemagick
 )

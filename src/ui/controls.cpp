@@ -9,7 +9,9 @@ using K = ControlKind;
 
 constexpr int kRowTop = 360;
 constexpr int kRowStep = 360;
-constexpr int RowTop(int row) { return kRowTop + kRowStep * row; }
+constexpr int RowTop(int row) {
+    return kRowTop + kRowStep * row;
+}
 
 constexpr std::array<ControlLayout, 22> kControls{{
     {Label1, "Label1", K::Label, 120, 120, 1095, 255, 5, true, "Call-signs"},
@@ -79,10 +81,16 @@ constexpr std::array<MenuEntry, 4> kMenuBar{{
 
 }  // namespace
 
-std::span<const ControlLayout> MainWindowControls() { return kControls; }
+std::span<const ControlLayout> MainWindowControls() {
+    return kControls;
+}
 
-std::span<const MenuEntry> MainMenu() { return kMenuBar; }
+std::span<const MenuEntry> MainMenu() {
+    return kMenuBar;
+}
 
-std::string IgnoreItemCaption(int n) { return kIgnoreItemsMenu.at(n - 1).caption; }
+std::string IgnoreItemCaption(int n) {
+    return kIgnoreItemsMenu.at(n - 1).caption;
+}
 
 }  // namespace trivex::ui

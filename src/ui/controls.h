@@ -9,16 +9,39 @@
 namespace trivex::ui {
 
 enum class ControlId {
-    Label1, Label2, Label3,
-    CallSign0, CallSign1, CallSign2, CallSign3, CallSign4,
-    Bearing0, Bearing1, Bearing2, Bearing3, Bearing4,
-    Intersect0, Intersect1, Intersect2, Intersect3, Intersect4,
-    Label4, Solution, ObjectLabel, Status,
+    Label1,
+    Label2,
+    Label3,
+    CallSign0,
+    CallSign1,
+    CallSign2,
+    CallSign3,
+    CallSign4,
+    Bearing0,
+    Bearing1,
+    Bearing2,
+    Bearing3,
+    Bearing4,
+    Intersect0,
+    Intersect1,
+    Intersect2,
+    Intersect3,
+    Intersect4,
+    Label4,
+    Solution,
+    ObjectLabel,
+    Status,
 };
 
-inline ControlId CallSignBox(int row) { return static_cast<ControlId>(static_cast<int>(ControlId::CallSign0) + row); }
-inline ControlId BearingBox(int row) { return static_cast<ControlId>(static_cast<int>(ControlId::Bearing0) + row); }
-inline ControlId IntersectBox(int row) { return static_cast<ControlId>(static_cast<int>(ControlId::Intersect0) + row); }
+inline ControlId CallSignBox(int row) {
+    return static_cast<ControlId>(static_cast<int>(ControlId::CallSign0) + row);
+}
+inline ControlId BearingBox(int row) {
+    return static_cast<ControlId>(static_cast<int>(ControlId::Bearing0) + row);
+}
+inline ControlId IntersectBox(int row) {
+    return static_cast<ControlId>(static_cast<int>(ControlId::Intersect0) + row);
+}
 
 enum class ControlKind { Label, TextBox, LogBox };
 
@@ -40,25 +63,39 @@ inline constexpr int kClientHeightTwips = 4455;
 inline constexpr int kCallSignMaxLength = 9;
 
 enum class Command {
-    FileSave, FileExit,
+    FileSave,
+    FileExit,
     OptionsReplot,
-    Ignore1, Ignore2, Ignore3, Ignore4, Ignore5, Ignore6,
-    Thickness1, Thickness2, Thickness3, Thickness4,
+    Ignore1,
+    Ignore2,
+    Ignore3,
+    Ignore4,
+    Ignore5,
+    Ignore6,
+    Thickness1,
+    Thickness2,
+    Thickness3,
+    Thickness4,
     Plot,
-    HelpHelp, About,
+    HelpHelp,
+    About,
 };
 
 inline constexpr int kIgnoreItems = 6;
 inline constexpr int kThicknessItems = 4;
-inline Command IgnoreItem(int n) { return static_cast<Command>(static_cast<int>(Command::Ignore1) + n - 1); }
-inline Command ThicknessItem(int n) { return static_cast<Command>(static_cast<int>(Command::Thickness1) + n - 1); }
+inline Command IgnoreItem(int n) {
+    return static_cast<Command>(static_cast<int>(Command::Ignore1) + n - 1);
+}
+inline Command ThicknessItem(int n) {
+    return static_cast<Command>(static_cast<int>(Command::Thickness1) + n - 1);
+}
 
 // The menu bar as a tree: top-level menus, each with items; a top-level entry without
 // items is itself a command. Captions use "&" for the access key.
 struct MenuEntry {
     const char* name;
     const char* caption;
-    Command command;        // for items and item-less top-level entries
+    Command command;  // for items and item-less top-level entries
     bool separator = false;
     const char* shortcut = nullptr;  // shown after a tab, e.g. "F1"
     std::span<const MenuEntry> items = {};

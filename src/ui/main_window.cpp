@@ -23,11 +23,12 @@ bool IsCallSignCharacter(int16_t code) {
 
 // Turns the host's events into queued handlers; it never calls the logic re-entrantly.
 class MainWindow::EventSink : public host::HostEvents {
-public:
+  public:
     explicit EventSink(MainWindow& window) : window_(window) {}
     void DataAvailable() override {}
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
-        window_.Run([this, callsign, latitude, longitude] { window_.OnBeacon(callsign, latitude, longitude); });
+        window_.Run(
+            [this, callsign, latitude, longitude] { window_.OnBeacon(callsign, latitude, longitude); });
     }
     void UIView32IsClosing() override {
         window_.Run([this] { window_.Unload(); });
@@ -39,7 +40,7 @@ public:
         window_.Run([this] { window_.OnMapEvent("MapRedrawn()\r\n"); });
     }
 
-private:
+  private:
     MainWindow& window_;
 };
 
@@ -51,7 +52,9 @@ MainWindow::~MainWindow() {
     if (mUIV_) mUIV_->Subscribe(nullptr);
 }
 
-host::HostEvents& MainWindow::HostEventSink() { return *sink_; }
+host::HostEvents& MainWindow::HostEventSink() {
+    return *sink_;
+}
 
 void MainWindow::Run(std::function<void()> handler) {
     if (ended_) return;
@@ -103,9 +106,10 @@ bool MainWindow::RefuseSecondInstance() {
 }
 
 bool MainWindow::RefuseUnsupportedHost() {
-    const HostFolderRead folder = platform_.ReadHostFolder();
-    if (folder.error) view_.ShowMessage(kStyleCritical, "", HostFolderErrorMessage(*folder.error));
-    const auto block = platform_.ReadFixedVersionInfo(folder.folder + "\\uiview32.exe");
+    const HostFolderRead read = platform_.ReadHostFolder();
+    if (read.error) view_.ShowMessage(kStyleCritical, "", HostFolderErrorMessage(*read.error));
+    const std::string folder = read.error ? "" : read.folder;
+    const auto block = platform_.ReadFixedVersionInfo(folder + "\\uiview32.exe");
     const std::string version = block ? VersionText(*block) : kNoHostVersion;
     if (IsSupportedHostVersion(version)) return false;
     ShowError(kStyleCritical, UnsupportedHostMessage(version));
@@ -162,16 +166,27 @@ void MainWindow::OnClose() {
 
 void MainWindow::Execute(Command command) {
     switch (command) {
-        case Command::FileSave: SaveSettings(); return;
-        case Command::FileExit: Unload(); return;
-        case Command::OptionsReplot: ToggleReplot(); return;
-        case Command::Plot: Plot(); return;
-        case Command::HelpHelp: platform_.ShellOpen(files_.HtmlHelpFile, true); return;
+        case Command::FileSave:
+            SaveSettings();
+            return;
+        case Command::FileExit:
+            Unload();
+            return;
+        case Command::OptionsReplot:
+            ToggleReplot();
+            return;
+        case Command::Plot:
+            Plot();
+            return;
+        case Command::HelpHelp:
+            platform_.ShellOpen(files_.HtmlHelpFile, true);
+            return;
         case Command::About:
             if (!aboutOpen_) view_.OpenAbout(MakeAboutContent(files_.AppTitle, platform_.LegalCopyright()));
             aboutOpen_ = true;
             return;
-        default: break;
+        default:
+            break;
     }
     const int command_index = static_cast<int>(command);
     if (command >= Command::Ignore1 && command <= Command::Ignore6)

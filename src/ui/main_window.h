@@ -25,7 +25,7 @@
 namespace trivex::ui {
 
 class MainWindow {
-public:
+  public:
     MainWindow(MainWindowView& view, PlatformServices& platform, host::Host& host);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -54,7 +54,7 @@ public:
     const StationTable& Stations() const { return stations_; }
     const std::string& FixObjectName() const { return fixObjectName_; }
 
-private:
+  private:
     class EventSink;
 
     void Run(std::function<void()> handler);

@@ -12,7 +12,9 @@ namespace {
 
 constexpr const char* kSection = "SETUP";
 
-int32_t RoundHalfEvenInt32(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
+int32_t RoundHalfEvenInt32(double value) {
+    return static_cast<int32_t>(std::nearbyint(value));
+}
 
 // A window edge from the file: the centred position when the value lies beyond the screen
 // or beyond what a window position can hold.
@@ -30,7 +32,9 @@ int ItemFrom(const std::string& text, int last) {
     return RoundHalfEvenInt32(value);
 }
 
-std::string CallSignKey(int row) { return "CallSign" + std::to_string(row + 1); }
+std::string CallSignKey(int row) {
+    return "CallSign" + std::to_string(row + 1);
+}
 
 }  // namespace
 
@@ -42,19 +46,23 @@ void MainWindow::loadini() {
     const int32_t centredTop = RoundHalfEvenInt32((screen.height - window.height) / 2.0);
 
     WindowPosition position;
-    position.left = EdgeFrom(ini.GetIniSetting(kSection, "LEFT", std::to_string(centredLeft)), screen.width, centredLeft);
-    position.top = EdgeFrom(ini.GetIniSetting(kSection, "TOP", std::to_string(centredTop)), screen.height, centredTop);
+    position.left =
+        EdgeFrom(ini.GetIniSetting(kSection, "LEFT", std::to_string(centredLeft)), screen.width, centredLeft);
+    position.top =
+        EdgeFrom(ini.GetIniSetting(kSection, "TOP", std::to_string(centredTop)), screen.height, centredTop);
     view_.MoveTo(position);
     savedPosition_ = position;
     if (IsTrueText(ini.GetIniSetting(kSection, "MINIMIZED", "FALSE"))) view_.SetMinimised(true);
 
     SelectLineThickness(ItemFrom(ini.GetIniSetting(kSection, "PlotLineThickness", "1"), kThicknessItems));
     SelectIgnoreDistance(ItemFrom(ini.GetIniSetting(kSection, "IgnoreDistance", "1"), kIgnoreItems));
-    settings_.ReplotAfterMapIsRedrawn = IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
+    settings_.ReplotAfterMapIsRedrawn =
+        IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
     view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
 
     for (int row = 0; row < kStationCount; ++row)
-        stations_[row].Callsign = ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
+        stations_[row].Callsign =
+            ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
 }
 
 bool MainWindow::saveini() {
@@ -67,7 +75,8 @@ bool MainWindow::saveini() {
     batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.PlotLineThickness));
     batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
     batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
-    for (int row = 0; row < kStationCount; ++row) batch.Write(kSection, CallSignKey(row), stations_[row].Callsign);
+    for (int row = 0; row < kStationCount; ++row)
+        batch.Write(kSection, CallSignKey(row), stations_[row].Callsign);
     return batch.Commit();
 }
 

@@ -13,12 +13,12 @@
 namespace trivex::ui {
 
 struct HostFolderRead {
-    std::string folder;            // empty when the entry is absent
+    std::string folder;                // empty when the entry is absent
     std::optional<std::string> error;  // the system's description when reading failed
 };
 
 class PlatformServices {
-public:
+  public:
     virtual ~PlatformServices() = default;
 
     // True when another instance of the program runs (the first call claims the name).
@@ -28,9 +28,9 @@ public:
     // Ends the process at once, after a critical error message.
     virtual void EndProcess() = 0;
 
-    virtual std::string ProgramFolder() = 0;  // the folder of the running executable
-    virtual std::string ExeName() = 0;        // its file name without the extension
-    virtual std::string LegalCopyright() = 0; // from the program's own version information
+    virtual std::string ProgramFolder() = 0;   // the folder of the running executable
+    virtual std::string ExeName() = 0;         // its file name without the extension
+    virtual std::string LegalCopyright() = 0;  // from the program's own version information
 
     virtual HostFolderRead ReadHostFolder() = 0;
     virtual std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) = 0;

@@ -95,8 +95,9 @@ void MainWindow::PlaceFix(float x, float y) {
         view_.SetText(ControlId::ObjectLabel, "Object " + fixObjectName_ + " at same location.");
         return;
     }
-    const FixPlacement placement = PlaceFixObject(host_, y / 60.0f, x / 60.0f, "TRIVEX:" + Contributors(stations_),
-                                                  fixObjectName_, [this](const std::string& text) { AppendLog(text); });
+    const FixPlacement placement =
+        PlaceFixObject(host_, y / 60.0f, x / 60.0f, "TRIVEX:" + Contributors(stations_), fixObjectName_,
+                       [this](const std::string& text) { AppendLog(text); });
     if (placement == FixPlacement::NoFreeName) {
         view_.SetText(ControlId::ObjectLabel, "Object not placed: no free name.");
         return;

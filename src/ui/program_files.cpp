@@ -5,8 +5,8 @@ namespace trivex::ui {
 ProgramFiles MakeProgramFiles(const std::string& folder, const std::string& exeName) {
     const std::string base = folder + "\\" + exeName;
     return {
-        "UI-View32 add-on TrivexV" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-            std::to_string(kVersionRevision),
+        "UI-View32 add-on TrivexV" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+            "." + std::to_string(kVersionRevision),
         base + ".HLP",
         base + ".INI",
         base + ".LST",

@@ -9,17 +9,22 @@ namespace trivex::ui {
 
 bool IsTrueText(const std::string& text) {
     std::string upper = text;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
     return upper == "TRUE" || upper == "YES" || upper == "1" || upper == "ON";
 }
 
-std::string BoolToText(bool flag) { return flag ? "TRUE" : "FALSE"; }
+std::string BoolToText(bool flag) {
+    return flag ? "TRUE" : "FALSE";
+}
 
-std::string IniFile::Bytes() { return platform_.ReadFile(path_).value_or(""); }
+std::string IniFile::Bytes() {
+    return platform_.ReadFile(path_).value_or("");
+}
 
 std::string IniFile::GetIniString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) {
-    return GetProfileString(Bytes(), section, key, defaultValue);
+    return ProfileReadString(Bytes(), section, key, defaultValue);
 }
 
 std::string IniFile::GetIniSetting(const std::string& section, const std::string& key,
@@ -36,12 +41,14 @@ std::string IniFile::GetIniSetting(const std::string& section, const std::string
 IniFile::Batch::Batch(IniFile& file) : file_(file), bytes_(file.Bytes()) {}
 
 void IniFile::Batch::Write(const std::string& section, const std::string& key, const std::string& value) {
-    if (auto changed = WriteProfileString(bytes_, section, key, value)) {
+    if (auto changed = ProfileWriteString(bytes_, section, key, value)) {
         bytes_ = std::move(*changed);
         changed_ = true;
     }
 }
 
-bool IniFile::Batch::Commit() { return !changed_ || file_.platform_.ReplaceFile(file_.path_, bytes_); }
+bool IniFile::Batch::Commit() {
+    return !changed_ || file_.platform_.ReplaceFile(file_.path_, bytes_);
+}
 
 }  // namespace trivex::ui

@@ -22,7 +22,7 @@ struct Size {
 };
 
 class MainWindowView {
-public:
+  public:
     virtual ~MainWindowView() = default;
 
     virtual void SetCaption(const std::string& caption) = 0;

@@ -1,0 +1,40 @@
+// Reading a JSON document field by field; every failure names the field at fault.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trivex::runner {
+
+// One value of the document and the path that names it ("actions[2].row").
+class JsonNode {
+public:
+    JsonNode(const nlohmann::json& value, std::string path) : value_(value), path_(std::move(path)) {}
+
+    std::string String() const;
+    bool Bool() const;
+    int64_t Integer(int64_t min, int64_t max) const;
+    float Single() const;
+    std::vector<JsonNode> Items() const;
+
+    void ExpectObject() const;
+    // Fails unless the value is an object whose fields are all among the names.
+    void ExpectFields(std::initializer_list<std::string_view> names) const;
+    std::optional<JsonNode> Field(std::string_view name) const;
+    JsonNode RequiredField(std::string_view name) const;
+
+    // Throws ScenarioError naming this value.
+    [[noreturn]] void Fail(const std::string& what) const;
+
+private:
+    void Expect(bool ok, const char* what) const;
+    const nlohmann::json& value_;
+    std::string path_;
+};
+
+}  // namespace trivex::runner

@@ -1,0 +1,53 @@
+// Plays a scenario against the program's logic with the simulated host and the in-memory
+// window and operating system, and records a transcript step for start-up and each action.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/sim/sim_host.h"
+#include "json_text.h"
+#include "scenario.h"
+#include "svg_map.h"
+#include "ui/main_window.h"
+#include "ui/memory/memory_platform.h"
+#include "ui/memory/memory_view.h"
+
+namespace trivex::runner {
+
+class ScenarioRun {
+public:
+    explicit ScenarioRun(const Scenario& scenario);
+    ScenarioRun(const ScenarioRun&) = delete;
+    ScenarioRun& operator=(const ScenarioRun&) = delete;
+
+    // Starts the program and plays every action; once the program has ended, the actions
+    // left are still recorded, with nothing happening in them.
+    void Play();
+
+    // {"steps": [...]}
+    Json Transcript() const { return Json::Object{{"steps", steps_}}; }
+    std::string Summary();
+    // What was drawn on the host's map over the whole run.
+    MapPicture Picture() const;
+
+private:
+    void Apply(const Action& action);
+    void Type(const TypeAction& action);
+    void Record(const std::string& action);
+    bool Ended() const { return window_.Ended() || platform_.ended; }
+
+    const Scenario scenario_;
+    sim::SimHost host_;
+    ui::MemoryView view_;
+    ui::MemoryPlatform platform_;
+    ui::MainWindow window_;
+
+    std::vector<Json> steps_;
+    std::vector<sim::JournalEntry> journal_;
+    size_t messagesSeen_ = 0;
+    size_t shellSeen_ = 0;
+    int beepsSeen_ = 0;
+};
+
+}  // namespace trivex::runner

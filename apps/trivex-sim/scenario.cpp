@@ -1,0 +1,87 @@
+#include "scenario.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "json_node.h"
+#include "scenario_parts.h"
+#include "ui/memory/memory_platform.h"
+
+namespace trivex::runner {
+
+namespace {
+
+ui::Size ReadSize(const JsonNode& node, ui::Size size) {
+    node.ExpectFields({"width", "height"});
+    if (auto width = node.Field("width")) size.width = ReadInt32(*width);
+    if (auto height = node.Field("height")) size.height = ReadInt32(*height);
+    return size;
+}
+
+std::optional<FixedFileVersion> ReadHostVersion(const JsonNode& node) {
+    const std::string text = node.String();
+    auto version = ui::FileVersionOfText(text);
+    if (!version)
+        node.Fail("\"" + text +
+                  "\" is not the version text of any file version (major \".\" minor and the fourth part "
+                  "run together, as in \"2.03\")");
+    return version;
+}
+
+std::vector<EventRule> ReadEventRules(const JsonNode& node) {
+    std::vector<EventRule> rules;
+    for (const JsonNode& item : node.Items()) {
+        item.ExpectFields({"call", "event"});
+        rules.push_back({ReadHostCall(item.RequiredField("call")), ReadEventName(item.RequiredField("event"))});
+    }
+    return rules;
+}
+
+void ReadWorld(const JsonNode& root, Scenario& scenario) {
+    if (auto node = root.Field("programFolder")) scenario.programFolder = node->String();
+    if (auto node = root.Field("exeName")) scenario.exeName = node->String();
+    if (auto node = root.Field("settings")) scenario.settings = node->String();
+    if (auto node = root.Field("readOnlyFolder")) scenario.readOnlyFolder = node->Bool();
+    if (auto node = root.Field("screen")) scenario.screen = ReadSize(*node, scenario.screen);
+    if (auto node = root.Field("window")) scenario.window = ReadSize(*node, scenario.window);
+    if (auto node = root.Field("otherInstance")) scenario.otherInstance = node->Bool();
+    if (auto node = root.Field("hostVersion")) scenario.hostVersion = ReadHostVersion(*node);
+    if (auto node = root.Field("hostMissing"); node && node->Bool()) scenario.hostVersion.reset();
+}
+
+void ReadHostData(const JsonNode& root, Scenario& scenario) {
+    if (auto node = root.Field("map")) scenario.map = ReadMapView(*node);
+    if (auto node = root.Field("stations")) scenario.stations = ReadStations(*node);
+    if (auto node = root.Field("objects")) scenario.objects = ReadTexts(*node);
+    if (auto node = root.Field("eventsDuringCalls")) scenario.eventsDuringCalls = ReadEventRules(*node);
+}
+
+nlohmann::json Parse(const std::string& jsonText) {
+    try {
+        return nlohmann::json::parse(jsonText);
+    } catch (const nlohmann::json::exception& error) {
+        // Drop the library's "[json.exception.parse_error.101] " prefix.
+        std::string what = error.what();
+        const size_t prefixEnd = what.find("] ");
+        if (what.starts_with("[json.exception") && prefixEnd != std::string::npos) what.erase(0, prefixEnd + 2);
+        throw ScenarioError("not valid JSON: " + what);
+    }
+}
+
+}  // namespace
+
+Scenario ReadScenario(const std::string& jsonText) {
+    const nlohmann::json document = Parse(jsonText);
+    const JsonNode root(document, "");
+    root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window", "otherInstance",
+                       "hostVersion", "hostMissing", "map", "stations", "objects", "eventsDuringCalls", "actions"});
+    Scenario scenario;
+    ReadWorld(root, scenario);
+    ReadHostData(root, scenario);
+    if (auto node = root.Field("actions"))
+        for (const JsonNode& item : node->Items()) scenario.actions.push_back(ReadAction(item));
+    return scenario;
+}
+
+}  // namespace trivex::runner

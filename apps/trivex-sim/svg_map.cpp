@@ -1,0 +1,188 @@
+#include "svg_map.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "geometry/position_text.h"
+
+namespace trivex::runner {
+
+namespace {
+
+constexpr host::Colour kStationColour = 0x9C4E1F;  // 0x00BBGGRR, a dark blue
+constexpr host::Colour kObjectColour = 0x1E1EB4;   // a dark red
+constexpr const char* kPaper = "#f6f3ea";
+constexpr const char* kGrid = "#d6d0c0";
+constexpr int kMaxGridLines = 8;
+constexpr float kMinutesPerDegree = 60.0f;
+
+template <typename T>
+T Arg(const sim::JournalEntry& entry, size_t index) {
+    return std::get<T>(entry.args.at(index));
+}
+
+std::string Number(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    std::string text(buffer, result.ptr);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+std::string ColourText(host::Colour colour) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return buffer;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+// Map units to pixels, north up whatever the sign of the view's height.
+class Projection {
+public:
+    explicit Projection(const sim::MapView& view)
+        : view_(view),
+          width_(std::max<int>(view.widthPixels, 1)),
+          height_(std::max<int>(view.heightPixels, 1)),
+          perX_(view.widthUnits != 0 ? width_ / std::fabs(static_cast<double>(view.widthUnits)) : 1.0),
+          perY_(view.heightUnits != 0 ? height_ / std::fabs(static_cast<double>(view.heightUnits)) : 1.0) {}
+    double X(float x) const { return (x - view_.leftEdge) * perX_; }
+    double Y(float y) const { return (view_.topEdge - y) * perY_; }
+    double Length(float units) const { return units * perX_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    sim::MapView view_;
+    int width_;
+    int height_;
+    double perX_;
+    double perY_;
+};
+
+// Grid values within [low, high], at most kMaxGridLines of them: multiples of the smallest
+// usual step in minutes that gives so few.
+std::vector<float> GridValues(float low, float high) {
+    constexpr std::array<float, 11> kSteps{1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 1800};
+    std::vector<float> values;
+    if (!(high > low)) return values;
+    const auto step = std::find_if(kSteps.begin(), kSteps.end(),
+                                   [&](float s) { return (high - low) / s <= kMaxGridLines; });
+    if (step == kSteps.end()) return values;
+    const double first = std::ceil(low / *step);
+    for (int i = 0; i <= kMaxGridLines; ++i) {
+        const auto value = static_cast<float>((first + i) * *step);
+        if (value <= high) values.push_back(value);
+    }
+    return values;
+}
+
+void WriteGrid(std::string& out, const sim::MapView& view, const Projection& at) {
+    const float right = view.leftEdge + std::fabs(view.widthUnits);
+    const float bottom = view.topEdge - std::fabs(view.heightUnits);
+    out += "<g stroke=\"" + std::string(kGrid) + "\" stroke-width=\"1\" font-size=\"10\" fill=\"#8a8270\">\n";
+    for (float x : GridValues(view.leftEdge, right)) {
+        const std::string px = Number(at.X(x));
+        out += "<line x1=\"" + px + "\" y1=\"0\" x2=\"" + px + "\" y2=\"" + std::to_string(at.Height()) + "\"/>";
+        out += "<text stroke=\"none\" x=\"" + Number(at.X(x) + 3) + "\" y=\"" + std::to_string(at.Height() - 4) +
+               "\">" + FormatCoordinate(x, true) + "</text>\n";
+    }
+    for (float y : GridValues(bottom, view.topEdge)) {
+        const std::string py = Number(at.Y(y));
+        out += "<line x1=\"0\" y1=\"" + py + "\" x2=\"" + std::to_string(at.Width()) + "\" y2=\"" + py + "\"/>";
+        out += "<text stroke=\"none\" x=\"3\" y=\"" + Number(at.Y(y) - 3) + "\">" + FormatCoordinate(y, false) +
+               "</text>\n";
+    }
+    out += "</g>\n";
+}
+
+void WriteDrawing(std::string& out, const MapPicture& picture, const Projection& at) {
+    out += "<g fill=\"none\" stroke-linecap=\"round\">\n";
+    for (const MapPicture::Line& line : picture.lines)
+        out += "<line x1=\"" + Number(at.X(line.x1)) + "\" y1=\"" + Number(at.Y(line.y1)) + "\" x2=\"" +
+               Number(at.X(line.x2)) + "\" y2=\"" + Number(at.Y(line.y2)) + "\" stroke=\"" +
+               ColourText(line.colour) + "\" stroke-width=\"" + std::to_string(line.width) + "\"/>\n";
+    for (const MapPicture::Circle& circle : picture.circles)
+        out += "<circle cx=\"" + Number(at.X(circle.x)) + "\" cy=\"" + Number(at.Y(circle.y)) + "\" r=\"" +
+               Number(at.Length(circle.radius)) + "\" stroke=\"" + ColourText(circle.colour) +
+               "\" stroke-width=\"" + std::to_string(circle.width) + "\"/>\n";
+    out += "</g>\n";
+}
+
+void WriteLabelled(std::string& out, const std::string& mark, double x, double y, const std::string& label,
+                   host::Colour colour) {
+    const std::string fill = ColourText(colour);
+    out += "<g fill=\"" + fill + "\" transform=\"translate(" + Number(x) + " " + Number(y) + ")\">" + mark +
+           "<text x=\"7\" y=\"-6\" stroke=\"" + kPaper + "\" stroke-width=\"3\" paint-order=\"stroke\">" +
+           Escaped(label) + "</text></g>\n";
+}
+
+void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const Projection& at) {
+    out += "<g font-size=\"12\" font-weight=\"bold\">\n";
+    for (const sim::Station& station : picture.stations)
+        WriteLabelled(out, "<rect x=\"-4\" y=\"-4\" width=\"8\" height=\"8\"/>", at.X(station.longitude),
+                      at.Y(station.latitude), station.callsign, kStationColour);
+    for (const sim::ObjectRecord& object : picture.objects)
+        WriteLabelled(out, "<path d=\"M0 -6 L6 0 L0 6 L-6 0 Z\"/>", at.X(object.Longitude * kMinutesPerDegree),
+                      at.Y(object.Latitude * kMinutesPerDegree), object.Name, kObjectColour);
+    out += "</g>\n";
+}
+
+}  // namespace
+
+MapPicture CollectPicture(const std::vector<sim::JournalEntry>& journal, const sim::MapView& view,
+                          const std::vector<sim::Station>& stations) {
+    MapPicture picture{view, stations, {}, {}, {}};
+    int16_t width = 1;
+    host::Colour markerColour = 0;
+    for (const sim::JournalEntry& entry : journal) {
+        if (entry.call == "SetLineWidth") width = Arg<int16_t>(entry, 0);
+        if (entry.call == "SetMarkerColour") markerColour = Arg<host::Colour>(entry, 0);
+        if (entry.call == "DrawLine")
+            picture.lines.push_back({Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2),
+                                     Arg<float>(entry, 3), Arg<host::Colour>(entry, 4), width});
+        if (entry.call == "DrawCircle")
+            picture.circles.push_back(
+                {Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2), markerColour, width});
+        if (entry.call == "AddObject") picture.objects.push_back(Arg<sim::ObjectRecord>(entry, 0));
+        if (entry.call == "DeleteObject") {
+            const auto name = Arg<std::string>(entry, 0);
+            std::erase_if(picture.objects, [&](const sim::ObjectRecord& object) { return object.Name == name; });
+        }
+    }
+    return picture;
+}
+
+std::string SvgText(const MapPicture& picture) {
+    const Projection at(picture.view);
+    const std::string width = std::to_string(at.Width());
+    const std::string height = std::to_string(at.Height());
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width + "\" height=\"" + height +
+           "\" viewBox=\"0 0 " + width + " " + height + "\" font-family=\"sans-serif\">\n";
+    out += "<title>Host map view</title>\n";
+    out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + kPaper + "\"/>\n";
+    WriteGrid(out, picture.view, at);
+    WriteDrawing(out, picture, at);
+    WriteStationsAndObjects(out, picture, at);
+    out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"none\" stroke=\"#555\"/>\n";
+    return out + "</svg>\n";
+}
+
+}  // namespace trivex::runner

@@ -1,0 +1,105 @@
+#include "transcript.h"
+
+#include "host/stations.h"
+
+namespace trivex::runner {
+
+namespace {
+
+using ui::ControlId;
+
+template <typename BoxOfRow>
+Json RowTexts(ui::MemoryView& view, BoxOfRow box) {
+    Json::Array texts;
+    for (int row = 0; row < kStationCount; ++row) texts.emplace_back(view.Text(box(row)));
+    return texts;
+}
+
+Json AboutJson(const std::optional<AboutContent>& about) {
+    if (!about) return nullptr;
+    return Json::Object{
+        {"caption", about->caption},
+        {"labels", Json::Object{{"Label1", about->Label1},
+                                {"Label2", about->Label2},
+                                {"Label3", about->Label3},
+                                {"Label5", about->Label5},
+                                {"Label6", about->Label6},
+                                {"lblWebURL", about->lblWebURL}}},
+    };
+}
+
+Json RecordJson(const sim::ObjectRecord& record) {
+    return Json::Object{{"Name", record.Name},          {"Latitude", record.Latitude},
+                        {"Longitude", record.Longitude}, {"Comment", record.Comment},
+                        {"SymbolCode", record.SymbolCode}, {"SymbolTable", record.SymbolTable},
+                        {"Flag", record.Flag},          {"Int1", record.Int1},
+                        {"Int2", record.Int2}};
+}
+
+Json ArgJson(const sim::JournalArg& arg) {
+    return std::visit(
+        [](const auto& value) -> Json {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, sim::ObjectRecord>)
+                return RecordJson(value);
+            else
+                return value;
+        },
+        arg);
+}
+
+Json CheckedItemJson(ui::MemoryView& view, ui::Command first, int count) {
+    const int item = CheckedItem(view, first, count);
+    return item == 0 ? Json() : Json(item);
+}
+
+}  // namespace
+
+int CheckedItem(ui::MemoryView& view, ui::Command first, int count) {
+    for (int item = 1; item <= count; ++item)
+        if (view.IsChecked(static_cast<ui::Command>(static_cast<int>(first) + item - 1))) return item;
+    return 0;
+}
+
+Json WindowJson(ui::MemoryView& view) {
+    const ui::WindowPosition position = view.Position();
+    return Json::Object{
+        {"caption", view.Caption()},
+        {"left", position.left},
+        {"top", position.top},
+        {"minimised", view.IsMinimised()},
+        {"callsigns", RowTexts(view, ui::CallSignBox)},
+        {"bearings", RowTexts(view, ui::BearingBox)},
+        {"intersections", RowTexts(view, ui::IntersectBox)},
+        {"label3", view.Text(ControlId::Label3)},
+        {"solution", view.Text(ControlId::Solution)},
+        {"object", view.Text(ControlId::ObjectLabel)},
+        {"log", view.Text(ControlId::Status)},
+        {"replot", view.IsChecked(ui::Command::OptionsReplot)},
+        {"ignoreItem", CheckedItemJson(view, ui::Command::Ignore1, ui::kIgnoreItems)},
+        {"thicknessItem", CheckedItemJson(view, ui::Command::Thickness1, ui::kThicknessItems)},
+        {"about", AboutJson(view.About())},
+    };
+}
+
+Json JournalJson(const std::vector<sim::JournalEntry>& journal) {
+    Json::Array entries;
+    for (const sim::JournalEntry& entry : journal) {
+        Json::Array args;
+        for (const sim::JournalArg& arg : entry.args) args.push_back(ArgJson(arg));
+        entries.emplace_back(Json::Object{{"call", entry.call}, {"args", std::move(args)}});
+    }
+    return entries;
+}
+
+Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages) {
+    Json::Array boxes;
+    for (const ui::MessageBoxRecord& box : messages)
+        boxes.emplace_back(Json::Object{{"style", box.style}, {"title", box.title}, {"text", box.text}});
+    return boxes;
+}
+
+Json TextsJson(const std::vector<std::string>& texts) { return Json::Array(texts.begin(), texts.end()); }
+
+Json FileJson(const std::optional<std::string>& content) { return content ? Json(*content) : Json(); }
+
+}  // namespace trivex::runner

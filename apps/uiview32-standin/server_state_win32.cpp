@@ -1,0 +1,79 @@
+#include "server_state_win32.h"
+
+#include <algorithm>
+
+#include "host/com/com_error_win32.h"
+
+namespace trivex::standin {
+
+void LockServer() {
+    CoAddRefServerProcess();
+}
+
+void UnlockServer() {
+    if (CoReleaseServerProcess() == 0) PostQuitMessage(0);
+}
+
+ServerState::ServerState(com::ComPtr<ITypeLib> typeLibrary)
+    : typeLibrary_(std::move(typeLibrary)),
+      applicationEvents_(sim.NewApplication()),
+      mapEvents_(applicationEvents_->GetMap()) {
+    applicationEvents_->Subscribe(this);
+    mapEvents_->Subscribe(this);
+}
+
+ServerState::~ServerState() = default;
+
+com::ComPtr<ITypeInfo> ServerState::InterfaceInfo(const IID& iid) const {
+    com::ComPtr<ITypeInfo> dispatch = EventInfo(iid);
+    HREFTYPE vtable = 0;
+    com::Check(dispatch->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtable), "dual interface");
+    com::ComPtr<ITypeInfo> info;
+    com::Check(dispatch->GetRefTypeInfo(vtable, info.Out()), "dual interface");
+    return info;
+}
+
+com::ComPtr<ITypeInfo> ServerState::EventInfo(const IID& iid) const {
+    com::ComPtr<ITypeInfo> info;
+    com::Check(typeLibrary_->GetTypeInfoOfGuid(iid, info.Out()), "type information");
+    return info;
+}
+
+void ServerState::AddEmitter(EventEmitter& emitter) {
+    emitters_.push_back(&emitter);
+}
+
+void ServerState::RemoveEmitter(EventEmitter& emitter) {
+    std::erase(emitters_, &emitter);
+}
+
+void ServerState::DataAvailable() {
+    Broadcast(sim::Event::DataAvailable);
+}
+void ServerState::NotifyBeacon(const std::string& callsign, float latitude, float longitude) {
+    Broadcast(sim::Event::NotifyBeacon, callsign, latitude, longitude);
+}
+void ServerState::UIView32IsClosing() {
+    Broadcast(sim::Event::UIView32IsClosing);
+}
+void ServerState::MapHasChanged() {
+    Broadcast(sim::Event::MapHasChanged);
+}
+void ServerState::MapRedrawn() {
+    Broadcast(sim::Event::MapRedrawn);
+}
+
+void ServerState::Broadcast(sim::Event event, const std::string& callsign, float latitude, float longitude) {
+    const bool mapEvent = event == sim::Event::MapHasChanged || event == sim::Event::MapRedrawn;
+    // A client may release objects while it receives an event: each one is held meanwhile.
+    std::vector<com::ComPtr<IUnknown>> held;
+    std::vector<EventEmitter*> targets;
+    for (EventEmitter* emitter : emitters_) {
+        if (emitter->EmitsMapEvents() != mapEvent) continue;
+        held.push_back(com::ComPtr<IUnknown>::Share(&emitter->Identity()));
+        targets.push_back(emitter);
+    }
+    for (EventEmitter* target : targets) target->Emit(event, callsign, latitude, longitude);
+}
+
+}  // namespace trivex::standin

@@ -1,0 +1,75 @@
+// What the stand-in server's objects share: the simulated host, the type library, the
+// count of live host objects and the objects that pass the host's events to clients.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/com/com_raii_win32.h"
+#include "host/sim/sim_host.h"
+
+namespace trivex::standin {
+
+// Keeps the server process running while a COM object of it lives.
+void LockServer();
+void UnlockServer();
+
+// An application or map object: passes the host's events of its kind to its clients.
+class EventEmitter {
+  public:
+    virtual IUnknown& Identity() = 0;
+    virtual bool EmitsMapEvents() const = 0;
+    virtual void Emit(sim::Event event, const std::string& callsign, float latitude, float longitude) = 0;
+
+  protected:
+    ~EventEmitter() = default;
+};
+
+class ServerState : private host::HostEvents {
+  public:
+    explicit ServerState(com::ComPtr<ITypeLib> typeLibrary);
+    ServerState(const ServerState&) = delete;
+    ServerState& operator=(const ServerState&) = delete;
+    ~ServerState() override;
+
+    sim::SimHost sim;
+    // Application, map, station information and object record objects alive.
+    long liveObjects = 0;
+
+    // The vtable interface of a dual interface, for IDispatch::Invoke.
+    com::ComPtr<ITypeInfo> InterfaceInfo(const IID& iid) const;
+    // An event interface, for its member ids.
+    com::ComPtr<ITypeInfo> EventInfo(const IID& iid) const;
+
+    void AddEmitter(EventEmitter& emitter);
+    void RemoveEmitter(EventEmitter& emitter);
+
+  private:
+    void DataAvailable() override;
+    void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override;
+    void UIView32IsClosing() override;
+    void MapHasChanged() override;
+    void MapRedrawn() override;
+    void Broadcast(sim::Event event, const std::string& callsign = {}, float latitude = 0, float longitude = 0);
+
+    com::ComPtr<ITypeLib> typeLibrary_;
+    std::vector<EventEmitter*> emitters_;
+    // Subscribed to the simulated host: they receive every event it fires.
+    std::unique_ptr<host::UivApplication> applicationEvents_;
+    std::unique_ptr<host::UivMap> mapEvents_;
+};
+
+// Counts one live host object for as long as it exists.
+class LiveObject {
+  public:
+    explicit LiveObject(ServerState& state) : state_(state) { ++state_.liveObjects; }
+    LiveObject(const LiveObject&) = delete;
+    LiveObject& operator=(const LiveObject&) = delete;
+    ~LiveObject() { --state_.liveObjects; }
+
+  private:
+    ServerState& state_;
+};
+
+}  // namespace trivex::standin

@@ -1,0 +1,40 @@
+#include "host/com/com_error_win32.h"
+
+#include <cstdio>
+
+#include "host/com/com_text_win32.h"
+
+namespace trivex::com {
+
+namespace {
+
+std::string SystemText(HRESULT result) {
+    char* buffer = nullptr;
+    const DWORD n = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = n ? std::string(buffer, n) : std::string();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
+    return text.empty() ? std::string("Automation error ") + code : text + " (" + code + ")";
+}
+
+}  // namespace
+
+void Check(HRESULT result, const std::string& doing) {
+    if (FAILED(result)) throw ComHostError(result, SystemText(result) + ": " + doing);
+}
+
+void ThrowInvokeError(HRESULT result, EXCEPINFO& info, const std::string& doing) {
+    if (result != DISP_E_EXCEPTION) Check(result, doing);
+    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
+    const Bstr source(info.bstrSource), description(info.bstrDescription), helpFile(info.bstrHelpFile);
+    info.bstrSource = info.bstrDescription = info.bstrHelpFile = nullptr;
+    const HRESULT code = info.scode ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, info.wCode);
+    const std::string message = FromBstr(description.get());
+    throw ComHostError(code, message.empty() ? SystemText(code) + ": " + doing : message);
+}
+
+}  // namespace trivex::com

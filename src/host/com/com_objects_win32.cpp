@@ -1,0 +1,155 @@
+#include "host/com/com_objects_win32.h"
+
+#include <algorithm>
+
+#include "host/com/com_error_win32.h"
+#include "host/com/com_text_win32.h"
+#include "host/com/type_info_win32.h"
+
+namespace trivex::com {
+
+ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
+    ComPtr<IDispatch> object;
+    Check(CoCreateInstance(id, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER, IID_IDispatch,
+                           object.OutVoid()),
+          std::string("creating the host's ") + what);
+    return object;
+}
+
+void EventSubscription::Subscribe(host::HostEvents* receiver) {
+    if (!receiver) {
+        connection_.reset();
+        return;
+    }
+    if (!connection_) connection_ = std::make_unique<EventConnection>(*source_.get(), events_);
+    connection_->Forward(receiver);
+}
+
+void ComMap::DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
+                        float aspect) {
+    long colourValue = colour;
+    map_.Call(L"DrawCircle", {ByRef(&x), ByRef(&y), ByRef(&radius), ByRef(&colourValue), ByRef(&startAngle),
+                              ByRef(&endAngle), ByRef(&aspect)});
+}
+
+void ComMap::DrawLine(float x1, float y1, float x2, float y2, host::Colour colour, int16_t style) {
+    long colourValue = colour;
+    map_.Call(L"DrawLine",
+              {ByRef(&x1), ByRef(&y1), ByRef(&x2), ByRef(&y2), ByRef(&colourValue), ByRef(&style)});
+}
+
+void ComMap::SetMarkerColour(host::Colour colour) {
+    long colourValue = colour;
+    map_.Call(L"SetMarkerColour", {ByRef(&colourValue)});
+}
+
+int16_t ComMap::GetShort(const wchar_t* name) {
+    short value = 0;
+    map_.Call(name, {ByRef(&value)});
+    return value;
+}
+
+float ComMap::GetFloat(const wchar_t* name) {
+    float value = 0.0f;
+    map_.Call(name, {ByRef(&value)});
+    return value;
+}
+
+void ComMap::CallShort(const wchar_t* name, int16_t value) {
+    map_.Call(name, {ByRef(&value)});
+}
+
+void ComStationInfo::SetCallsign(const std::string& callsign) {
+    const Bstr text = ToBstr(callsign);
+    info_.Put(L"Callsign", Value(text.get()));
+}
+
+ComObject::ComObject(ComPtr<IDispatch> record) : record_(std::move(record)) {
+    ComPtr<ITypeInfo> info = RegisteredTypeInfo(kObjectInterface);
+    const std::vector<DISPID> flags = SettablePropertiesOfType(*info.get(), VT_BOOL);
+    const std::vector<DISPID> integers = SettablePropertiesOfType(*info.get(), VT_I2);
+    if (flags.empty() || integers.size() < 2)
+        Check(DISP_E_MEMBERNOTFOUND, "the object record's flag and integer properties");
+    flag_ = flags[0];
+    int1_ = integers[0];
+    int2_ = integers[1];
+}
+
+void ComObject::PutText(const wchar_t* name, const std::string& text) {
+    const Bstr value = ToBstr(text);
+    record_.Put(name, Value(value.get()));
+}
+
+host::DistanceBearing ComApplication::CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
+                                                          bool flag) {
+    host::DistanceBearing result;
+    VARIANT_BOOL flagValue = flag ? VARIANT_TRUE : VARIANT_FALSE;
+    application_.Call(L"CalcDistanceBearing",
+                      {ByRef(&lat1), ByRef(&lon1), ByRef(&lat2), ByRef(&lon2), ByRef(&result.distanceKm),
+                       ByRef(&result.bearingDegrees), ByRefBool(&flagValue)});
+    return result;
+}
+
+namespace {
+
+template <typename Com, typename Portable>
+Com& SameHost(Portable& object) {
+    auto* com = dynamic_cast<Com*>(&object);
+    if (!com) throw host::HostError("an object of another host was passed to the host");
+    return *com;
+}
+
+}  // namespace
+
+bool ComApplication::GetStationInfo(host::UivStationInfo& info) {
+    ComPtr<IDispatch> station = ComPtr<IDispatch>::Share(SameHost<ComStationInfo>(info).get());
+    VARIANT_BOOL found = VARIANT_FALSE;
+    application_.Call(L"GetStationInfo", {ByRef(station.InOut()), ByRefBool(&found)});
+    return found != VARIANT_FALSE;
+}
+
+std::unique_ptr<host::UivMap> ComApplication::GetMap() {
+    ComPtr<IDispatch> map;
+    application_.Call(L"GetMap", {ByRef(map.InOut())});
+    if (!map) Check(E_POINTER, "GetMap gave no map");
+    return std::make_unique<ComMap>(std::move(map));
+}
+
+std::vector<std::string> ComApplication::GetObjectList() {
+    SafeArray list;
+    application_.Call(L"GetObjectList", {ByRefStrings(list.InOut())});
+    std::vector<std::string> texts;
+    if (!list.get()) return texts;
+    VARTYPE type = VT_EMPTY;
+    SafeArrayGetVartype(list.get(), &type);
+    if (SafeArrayGetDim(list.get()) != 1 || type != VT_BSTR)
+        Check(DISP_E_TYPEMISMATCH, "GetObjectList gave no list of texts");
+    LONG lower = 0, upper = -1;
+    Check(SafeArrayGetLBound(list.get(), 1, &lower), "GetObjectList");
+    Check(SafeArrayGetUBound(list.get(), 1, &upper), "GetObjectList");
+    // Indexed as the host's array: positions below its lower bound stay empty.
+    texts.resize(static_cast<size_t>(std::max<LONG>(upper + 1, 0)));
+    for (LONG i = std::max<LONG>(lower, 0); i <= upper; ++i) {
+        Bstr text;
+        Check(SafeArrayGetElement(list.get(), &i, text.Out()), "GetObjectList");
+        texts[static_cast<size_t>(i)] = FromBstr(text.get());
+    }
+    return texts;
+}
+
+int16_t ComApplication::AddObject(host::UivObject& record) {
+    ComPtr<IDispatch> object = ComPtr<IDispatch>::Share(SameHost<ComObject>(record).get());
+    short result = 0;
+    application_.Call(L"AddObject", {ByRef(object.InOut()), ByRef(&result)});
+    return result;
+}
+
+int16_t ComApplication::DeleteObject(const std::string& name, bool flag) {
+    Bstr text = ToBstr(name);
+    VARIANT_BOOL flagValue = flag ? VARIANT_TRUE : VARIANT_FALSE;
+    short result = 0;
+    application_.Call(L"DeleteObject", {ByRef(text.InOut()), ByRefBool(&flagValue), ByRef(&result)});
+    return result;
+}
+
+}  // namespace trivex::com

@@ -1,0 +1,114 @@
+// The host's object kinds over COM, each owning the server object's IDispatch.
+#pragma once
+
+#include <memory>
+
+#include "host/com/dispatch_win32.h"
+#include "host/com/event_connection_win32.h"
+#include "host/com/host_guids_win32.h"
+#include "host/host.h"
+
+namespace trivex::com {
+
+// Creates an object of a class of the host's server; throws ComHostError.
+ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what);
+
+// Subscribes a receiver to one event interface of an object, connecting on first use.
+class EventSubscription {
+  public:
+    EventSubscription(Dispatch& source, const IID& events) : source_(source), events_(events) {}
+    EventSubscription(const EventSubscription&) = delete;
+    EventSubscription& operator=(const EventSubscription&) = delete;
+    void Subscribe(host::HostEvents* receiver);
+
+  private:
+    Dispatch& source_;
+    IID events_;
+    std::unique_ptr<EventConnection> connection_;
+};
+
+class ComMap : public host::UivMap {
+  public:
+    explicit ComMap(ComPtr<IDispatch> map) : map_(std::move(map)) {}
+
+    void DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
+                    float aspect) override;
+    int16_t GetHeightPixels() override { return GetShort(L"GetHeightPixels"); }
+    int16_t GetWidthPixels() override { return GetShort(L"GetWidthPixels"); }
+    float GetHeightUnits() override { return GetFloat(L"GetHeightUnits"); }
+    float GetLeftEdge() override { return GetFloat(L"GetLeftEdge"); }
+    float GetWidthUnits() override { return GetFloat(L"GetWidthUnits"); }
+    void DrawLine(float x1, float y1, float x2, float y2, host::Colour colour, int16_t style) override;
+    void SetLineWidth(int16_t width) override { CallShort(L"SetLineWidth", width); }
+    void SetMarkerStyle(int16_t style) override { CallShort(L"SetMarkerStyle", style); }
+    void SetMarkerColour(host::Colour colour) override;
+    void Subscribe(host::HostEvents* receiver) override { events_.Subscribe(receiver); }
+
+  private:
+    int16_t GetShort(const wchar_t* name);
+    float GetFloat(const wchar_t* name);
+    void CallShort(const wchar_t* name, int16_t value);
+
+    Dispatch map_;
+    EventSubscription events_{map_, kMapEvents};
+};
+
+class ComStationInfo : public host::UivStationInfo {
+  public:
+    explicit ComStationInfo(ComPtr<IDispatch> info) : info_(std::move(info)) {}
+    IDispatch* get() const { return info_.get(); }
+
+    void SetCallsign(const std::string& callsign) override;
+    std::string InfoText1() override { return ToString(info_.Get(L"InfoText1"), L"InfoText1"); }
+    std::string InfoText2() override { return ToString(info_.Get(L"InfoText2"), L"InfoText2"); }
+    std::string InfoText3() override { return ToString(info_.Get(L"InfoText3"), L"InfoText3"); }
+    float Longitude() override { return ToFloat(info_.Get(L"Longitude"), L"Longitude"); }
+    float Latitude() override { return ToFloat(info_.Get(L"Latitude"), L"Latitude"); }
+
+  private:
+    Dispatch info_;
+};
+
+// The record's flag and two integers have no fixed names: they are the first boolean and the
+// first two 16-bit integer properties of the record's interface.
+class ComObject : public host::UivObject {
+  public:
+    explicit ComObject(ComPtr<IDispatch> record);
+    IDispatch* get() const { return record_.get(); }
+
+    void SetFlag(bool flag) override { record_.Put(flag_, L"flag", ValueBool(flag)); }
+    void SetInt1(int16_t value) override { record_.Put(int1_, L"first integer", Value(value)); }
+    void SetInt2(int16_t value) override { record_.Put(int2_, L"second integer", Value(value)); }
+    void SetName(const std::string& name) override { PutText(L"Name", name); }
+    void SetSymbolCode(const std::string& code) override { PutText(L"SymbolCode", code); }
+    void SetLatitude(float degrees) override { record_.Put(L"Latitude", Value(degrees)); }
+    void SetLongitude(float degrees) override { record_.Put(L"Longitude", Value(degrees)); }
+    void SetComment(const std::string& comment) override { PutText(L"Comment", comment); }
+    void SetSymbolTable(const std::string& table) override { PutText(L"SymbolTable", table); }
+
+  private:
+    void PutText(const wchar_t* name, const std::string& text);
+
+    Dispatch record_;
+    DISPID flag_, int1_, int2_;
+};
+
+class ComApplication : public host::UivApplication {
+  public:
+    explicit ComApplication(ComPtr<IDispatch> application) : application_(std::move(application)) {}
+
+    host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
+                                              bool flag) override;
+    bool GetStationInfo(host::UivStationInfo& info) override;
+    std::unique_ptr<host::UivMap> GetMap() override;
+    std::vector<std::string> GetObjectList() override;
+    int16_t AddObject(host::UivObject& record) override;
+    int16_t DeleteObject(const std::string& name, bool flag) override;
+    void Subscribe(host::HostEvents* receiver) override { events_.Subscribe(receiver); }
+
+  private:
+    Dispatch application_;
+    EventSubscription events_{application_, kApplicationEvents};
+};
+
+}  // namespace trivex::com

@@ -1,0 +1,165 @@
+// Move-only owners of COM resources: interface references, BSTRs, VARIANTs and SAFEARRAYs.
+#pragma once
+
+#include <windows.h>
+#include <ocidl.h>
+#include <ole2.h>
+#include <oleauto.h>
+
+#include <utility>
+
+namespace trivex::com {
+
+// Owns one reference to an interface.
+template <typename T>
+class ComPtr {
+  public:
+    ComPtr() = default;
+    // Takes over a reference the caller holds.
+    explicit ComPtr(T* owned) : p_(owned) {}
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            p_ = std::exchange(other.p_, nullptr);
+        }
+        return *this;
+    }
+    ~ComPtr() { Reset(); }
+
+    // Adds a reference of its own to a pointer someone else owns.
+    static ComPtr Share(T* p) {
+        if (p) p->AddRef();
+        return ComPtr(p);
+    }
+
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+
+    // For an out-parameter: releases what is held first.
+    T** Out() {
+        Reset();
+        return &p_;
+    }
+    // For an in/out parameter: the callee may replace the pointer, releasing the old one.
+    T** InOut() { return &p_; }
+    void** OutVoid() { return reinterpret_cast<void**>(Out()); }
+
+    T* Detach() { return std::exchange(p_, nullptr); }
+    void Reset() {
+        if (p_) std::exchange(p_, nullptr)->Release();
+    }
+
+    template <typename U>
+    ComPtr<U> As(REFIID iid) const {
+        ComPtr<U> result;
+        if (p_) p_->QueryInterface(iid, result.OutVoid());
+        return result;
+    }
+
+  private:
+    T* p_ = nullptr;
+};
+
+class Bstr {
+  public:
+    Bstr() = default;
+    explicit Bstr(BSTR owned) : s_(owned) {}
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    Bstr(Bstr&& other) noexcept : s_(std::exchange(other.s_, nullptr)) {}
+    Bstr& operator=(Bstr&& other) noexcept {
+        if (this != &other) {
+            SysFreeString(s_);
+            s_ = std::exchange(other.s_, nullptr);
+        }
+        return *this;
+    }
+    ~Bstr() { SysFreeString(s_); }
+
+    BSTR get() const { return s_; }
+    BSTR* Out() {
+        SysFreeString(std::exchange(s_, nullptr));
+        return &s_;
+    }
+    BSTR* InOut() { return &s_; }
+    BSTR Detach() { return std::exchange(s_, nullptr); }
+
+  private:
+    BSTR s_ = nullptr;
+};
+
+class Variant {
+  public:
+    Variant() { VariantInit(&v_); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    Variant(Variant&& other) noexcept : v_(other.v_) { VariantInit(&other.v_); }
+    Variant& operator=(Variant&& other) noexcept {
+        if (this != &other) {
+            VariantClear(&v_);
+            v_ = other.v_;
+            VariantInit(&other.v_);
+        }
+        return *this;
+    }
+    ~Variant() { VariantClear(&v_); }
+
+    VARIANT* get() { return &v_; }
+    const VARIANT* get() const { return &v_; }
+    VARIANT* Out() {
+        VariantClear(&v_);
+        return &v_;
+    }
+
+  private:
+    VARIANT v_;
+};
+
+class SafeArray {
+  public:
+    SafeArray() = default;
+    explicit SafeArray(SAFEARRAY* owned) : a_(owned) {}
+    SafeArray(const SafeArray&) = delete;
+    SafeArray& operator=(const SafeArray&) = delete;
+    SafeArray(SafeArray&& other) noexcept : a_(std::exchange(other.a_, nullptr)) {}
+    SafeArray& operator=(SafeArray&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            a_ = std::exchange(other.a_, nullptr);
+        }
+        return *this;
+    }
+    ~SafeArray() { Reset(); }
+
+    SAFEARRAY* get() const { return a_; }
+    SAFEARRAY** InOut() { return &a_; }
+    SAFEARRAY* Detach() { return std::exchange(a_, nullptr); }
+    void Reset() {
+        if (a_) SafeArrayDestroy(std::exchange(a_, nullptr));
+    }
+
+  private:
+    SAFEARRAY* a_ = nullptr;
+};
+
+// The apartment of the calling thread: a single-threaded apartment, left again on
+// destruction only if entering it succeeded.
+class ComApartment {
+  public:
+    ComApartment() : result_(CoInitialize(nullptr)) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    HRESULT result() const { return result_; }
+
+  private:
+    HRESULT result_;
+};
+
+}  // namespace trivex::com

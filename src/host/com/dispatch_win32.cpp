@@ -1,0 +1,160 @@
+#include "host/com/dispatch_win32.h"
+
+#include <algorithm>
+
+#include "host/com/com_error_win32.h"
+#include "host/com/com_text_win32.h"
+
+namespace trivex::com {
+
+std::string Narrow(const wchar_t* name) {
+    std::string text;
+    for (; *name; ++name) text.push_back(static_cast<char>(*name));
+    return text;
+}
+
+DISPID Dispatch::Id(const wchar_t* name) {
+    auto known = std::find_if(ids_.begin(), ids_.end(), [&](const auto& entry) { return entry.first == name; });
+    if (known != ids_.end()) return known->second;
+    DISPID id = DISPID_UNKNOWN;
+    auto* names = const_cast<LPOLESTR>(name);
+    Check(object_->GetIDsOfNames(IID_NULL, &names, 1, LOCALE_USER_DEFAULT, &id), Narrow(name));
+    ids_.emplace_back(name, id);
+    return id;
+}
+
+void Dispatch::Call(const wchar_t* name, std::initializer_list<VARIANT> args) {
+    // DISPPARAMS takes the arguments last first.
+    std::vector<VARIANT> reversed(args.begin(), args.end());
+    std::reverse(reversed.begin(), reversed.end());
+    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    Variant ignored;
+    Invoke(Id(name), name, DISPATCH_METHOD, params, ignored.get());
+}
+
+void Dispatch::Put(DISPID id, const wchar_t* name, VARIANT value) {
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&value, &named, 1, 1};
+    Invoke(id, name, DISPATCH_PROPERTYPUT, params, nullptr);
+}
+
+Variant Dispatch::Get(const wchar_t* name) {
+    DISPPARAMS params{nullptr, nullptr, 0, 0};
+    Variant result;
+    Invoke(Id(name), name, DISPATCH_PROPERTYGET, params, result.get());
+    return result;
+}
+
+void Dispatch::Invoke(DISPID id, const wchar_t* name, WORD flags, DISPPARAMS& params, VARIANT* result) {
+    EXCEPINFO info{};
+    UINT badArgument = 0;
+    const HRESULT hr =
+        object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &badArgument);
+    if (FAILED(hr)) ThrowInvokeError(hr, info, Narrow(name));
+}
+
+VARIANT ByRef(short* value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_I2 | VT_BYREF;
+    V_I2REF(&v) = value;
+    return v;
+}
+VARIANT ByRef(long* value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_I4 | VT_BYREF;
+    V_I4REF(&v) = value;
+    return v;
+}
+VARIANT ByRef(float* value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_R4 | VT_BYREF;
+    V_R4REF(&v) = value;
+    return v;
+}
+VARIANT ByRef(double* value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_R8 | VT_BYREF;
+    V_R8REF(&v) = value;
+    return v;
+}
+VARIANT ByRefBool(VARIANT_BOOL* value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_BOOL | VT_BYREF;
+    V_BOOLREF(&v) = value;
+    return v;
+}
+VARIANT ByRef(BSTR* value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_BSTR | VT_BYREF;
+    V_BSTRREF(&v) = value;
+    return v;
+}
+VARIANT ByRef(IDispatch** value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_DISPATCH | VT_BYREF;
+    V_DISPATCHREF(&v) = value;
+    return v;
+}
+VARIANT ByRefStrings(SAFEARRAY** value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_ARRAY | VT_BSTR | VT_BYREF;
+    V_ARRAYREF(&v) = value;
+    return v;
+}
+
+VARIANT Value(short value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_I2;
+    V_I2(&v) = value;
+    return v;
+}
+VARIANT Value(float value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_R4;
+    V_R4(&v) = value;
+    return v;
+}
+VARIANT ValueBool(bool value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_BOOL;
+    V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+VARIANT Value(BSTR value) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_BSTR;
+    V_BSTR(&v) = value;
+    return v;
+}
+
+namespace {
+
+Variant Converted(const Variant& value, VARTYPE type, const wchar_t* name) {
+    Variant result;
+    Check(VariantChangeType(result.get(), const_cast<VARIANT*>(value.get()), 0, type), Narrow(name));
+    return result;
+}
+
+}  // namespace
+
+std::string ToString(const Variant& value, const wchar_t* name) {
+    return FromBstr(V_BSTR(Converted(value, VT_BSTR, name).get()));
+}
+
+float ToFloat(const Variant& value, const wchar_t* name) {
+    return V_R4(Converted(value, VT_R4, name).get());
+}
+
+}  // namespace trivex::com

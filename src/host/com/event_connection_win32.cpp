@@ -1,0 +1,25 @@
+#include "host/com/event_connection_win32.h"
+
+#include <ocidl.h>
+
+#include "host/com/com_error_win32.h"
+#include "host/com/type_info_win32.h"
+
+namespace trivex::com {
+
+EventConnection::EventConnection(IDispatch& source, const IID& events) {
+    ComPtr<IConnectionPointContainer> container;
+    Check(source.QueryInterface(IID_IConnectionPointContainer, container.OutVoid()), "connection points");
+    Check(container->FindConnectionPoint(events, point_.Out()), "connection point");
+    ComPtr<ITypeInfo> info = RegisteredTypeInfo(events);
+    sink_ = ComPtr<EventSink>(new EventSink(events, *info.get()));
+    Check(point_->Advise(sink_.get(), &cookie_), "connecting to the host's events");
+}
+
+EventConnection::~EventConnection() {
+    // The receiver may be gone before the server lets go of the sink.
+    sink_->Forward(nullptr);
+    point_->Unadvise(cookie_);
+}
+
+}  // namespace trivex::com

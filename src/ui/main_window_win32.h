@@ -1,0 +1,87 @@
+// The native main window: draws what the logic decides and forwards the operator's actions
+// (menu commands, close box, typed call-sign keys, moves) to MainWindow.
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "ui/about_window_win32.h"
+#include "ui/main_window.h"
+#include "ui/view.h"
+#include "ui/win32/unique_handle.h"
+
+namespace trivex::ui {
+
+class MainWindowWin32 final : public MainWindowView {
+  public:
+    static constexpr const char* kClassName = "TrivexMainWindow";
+
+    // The window is created hidden. beep sounds the standard beep; tests count beeps with it.
+    explicit MainWindowWin32(HINSTANCE instance, std::function<void()> beep = StandardBeep);
+    MainWindowWin32(const MainWindowWin32&) = delete;
+    MainWindowWin32& operator=(const MainWindowWin32&) = delete;
+    ~MainWindowWin32() override;
+
+    // From now on the window's events go to the logic.
+    void Attach(MainWindow& logic) { logic_ = &logic; }
+
+    HWND Handle() const { return window_.get(); }
+    HWND Control(ControlId id) const;
+    HWND AboutHandle() const { return about_ ? about_->Handle() : nullptr; }
+    HMENU Menu() const;
+    int Dpi() const { return dpi_; }
+
+    // Handles one message of the thread's queue: the F1 accelerator, the Tab key, then dispatch.
+    void Dispatch(MSG& message);
+
+    static int CommandId(Command command);
+    static std::optional<Command> CommandFromId(int id);
+    static int ControlIdOf(ControlId id);
+    static void StandardBeep();
+
+    void SetCaption(const std::string& caption) override;
+    std::string Text(ControlId id) override;
+    void SetText(ControlId id, const std::string& text) override;
+    size_t TextLength(ControlId id) override;
+    void AppendToLog(const std::string& text) override;
+    void SetChecked(Command item, bool checked) override;
+    WindowPosition Position() override;
+    void MoveTo(WindowPosition position) override;
+    Size OuterSize() override;
+    bool IsMinimised() override;
+    void SetMinimised(bool minimised) override;
+    void Show() override;
+    void ProcessPendingMessages() override;
+    void MakeTopmost() override;
+    void Close() override;
+    void Beep() override;
+    void ShowMessage(int style, const std::string& title, const std::string& text) override;
+    void OpenAbout(const AboutContent& content) override;
+    void CloseAbout() override;
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CallSignProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCallSignMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    void CreateMenuBar();
+    void SubclassCallSignBox(HWND edit);
+
+    HINSTANCE instance_;
+    std::function<void()> beep_;
+    int dpi_;
+    MainWindow* logic_ = nullptr;
+    win32::UniqueFont boldFont_;
+    win32::UniqueAccelerators accelerators_;
+    win32::UniqueWindow window_;
+    WNDPROC editProc_ = nullptr;
+    bool showMinimised_ = false;  // the state Show() gives a window that is still hidden
+    std::unique_ptr<AboutWindowWin32> about_;
+};
+
+}  // namespace trivex::ui

@@ -1,0 +1,83 @@
+#include "ui/memory/memory_platform.h"
+
+#include <charconv>
+
+namespace trivex::ui {
+
+namespace {
+
+constexpr int16_t kLowerA = 'a';
+constexpr int16_t kLowerZ = 'z';
+constexpr int16_t kCaseOffset = 'a' - 'A';
+
+// A word whose version text is exactly `text`: the plain decimal of a signed 16-bit number.
+std::optional<uint16_t> WordOfText(std::string_view text) {
+    int16_t value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+    if (std::to_string(value) != text) return std::nullopt;  // "05", "-0" and "+5" do not come back
+    return static_cast<uint16_t>(value);
+}
+
+}  // namespace
+
+std::optional<FixedFileVersion> FileVersionOfText(std::string_view text) {
+    const size_t point = text.find('.');
+    if (point == std::string_view::npos) return std::nullopt;
+    const auto major = WordOfText(text.substr(0, point));
+    const std::string_view rest = text.substr(point + 1);
+    if (!major) return std::nullopt;
+    // The minor number and the fourth part stand side by side: take the first split that works.
+    for (size_t split = 1; split < rest.size(); ++split) {
+        const auto minor = WordOfText(rest.substr(0, split));
+        const auto revision = WordOfText(rest.substr(split));
+        if (minor && revision) return FixedFileVersion{*major, *minor, 0, *revision};
+    }
+    return std::nullopt;
+}
+
+std::optional<FixedFileVersion> MemoryPlatform::ReadFixedVersionInfo(const std::string& file) {
+    if (Key(file) != Key(hostFolder + "\\uiview32.exe")) return std::nullopt;
+    return hostVersion;
+}
+
+std::optional<std::string> MemoryPlatform::ReadFile(const std::string& path) { return File(path); }
+
+bool MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
+    if (readOnlyFolder) return false;
+    StoredFile& file = files_[Key(path)];
+    file.bytes = bytes;
+    ++file.writes;
+    return true;
+}
+
+int16_t MemoryPlatform::UpperCaseKey(int16_t code) {
+    if (code >= kLowerA && code <= kLowerZ) return static_cast<int16_t>(code - kCaseOffset);
+    return code;
+}
+
+void MemoryPlatform::PutFile(const std::string& path, std::string_view bytes) { files_[Key(path)].bytes = bytes; }
+
+std::optional<std::string> MemoryPlatform::File(const std::string& path) const {
+    const auto file = files_.find(Key(path));
+    if (file == files_.end()) return std::nullopt;
+    return file->second.bytes;
+}
+
+int MemoryPlatform::WriteCount(const std::string& path) const {
+    const auto file = files_.find(Key(path));
+    return file == files_.end() ? 0 : file->second.writes;
+}
+
+std::string MemoryPlatform::Key(std::string_view path) {
+    std::string key;
+    for (char c : path) {
+        if (c == '/') c = '\\';
+        if (c == '\\' && !key.empty() && key.back() == '\\') continue;
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + kCaseOffset);
+        key += c;
+    }
+    return key;
+}
+
+}  // namespace trivex::ui

@@ -1,0 +1,85 @@
+// The operating system in memory: a folder of files, the host's installation, the screen
+// and the shell, each set up by the test or scenario and recorded as the logic uses it.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace trivex::ui {
+
+// The file version whose version text is the given text ("2.03" -> 2.0.0.3, "1.55" ->
+// 1.5.0.5), or nothing when no file version gives that text (for example "10.0").
+std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
+
+struct ShellRequest {
+    std::string target;
+    bool ownedByDesktop = false;
+    bool operator==(const ShellRequest&) const = default;
+};
+
+class MemoryPlatform : public PlatformServices {
+public:
+    bool OtherInstanceRunning() override { return otherInstance; }
+    void ActivateWindow(const std::string& caption) override { activatedWindows.push_back(caption); }
+    void EndProcess() override { ended = true; }
+
+    std::string ProgramFolder() override { return programFolder; }
+    std::string ExeName() override { return exeName; }
+    std::string LegalCopyright() override { return legalCopyright; }
+
+    HostFolderRead ReadHostFolder() override { return {hostFolder, hostFolderError}; }
+    // The host's version block, found only at the host folder's "uiview32.exe".
+    std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
+
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    // Fails while the folder is read-only.
+    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+
+    Size ScreenSize() override { return screen; }
+    void ShellOpen(const std::string& target, bool ownedByDesktop) override {
+        shellRequests.push_back({target, ownedByDesktop});
+    }
+    void CloseHelpFile(const std::string& helpFile) override { closedHelpFiles.push_back(helpFile); }
+    // Upper-cases the letters a..z only.
+    int16_t UpperCaseKey(int16_t code) override;
+    char DecimalSeparator() override { return '.'; }
+
+    // Sets a file's content directly, whether or not the folder is read-only.
+    void PutFile(const std::string& path, std::string_view bytes);
+    // Files are found without regard to case, and with repeated separators taken as one.
+    std::optional<std::string> File(const std::string& path) const;
+    // How many times ReplaceFile wrote the file.
+    int WriteCount(const std::string& path) const;
+
+    // Set up by the test or scenario.
+    bool otherInstance = false;
+    std::string programFolder = "C:\\Trivex";
+    std::string exeName = "Trivex";
+    std::string legalCopyright;
+    std::string hostFolder = "C:\\Program Files\\UI-View32";
+    std::optional<std::string> hostFolderError;
+    std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
+    bool readOnlyFolder = false;
+    Size screen{15360, 11520};
+
+    // Recorded as the program uses them.
+    std::vector<std::string> activatedWindows;
+    std::vector<ShellRequest> shellRequests;
+    std::vector<std::string> closedHelpFiles;
+    bool ended = false;
+
+private:
+    struct StoredFile {
+        std::string bytes;
+        int writes = 0;
+    };
+    static std::string Key(std::string_view path);
+    std::map<std::string, StoredFile> files_;
+};
+
+}  // namespace trivex::ui

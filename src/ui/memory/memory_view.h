@@ -1,0 +1,80 @@
+// A main window that exists only in memory: it keeps what the logic shows so that tests
+// and the scenario runner can read it back.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/view.h"
+
+namespace trivex::ui {
+
+struct MessageBoxRecord {
+    int style = 0;
+    std::string title;  // as shown: an empty title shows the application title
+    std::string text;
+    bool operator==(const MessageBoxRecord&) const = default;
+};
+
+class MemoryView : public MainWindowView {
+public:
+    // Every control starts with its initial text of the layout table.
+    explicit MemoryView(Size outerSize = {6180, 5250});
+
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    std::string Text(ControlId id) override;
+    void SetText(ControlId id, const std::string& text) override;
+    size_t TextLength(ControlId id) override { return Text(id).size(); }
+    void AppendToLog(const std::string& text) override;
+    void SetChecked(Command item, bool checked) override;
+
+    WindowPosition Position() override { return position_; }
+    void MoveTo(WindowPosition position) override { position_ = position; }
+    Size OuterSize() override { return outerSize_; }
+    bool IsMinimised() override { return minimised_; }
+    void SetMinimised(bool minimised) override { minimised_ = minimised; }
+    void Show() override { shown_ = true; }
+    void ProcessPendingMessages() override { ++messagePumps_; }
+    void MakeTopmost() override { topmost_ = true; }
+    void Close() override { closed_ = true; }
+
+    void Beep() override { ++beeps_; }
+    void ShowMessage(int style, const std::string& title, const std::string& text) override;
+
+    void OpenAbout(const AboutContent& content) override { about_ = content; }
+    void CloseAbout() override { about_.reset(); }
+
+    // Runs while a message box is open, before ShowMessage returns, as the operator reading
+    // it would let host events arrive.
+    std::function<void()> whileMessageShown;
+
+    const std::string& Caption() const { return caption_; }
+    bool IsChecked(Command item) const { return checked_.contains(item); }
+    bool Shown() const { return shown_; }
+    int MessagePumps() const { return messagePumps_; }
+    bool Topmost() const { return topmost_; }
+    bool Closed() const { return closed_; }
+    int Beeps() const { return beeps_; }
+    const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
+    const std::optional<AboutContent>& About() const { return about_; }
+
+private:
+    std::vector<std::string> texts_;
+    std::string caption_;
+    std::set<Command> checked_;
+    WindowPosition position_;
+    Size outerSize_;
+    bool minimised_ = false;
+    bool shown_ = false;
+    int messagePumps_ = 0;
+    bool topmost_ = false;
+    bool closed_ = false;
+    int beeps_ = 0;
+    std::vector<MessageBoxRecord> messages_;
+    std::optional<AboutContent> about_;
+};
+
+}  // namespace trivex::ui

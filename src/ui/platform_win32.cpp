@@ -1,0 +1,205 @@
+#include "ui/platform_win32.h"
+
+#include <shellapi.h>
+#include <winver.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "ui/main_window_win32.h"
+#include "ui/program_files.h"
+#include "ui/win32/layout_win32.h"
+
+namespace trivex::ui {
+
+namespace {
+
+constexpr DWORD kMaxPath = 32768;
+
+std::string LowerCase(std::string text) {
+    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::vector<char> ReadVersionBlock(const std::string& file) {
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &handle);
+    std::vector<char> block(size + 1);
+    if (size == 0 || !GetFileVersionInfoA(file.c_str(), handle, size, block.data())) return {};
+    return block;
+}
+
+std::string QueryVersionString(std::vector<char>& block, const char* name) {
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                        &length) ||
+        length < sizeof(Translation)) {
+        return {};
+    }
+    char path[64];
+    std::snprintf(path, sizeof path, "\\StringFileInfo\\%04x%04x\\%s", translation->language,
+                  translation->codePage, name);
+    char* value = nullptr;
+    if (!VerQueryValueA(block.data(), path, reinterpret_cast<void**>(&value), &length) || length == 0)
+        return {};
+    return std::string(value, strnlen(value, length));
+}
+
+}  // namespace
+
+std::string SystemErrorText(DWORD code) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = length ? std::string(buffer, length) : "Error " + std::to_string(code);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+std::string ModulePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size() || path.size() >= kMaxPath) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// A named mutex per executable name: the first instance creates it, later ones open it.
+bool PlatformWin32::OtherInstanceRunning() {
+    if (instanceMutex_) return false;
+    const std::string name = "Local\\" + std::string(kApplicationTitle) + ":" + LowerCase(ExeName());
+    instanceMutex_.reset(CreateMutexA(nullptr, FALSE, name.c_str()));
+    return GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+void PlatformWin32::ActivateWindow(const std::string& caption) {
+    const HWND window = FindWindowA(MainWindowWin32::kClassName, caption.c_str());
+    if (!window) return;
+    if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
+    SetForegroundWindow(window);
+}
+
+void PlatformWin32::EndProcess() {
+    ExitProcess(0);
+}
+
+std::string PlatformWin32::ProgramFolder() {
+    const std::string path = ModulePath();
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string PlatformWin32::ExeName() {
+    const std::string path = ModulePath();
+    const std::string file = path.substr(path.find_last_of('\\') + 1);
+    return file.substr(0, file.find_last_of('.'));
+}
+
+std::string PlatformWin32::LegalCopyright() {
+    std::vector<char> block = ReadVersionBlock(ModulePath());
+    return block.empty() ? std::string() : QueryVersionString(block, "LegalCopyright");
+}
+
+HostFolderRead PlatformWin32::ReadHostFolder() {
+    DWORD bytes = 0;
+    LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, kHostSettingsKey, kHostFolderValue, RRF_RT_REG_SZ,
+                                  nullptr, nullptr, &bytes);
+    std::string folder;
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        folder.resize(bytes);
+        status = RegGetValueA(HKEY_CURRENT_USER, kHostSettingsKey, kHostFolderValue, RRF_RT_REG_SZ, nullptr,
+                              folder.data(), &bytes);
+        if (status == ERROR_SUCCESS) {
+            folder.resize(strnlen(folder.c_str(), bytes));
+            return {folder, std::nullopt};
+        }
+    }
+    if (status == ERROR_FILE_NOT_FOUND) return {};
+    return {"", SystemErrorText(static_cast<DWORD>(status))};
+}
+
+std::optional<FixedFileVersion> PlatformWin32::ReadFixedVersionInfo(const std::string& file) {
+    std::vector<char> block = ReadVersionBlock(file);
+    if (block.empty()) return std::nullopt;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) ||
+        length < sizeof *fixed) {
+        return std::nullopt;
+    }
+    return FixedFileVersion{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                            HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
+}
+
+std::optional<std::string> PlatformWin32::ReadFile(const std::string& path) {
+    HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
+    const win32::UniqueKernelObject file(opened);
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (::ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
+    return bytes;
+}
+
+bool PlatformWin32::ReplaceFile(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + ".tmp";
+    HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) return false;
+    bool written;
+    {
+        const win32::UniqueKernelObject file(created);
+        DWORD count = 0;
+        written = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
+                  count == bytes.size() && FlushFileBuffers(file.get());
+    }
+    if (written &&
+        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+Size PlatformWin32::ScreenSize() {
+    const int dpi = win32::SystemDpi();
+    return {win32::PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
+            win32::PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi)};
+}
+
+void PlatformWin32::ShellOpen(const std::string& target, bool ownedByDesktop) {
+    ShellExecuteA(ownedByDesktop ? GetDesktopWindow() : nullptr, "open", target.c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
+}
+
+void PlatformWin32::CloseHelpFile(const std::string& helpFile) {
+    WinHelpA(mainWindow_, helpFile.c_str(), HELP_QUIT, 0);
+}
+
+int16_t PlatformWin32::UpperCaseKey(int16_t code) {
+    if (code < 0 || code > 255) return code;
+    char character = static_cast<char>(code);
+    CharUpperBuffA(&character, 1);
+    return static_cast<unsigned char>(character);
+}
+
+char PlatformWin32::DecimalSeparator() {
+    char separator[4] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2) return '.';
+    return separator[0];
+}
+
+}  // namespace trivex::ui

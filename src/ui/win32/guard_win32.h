@@ -1,0 +1,24 @@
+// The boundary of every window procedure: no exception may cross into the system's code.
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include <exception>
+
+namespace trivex::win32 {
+
+// An unexpected failure: the standard error box, then the program ends with nothing saved.
+[[noreturn]] void ReportFatalError(const char* what) noexcept;
+
+template <typename Body>
+LRESULT Guarded(Body&& body) noexcept {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        ReportFatalError(error.what());
+    } catch (...) {
+        ReportFatalError("unknown error");
+    }
+}
+
+}  // namespace trivex::win32

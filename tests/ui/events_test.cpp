@@ -1,0 +1,168 @@
+#include "tests/ui/main_window_fixture.h"
+
+namespace trivex::ui {
+namespace {
+
+TEST_F(MainWindowTest, KeyFilterUpperCasesAndRefuses) {
+    ASSERT_TRUE(Start());
+    struct Case {
+        char key;
+        std::optional<int16_t> passed;
+        int beeps;
+    };
+    const Case cases[] = {
+        {'a', 'A', 0},  // lower case arrives upper case
+        {'Z', 'Z', 0},  // upper case passes
+        {'7', '7', 0},  // digits pass
+        {'-', '-', 0},  // so does the hyphen
+        {'.', '.', 0},  // and the point
+        {'\b', 8, 0},   // Backspace
+        {'/', {}, 1},   // a slash is refused with a beep
+        {' ', {}, 1},   // so is a blank
+        {'_', {}, 1},   // and anything else
+    };
+    for (const Case& c : cases) {
+        const int beepsBefore = view.Beeps();
+        EXPECT_EQ(window.OnCallSignKey(0, c.key), c.passed) << "key " << c.key;
+        EXPECT_EQ(view.Beeps() - beepsBefore, c.beeps) << "key " << c.key;
+    }
+    host.TakeJournal();
+    EXPECT_EQ(window.OnCallSignKey(2, '\r'), int16_t{13});  // Enter plots
+    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
+}
+
+TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOnAndBeforeTheirLogLine) {
+    ASSERT_TRUE(Start());
+    host.TakeJournal();
+    host.Fire(sim::Event::MapRedrawn);
+    host.Fire(sim::Event::MapHasChanged);
+    EXPECT_TRUE(host.Journal().empty());
+    EXPECT_NE(Text(ControlId::Status).find("MapRedrawn()\r\nMapHasChanged()\r\n"), std::string::npos);
+
+    window.OnCommand(Command::OptionsReplot);
+    view.SetText(ControlId::Status, "");
+    host.Fire(sim::Event::MapRedrawn);
+    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
+    const std::string log = Text(ControlId::Status);
+    EXPECT_LT(log.find("***** No info for NOCALL5 *****"), log.find("MapRedrawn()"));
+}
+
+TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
+    SetCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""});
+    ASSERT_TRUE(Start());
+    struct Case {
+        const char* callsign;
+        int plots;
+    };
+    const Case cases[] = {
+        {"G4ABC", 2},  // stands in two rows
+        {"G4XYZ", 1},
+        {"g4xyz", 0},  // compared exactly
+        {"NOBODY", 0},
+    };
+    for (const Case& c : cases) {
+        host.TakeJournal();
+        view.SetText(ControlId::Status, "");
+        host.FireNotifyBeacon(c.callsign, 3123.5f, -7.25f);
+        EXPECT_EQ(CountCalls("GetStationInfo"), 3 * c.plots) << c.callsign;  // three rows hold a call-sign
+        EXPECT_EQ(Text(ControlId::Status)
+                      .rfind(std::string("NotifyBeacon(") + c.callsign + ", 3123.5, -7.25)\r\n", 0),
+                  0u)
+            << c.callsign;
+    }
+}
+
+TEST_F(MainWindowTest, EventFiredInsideAHostCallWaitsForTheRunningPlot) {
+    AddFiveStations();
+    SetCallSigns({"PA1A", "PA1B", "", "", ""});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::OptionsReplot);
+    host.FireDuring("AddObject", sim::Event::MapRedrawn);
+    host.TakeJournal();
+    view.SetText(ControlId::Status, "");
+    window.OnCommand(Command::Plot);
+
+    // The first plot ran to its end (its solution marker follows AddObject) before the
+    // queued redraw plotted again.
+    const auto calls = Calls();
+    const auto add = std::find(calls.begin(), calls.end(), "AddObject");
+    ASSERT_NE(add, calls.end());
+    EXPECT_EQ(*(add + 1), "SetLineWidth");
+    EXPECT_EQ(*(add + 4), "DrawCircle");
+    EXPECT_EQ(*(add + 5), "GetStationInfo");
+    EXPECT_EQ(CountCalls("GetStationInfo"), 4);  // two rows, two plots
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at same location.");
+    const std::string log = Text(ControlId::Status);
+    EXPECT_LT(log.find("CreateObject() returned 0"), log.find("MapRedrawn()"));
+}
+
+TEST_F(MainWindowTest, HostFailureStopsOnlyTheRunningHandler) {
+    AddFiveStations();
+    SetCallSigns({"PA1A", "PA1B", "", "", ""});
+    ASSERT_TRUE(Start());
+    view.SetText(CallSignBox(3), "TYPED");
+    host.FailNext("GetObjectList", "object list busy");
+    window.OnCommand(Command::Plot);
+
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].style, 48);
+    EXPECT_NE(view.Messages()[0].text.find("\r\n\r\nThe host reported an error: object list busy"),
+              std::string::npos);
+    EXPECT_FALSE(window.Ended());
+    EXPECT_EQ(Text(CallSignBox(3)), "TYPED");
+
+    window.OnCommand(Command::Plot);  // the next plot works
+    EXPECT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+}
+
+TEST_F(MainWindowTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
+    ASSERT_TRUE(Start());
+    view.whileMessageShown = [this] { host.FireNotifyBeacon("X", 1, 2); };
+    host.FailNext("GetStationInfo", "boom");
+    window.OnCommand(Command::Plot);
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_NE(Text(ControlId::Status).find("NotifyBeacon(X, 1, 2)\r\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {
+    ASSERT_TRUE(Start());
+    struct Case {
+        size_t before;
+        size_t after;
+    };
+    const Case cases[] = {
+        {15000, 15000 + 14},  // at the limit nothing is cut
+        {15001, 10000 + 14},  // one more and only the last 10000 stay
+    };
+    for (const Case& c : cases) {
+        const std::string old = "x" + std::string(c.before - 2, '-') + "y";
+        view.SetText(ControlId::Status, old);
+        host.Fire(sim::Event::MapRedrawn);
+        const std::string log = Text(ControlId::Status);
+        EXPECT_EQ(log.size(), c.after) << c.before;
+        EXPECT_EQ(log.substr(log.size() - 15), "yMapRedrawn()\r\n") << c.before;
+    }
+}
+
+TEST_F(MainWindowTest, HelpAndAbout) {
+    platform.legalCopyright = "(C) the developers";
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::HelpHelp);
+    window.OnCommand(Command::About);
+    view.About();
+    const AboutContent first = *view.About();
+    window.OnCommand(Command::About);  // a second About changes nothing
+    EXPECT_EQ(*view.About(), first);
+    EXPECT_EQ(first.caption, "About UI-View32 add-on TrivexV1.4.2");
+    EXPECT_EQ(first.Label5, "(C) the developers");
+    window.OnAboutLinkClicked();
+    window.OnAboutOk();
+    EXPECT_FALSE(view.About().has_value());
+    EXPECT_FALSE(window.AboutOpen());
+    EXPECT_EQ(platform.shellRequests,
+              (std::vector<ShellRequest>{{"C:\\Trivex\\Trivex.html", true}, {first.lblWebURL, false}}));
+}
+
+}  // namespace
+}  // namespace trivex::ui

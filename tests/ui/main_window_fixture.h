@@ -1,0 +1,61 @@
+// A main window on the simulated host, an in-memory view and an in-memory platform.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/sim/sim_host.h"
+#include "ui/main_window.h"
+#include "ui/memory/memory_platform.h"
+#include "ui/memory/memory_view.h"
+
+namespace trivex::ui {
+
+inline constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
+inline constexpr const char* kListPath = "C:\\Trivex\\Trivex.LST";
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    // Four stations whose lines all cross at longitude 60, latitude 30 (minutes), and a
+    // fifth whose line crosses theirs elsewhere. The default map has different scales.
+    void AddFiveStations() {
+        host.stations = {
+            {"PA1A", 30, 50, "a1", "a2", "%090%005"}, {"PA1B", 20, 60, "b1", "b2", "%000%005"},
+            {"PA1C", 40, 60, "c1", "c2", "%180%005"}, {"PA1D", 30, 72, "d1", "d2", "%270%005"},
+            {"PA1E", 45, 45, "e1", "e2", "%135%010"},
+        };
+    }
+
+    // A settings file with these call-signs and the 100 km ignore distance.
+    void SetCallSigns(const std::vector<std::string>& callsigns) {
+        std::string file = "[SETUP]\r\nIgnoreDistance=5\r\n";
+        for (size_t i = 0; i < callsigns.size(); ++i)
+            file += "CallSign" + std::to_string(i + 1) + "=" + callsigns[i] + "\r\n";
+        platform.PutFile(kIniPath, file);
+    }
+
+    bool Start() { return window.Startup(); }
+
+    std::vector<std::string> Calls() const {
+        std::vector<std::string> calls;
+        for (const auto& entry : host.Journal()) calls.push_back(entry.call);
+        return calls;
+    }
+
+    int CountCalls(const std::string& call) const {
+        int count = 0;
+        for (const auto& entry : host.Journal()) count += entry.call == call;
+        return count;
+    }
+
+    std::string Text(ControlId id) { return view.Text(id); }
+
+    sim::SimHost host;
+    MemoryView view;
+    MemoryPlatform platform;
+    MainWindow window{view, platform, host};
+};
+
+}  // namespace trivex::ui

@@ -1,0 +1,143 @@
+#include "tests/ui/main_window_fixture.h"
+
+namespace trivex::ui {
+namespace {
+
+const sim::ObjectRecord& LastAddedObject(const sim::SimHost& host) {
+    for (auto it = host.Journal().rbegin(); it != host.Journal().rend(); ++it)
+        if (it->call == "AddObject") return std::get<sim::ObjectRecord>(it->args[0]);
+    throw std::logic_error("no AddObject in the journal");
+}
+
+TEST_F(MainWindowTest, PlotOfFiveStationsListsTheFirstFiveInPairOrder) {
+    AddFiveStations();
+    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", "PA1E"});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::Plot);
+
+    EXPECT_EQ(Text(ControlId::Label3), "first 5 of 8 intersections");
+    const char* expected[] = {
+        "[1,2]  00.30.00N, 001.00.00E", "[1,3]  00.30.00N, 001.00.00E", "[1,5]  00.30.00N, 001.07.50E",
+        "[2,4]  00.30.00N, 001.00.00E", "[2,5]  00.35.00N, 001.00.00E",
+    };
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), expected[row]) << row;
+    EXPECT_EQ(Text(BearingBox(4)), "135 deg +/-10");
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+    EXPECT_EQ(LastAddedObject(host).Comment, "TRIVEX:PA1A,PA1B,PA1C,PA1D,PA1E");
+    EXPECT_EQ(CountCalls("DrawCircle"), 9);  // eight intersections and the solution
+    for (int row = 0; row < 5; ++row) EXPECT_GT(window.Stations()[row].FixCount, 0) << row;
+}
+
+TEST_F(MainWindowTest, LabelsFollowTheNumberOfIntersections) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        const char* label3;
+        const char* solution;
+        int filledBoxes;
+    };
+    const Case cases[] = {
+        {"one crossing", {"PA1A", "PA1B", "", "", ""}, "1 intersections", "00.30.00N, 001.00.00E", 1},
+        {"four stations, one point",
+         {"PA1A", "PA1B", "PA1C", "PA1D", ""},
+         "4 intersections",
+         "00.30.00N, 001.00.00E",
+         4},
+        {"no usable row", {"NOPE", "", "PA1A", "", ""}, "No intersections", "No solution", 0},
+    };
+    for (const Case& c : cases) {
+        sim::SimHost host;
+        MemoryView view;
+        MemoryPlatform platform;
+        host.stations = {{"PA1A", 30, 50, "", "", "%090%005"},
+                         {"PA1B", 20, 60, "", "", "%000%005"},
+                         {"PA1C", 40, 60, "", "", "%180%005"},
+                         {"PA1D", 30, 72, "", "", "%270%005"}};
+        MainWindow window(view, platform, host);
+        ASSERT_TRUE(window.Startup());
+        window.OnCommand(IgnoreItem(5));
+        for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), c.rows[row]);
+        window.OnCommand(Command::Plot);
+        EXPECT_EQ(view.Text(ControlId::Label3), c.label3) << c.what;
+        EXPECT_EQ(view.Text(ControlId::Solution), c.solution) << c.what;
+        for (int row = 0; row < 5; ++row)
+            EXPECT_EQ(view.Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes)
+                << c.what << " box " << row;
+    }
+}
+
+TEST_F(MainWindowTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
+    AddFiveStations();
+    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", "PA1E"});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::Plot);
+    const std::string objectLabel = Text(ControlId::ObjectLabel);
+    for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), "");
+    host.TakeJournal();
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::Label3), "No intersections");
+    EXPECT_EQ(Text(ControlId::Solution), "No solution");
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), "N/A") << row;
+    EXPECT_EQ(Text(ControlId::ObjectLabel), objectLabel);
+    EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
+}
+
+TEST_F(MainWindowTest, SameSolutionKeepsTheObjectAndMovedOneReplacesIt) {
+    AddFiveStations();
+    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", ""});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at same location.");
+    EXPECT_EQ(CountCalls("AddObject"), 1);
+    EXPECT_EQ(host.objects, std::vector<std::string>{"*RDFFIX0"});
+
+    view.SetText(CallSignBox(4), "PA1E");  // the fifth station moves the mean
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+    EXPECT_EQ(CountCalls("AddObject"), 2);
+    EXPECT_EQ(host.objects, std::vector<std::string>{"*RDFFIX0"});  // the old one was deleted first
+}
+
+TEST_F(MainWindowTest, ContributorsSkipRowsWithoutAFix) {
+    AddFiveStations();
+    SetCallSigns({"", "PA1B", "PA1C", "PA1D", ""});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::Label3), "2 intersections");  // (2,4) and (3,4); (2,3) are both north-south
+    EXPECT_EQ(LastAddedObject(host).Comment, "TRIVEX:PA1B,PA1C,PA1D");
+    const auto& record = LastAddedObject(host);
+    EXPECT_EQ(record.Latitude, 30.0f / 60.0f);
+    EXPECT_EQ(record.Longitude, 1.0f);
+}
+
+TEST_F(MainWindowTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
+    AddFiveStations();
+    SetCallSigns({"PA1A", "PA1B", "", "", ""});
+    for (int n = 0; n < 100; ++n) host.objects.push_back("*RDFFIX" + std::to_string(n));
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object not placed: no free name.");
+    EXPECT_EQ(CountCalls("AddObject"), 0);
+    EXPECT_NE(Text(ControlId::Status)
+                  .find("No free name from RDFFIX0 to RDFFIX99: the fix object was not placed.\r\n"),
+              std::string::npos);
+    EXPECT_EQ(window.FixObjectName(), "");
+
+    host.objects.erase(host.objects.begin() + 42);  // RDFFIX42 becomes free
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX42 at new location.");
+}
+
+TEST_F(MainWindowTest, FixAtZeroZeroIsPlacedOnTheFirstPlot) {
+    host.stations = {{"W", 0, -10, "", "", "%090%000"}, {"S", -10, 0, "", "", "%000%000"}};
+    SetCallSigns({"W", "S", "", "", ""});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::Solution), "00.00.00N, 000.00.00E");
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+}
+
+}  // namespace
+}  // namespace trivex::ui

@@ -1,0 +1,189 @@
+#include "tests/ui/main_window_fixture.h"
+
+namespace trivex::ui {
+namespace {
+
+TEST_F(MainWindowTest, LoadAppliesTheFileAndFallsBackOnBadValues) {
+    struct Case {
+        const char* what;
+        const char* lines;
+        WindowPosition position;
+        bool minimised;
+        int thickness;
+        int ignoreItem;
+        double ignoreMetres;
+        bool replot;
+    };
+    const Case cases[] = {
+        {"plain values",
+         "LEFT=100\r\nTOP=200\r\nPlotLineThickness=3\r\nIgnoreDistance=4\r\n",
+         {100, 200},
+         false,
+         3,
+         4,
+         50000,
+         false},
+        {"out of range numbers",
+         "PlotLineThickness=7\r\nIgnoreDistance=0\r\n",
+         {4590, 3135},
+         false,
+         1,
+         1,
+         1000,
+         false},
+        {"halves to even",
+         "PlotLineThickness=2.5\r\nIgnoreDistance=3.5\r\n",
+         {4590, 3135},
+         false,
+         2,
+         4,
+         50000,
+         false},
+        {"beyond the screen is centred, negative kept",
+         "LEFT=20000\r\nTOP=-120\r\n",
+         {4590, -120},
+         false,
+         1,
+         1,
+         1000,
+         false},
+        {"empty values count as 0 or false",
+         "LEFT=\r\nTOP=\r\nMINIMIZED=\r\nReplotAfterMapIsRedrawn=\r\n",
+         {0, 0},
+         false,
+         1,
+         1,
+         1000,
+         false},
+        {"yes and on are true",
+         "MINIMIZED=yes\r\nReplotAfterMapIsRedrawn=on\r\n",
+         {4590, 3135},
+         true,
+         1,
+         1,
+         1000,
+         true},
+        {"Y is not true",
+         "MINIMIZED=Y\r\nReplotAfterMapIsRedrawn=Y\r\n",
+         {4590, 3135},
+         false,
+         1,
+         1,
+         1000,
+         false},
+        {"text not beginning with a number counts 0",
+         "LEFT=abc\r\nIgnoreDistance=six\r\n",
+         {0, 3135},
+         false,
+         1,
+         1,
+         1000,
+         false},
+    };
+    for (const Case& c : cases) {
+        sim::SimHost host;
+        MemoryView view;
+        MemoryPlatform platform;
+        platform.PutFile(kIniPath, std::string("[SETUP]\r\n") + c.lines);
+        MainWindow window(view, platform, host);
+        ASSERT_TRUE(window.Startup()) << c.what;
+        EXPECT_EQ(view.Position(), c.position) << c.what;
+        EXPECT_EQ(view.IsMinimised(), c.minimised) << c.what;
+        EXPECT_EQ(window.CurrentSettings().PlotLineThickness, c.thickness) << c.what;
+        EXPECT_EQ(window.CurrentSettings().IgnoreDistance, c.ignoreMetres) << c.what;
+        EXPECT_EQ(window.CurrentSettings().ReplotAfterMapIsRedrawn, c.replot) << c.what;
+        for (int n = 1; n <= 4; ++n) EXPECT_EQ(view.IsChecked(ThicknessItem(n)), n == c.thickness) << c.what;
+        for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == c.ignoreItem) << c.what;
+        EXPECT_EQ(view.IsChecked(Command::OptionsReplot), c.replot) << c.what;
+    }
+}
+
+TEST_F(MainWindowTest, LoadKeepsRejectedValuesInTheFile) {
+    platform.PutFile(kIniPath, "[SETUP]\r\nPlotLineThickness=7\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_NE(platform.File(kIniPath)->find("PlotLineThickness=7\r\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, SaveWritesWhatTheWindowShowsAndNothingElseSaves) {
+    ASSERT_TRUE(Start());
+    view.SetText(CallSignBox(0), "G4XYZ");
+    window.OnCommand(Command::Thickness3);
+    window.OnCommand(IgnoreItem(5));
+    window.OnCommand(Command::OptionsReplot);
+    const auto beforeSave = platform.File(kIniPath);
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(platform.File(kIniPath), beforeSave);  // neither commands nor a plot save
+
+    view.MoveTo({300, 400});
+    window.OnPlacementChanged();
+    window.OnCommand(Command::FileSave);
+    EXPECT_EQ(
+        platform.File(kIniPath),
+        "[SETUP]\r\nLEFT=300\r\nTOP=400\r\nMINIMIZED=FALSE\r\nPlotLineThickness=3\r\nIgnoreDistance=5\r\n"
+        "ReplotAfterMapIsRedrawn=TRUE\r\nCallSign1=G4XYZ\r\nCallSign2=NOCALL2\r\nCallSign3=NOCALL3\r\n"
+        "CallSign4=NOCALL4\r\nCallSign5=NOCALL5\r\n");
+    EXPECT_EQ(window.Stations()[0].Callsign, "G4XYZ");
+}
+
+TEST_F(MainWindowTest, SaveWhileMinimisedKeepsThePositionFromBefore) {
+    ASSERT_TRUE(Start());
+    view.MoveTo({1000, 2000});
+    window.OnPlacementChanged();  // moved while not minimised
+    view.SetMinimised(true);
+    view.MoveTo({-32000, -32000});  // where a minimised window reports itself
+    window.OnPlacementChanged();
+    window.OnCommand(Command::FileSave);
+    const std::string file = *platform.File(kIniPath);
+    EXPECT_NE(file.find("LEFT=1000\r\nTOP=2000\r\nMINIMIZED=TRUE\r\n"), std::string::npos) << file;
+}
+
+TEST_F(MainWindowTest, StartedMinimisedSavesThePositionItRead) {
+    platform.PutFile(kIniPath, "[SETUP]\r\nLEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n");
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::FileSave);
+    EXPECT_NE(platform.File(kIniPath)->find("LEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, FailedSaveSaysSoAndKeepsEverything) {
+    ASSERT_TRUE(Start());
+    const auto before = platform.File(kIniPath);
+    view.SetText(CallSignBox(2), "G4NEW");
+    platform.readOnlyFolder = true;
+    window.OnCommand(Command::FileSave);
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].style, 48);
+    EXPECT_NE(view.Messages()[0].text.find("The settings could not be saved to C:\\Trivex\\Trivex.INI"),
+              std::string::npos);
+    EXPECT_EQ(platform.File(kIniPath), before);
+    EXPECT_EQ(Text(CallSignBox(2)), "G4NEW");
+    EXPECT_FALSE(window.Ended());
+}
+
+TEST_F(MainWindowTest, ReadOnlyFolderStartsSilentlyOnDefaults) {
+    platform.readOnlyFolder = true;
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(view.Messages().empty());
+    EXPECT_EQ(Text(CallSignBox(4)), "NOCALL5");
+    window.OnCommand(Command::FileExit);  // the list file cannot be emptied either: no message
+    EXPECT_TRUE(view.Messages().empty());
+}
+
+TEST_F(MainWindowTest, OptionsMoveTheirCheckMarksWithoutPlottingOrSaving) {
+    ASSERT_TRUE(Start());
+    host.TakeJournal();
+    window.OnCommand(IgnoreItem(5));
+    window.OnCommand(IgnoreItem(5));  // choosing the checked item again keeps it
+    window.OnCommand(ThicknessItem(4));
+    window.OnCommand(Command::OptionsReplot);
+    window.OnCommand(Command::OptionsReplot);
+    EXPECT_EQ(window.CurrentSettings().IgnoreDistance, 100000.0);
+    EXPECT_EQ(window.CurrentSettings().PlotLineThickness, 4);
+    EXPECT_FALSE(window.CurrentSettings().ReplotAfterMapIsRedrawn);
+    for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == 5) << n;
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(view.IsChecked(ThicknessItem(n)), n == 4) << n;
+    EXPECT_FALSE(view.IsChecked(Command::OptionsReplot));
+    EXPECT_TRUE(host.Journal().empty());
+}
+
+}  // namespace
+}  // namespace trivex::ui

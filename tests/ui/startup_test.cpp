@@ -1,0 +1,130 @@
+#include "tests/ui/main_window_fixture.h"
+
+namespace trivex::ui {
+namespace {
+
+TEST_F(MainWindowTest, FirstStartWritesEveryDefaultAndAsksForTheFivePlaceholders) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(
+        platform.File(kIniPath),
+        "[SETUP]\r\nLEFT=4590\r\nTOP=3135\r\nMINIMIZED=FALSE\r\nPlotLineThickness=1\r\nIgnoreDistance=1\r\n"
+        "ReplotAfterMapIsRedrawn=FALSE\r\nCallSign1=NOCALL1\r\nCallSign2=NOCALL2\r\nCallSign3=NOCALL3\r\n"
+        "CallSign4=NOCALL4\r\nCallSign5=NOCALL5\r\n");
+    EXPECT_EQ(view.Caption(), "UI-View32 add-on TrivexV1.4.2");
+    EXPECT_TRUE(view.Shown());
+    EXPECT_TRUE(view.Topmost());
+    EXPECT_EQ(view.Position(), (WindowPosition{4590, 3135}));
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(Text(CallSignBox(row)), "NOCALL" + std::to_string(row + 1));
+        EXPECT_EQ(Text(BearingBox(row)), "no data");  // the host knows none of them
+    }
+    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
+    EXPECT_TRUE(view.IsChecked(Command::Ignore1));
+    EXPECT_TRUE(view.IsChecked(Command::Thickness1));
+    EXPECT_FALSE(view.IsChecked(Command::OptionsReplot));
+}
+
+TEST_F(MainWindowTest, StartUpRefusalsEndTheProgramBeforeAnythingIsWritten) {
+    const std::string header =
+        "The following error has ocurred, you may want to read the online help file "
+        "(C:\\Trivex\\Trivex.html) on "
+        "this :\r\n\r\n";
+    const std::string tail = "\r\n\r\nThe program will be stopped";
+    struct Case {
+        const char* what;
+        bool otherInstance;
+        std::optional<FixedFileVersion> hostVersion;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"second instance", true, FixedFileVersion{2, 0, 0, 3},
+         "Another instance of this program is already running"},
+        {"no host", false, std::nullopt,
+         "Your current version of uiview32 (Unable to locate EXE file) is invalid for this add-on, minimum "
+         "version "
+         "1.55, maximum version 2.99 is required"},
+        {"host too new", false, FixedFileVersion{3, 0, 0, 0},
+         "Your current version of uiview32 (3.00) is invalid for this add-on, minimum version 1.55, maximum "
+         "version "
+         "2.99 is required"},
+        {"host too old", false, FixedFileVersion{1, 5, 0, 4},
+         "Your current version of uiview32 (1.54) is invalid for this add-on, minimum version 1.55, maximum "
+         "version "
+         "2.99 is required"},
+    };
+    for (const Case& c : cases) {
+        sim::SimHost host;
+        MemoryView view;
+        MemoryPlatform platform;
+        platform.otherInstance = c.otherInstance;
+        platform.hostVersion = c.hostVersion;
+        MainWindow window(view, platform, host);
+        EXPECT_FALSE(window.Startup()) << c.what;
+        EXPECT_TRUE(platform.ended) << c.what;
+        ASSERT_EQ(view.Messages().size(), 1u) << c.what;
+        EXPECT_EQ(view.Messages()[0], (MessageBoxRecord{16, "UI-View32 add-on TrivexV1.4.2 Error message",
+                                                        header + c.message + tail}))
+            << c.what;
+        EXPECT_FALSE(view.Shown()) << c.what;
+        EXPECT_FALSE(platform.File(kIniPath).has_value()) << c.what;
+        EXPECT_FALSE(platform.File(kListPath).has_value()) << c.what;
+        EXPECT_TRUE(host.Journal().empty()) << c.what;
+    }
+}
+
+TEST_F(MainWindowTest, SecondInstanceActivatesTheFirstAndRenamesItself) {
+    platform.otherInstance = true;
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(platform.activatedWindows, std::vector<std::string>{"UI-View32 add-on TrivexV1.4.2"});
+    EXPECT_EQ(view.Caption(), "... duplicate instance.");
+}
+
+TEST_F(MainWindowTest, UnreadableHostFolderIsReportedThenRefused) {
+    platform.hostFolderError = "Access is denied.";
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(view.Messages().size(), 2u);
+    EXPECT_EQ(view.Messages()[0],
+              (MessageBoxRecord{16, "UI-Trivex",
+                                "AN error occurred getting the UIView folder. The system error message is "
+                                "'Access is denied.'"}));
+    EXPECT_NE(view.Messages()[1].text.find("(Unable to locate EXE file)"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ShutDownEmptiesTheListFileWhateverTheCause) {
+    const std::vector<std::pair<const char*, std::function<void(MainWindow&, sim::SimHost&)>>> causes = {
+        {"Exit", [](MainWindow& w, sim::SimHost&) { w.OnCommand(Command::FileExit); }},
+        {"close box", [](MainWindow& w, sim::SimHost&) { w.OnClose(); }},
+        {"host closing", [](MainWindow&, sim::SimHost& h) { h.Fire(sim::Event::UIView32IsClosing); }},
+    };
+    for (const auto& [what, cause] : causes) {
+        sim::SimHost host;
+        MemoryView view;
+        MemoryPlatform platform;
+        platform.PutFile(kListPath, "old entries");
+        MainWindow window(view, platform, host);
+        ASSERT_TRUE(window.Startup()) << what;
+        const auto settings = platform.File(kIniPath);
+        cause(window, host);
+        EXPECT_TRUE(window.Ended()) << what;
+        EXPECT_TRUE(view.Closed()) << what;
+        EXPECT_EQ(platform.File(kListPath), "") << what;
+        EXPECT_EQ(platform.closedHelpFiles, std::vector<std::string>{"C:\\Trivex\\Trivex.HLP"}) << what;
+        EXPECT_EQ(platform.File(kIniPath), settings) << what;  // nothing is saved at shut-down
+        host.Fire(sim::Event::MapRedrawn);                     // nothing listens any more
+        EXPECT_EQ(view.Text(ControlId::Status).find("MapRedrawn"), std::string::npos) << what;
+    }
+}
+
+TEST_F(MainWindowTest, HostFailureAtStartUpKeepsEveryCallSign) {
+    SetCallSigns({"A1", "A2", "A3", "A4", "A5"});
+    host.FailNext("GetStationInfo", "station list locked");
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].style, 48);
+    EXPECT_NE(view.Messages()[0].text.find("The host reported an error: station list locked"),
+              std::string::npos);
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(CallSignBox(row)), "A" + std::to_string(row + 1));
+}
+
+}  // namespace
+}  // namespace trivex::ui
