@@ -39,7 +39,11 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {  // a folder, for one
+        return std::nullopt;
+    }
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {

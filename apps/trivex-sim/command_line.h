@@ -8,8 +8,8 @@
 namespace trivex::runner {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;     // the run or the picture failed
-inline constexpr int kExitBadInput = 2;   // bad arguments or scenario
+inline constexpr int kExitFailed = 1;    // the run or the picture failed
+inline constexpr int kExitBadInput = 2;  // bad arguments or scenario
 
 // The arguments after the program name. Errors go to `err` as one line.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

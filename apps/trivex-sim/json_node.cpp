@@ -31,7 +31,7 @@ int64_t JsonNode::Integer(int64_t min, int64_t max) const {
     const double value = value_.get<double>();
     const bool whole = value_.is_number_integer() || std::trunc(value) == value;
     Expect(whole && value >= static_cast<double>(min) && value <= static_cast<double>(max), what.c_str());
-    return value_.is_number_unsigned() ? static_cast<int64_t>(value_.get<uint64_t>())
+    return value_.is_number_unsigned()  ? static_cast<int64_t>(value_.get<uint64_t>())
            : value_.is_number_integer() ? value_.get<int64_t>()
                                         : static_cast<int64_t>(value);
 }
@@ -46,11 +46,14 @@ float JsonNode::Single() const {
 std::vector<JsonNode> JsonNode::Items() const {
     Expect(value_.is_array(), "a list");
     std::vector<JsonNode> items;
-    for (size_t i = 0; i < value_.size(); ++i) items.emplace_back(value_[i], path_ + "[" + std::to_string(i) + "]");
+    for (size_t i = 0; i < value_.size(); ++i)
+        items.emplace_back(value_[i], path_ + "[" + std::to_string(i) + "]");
     return items;
 }
 
-void JsonNode::ExpectObject() const { Expect(value_.is_object(), "an object"); }
+void JsonNode::ExpectObject() const {
+    Expect(value_.is_object(), "an object");
+}
 
 void JsonNode::ExpectFields(std::initializer_list<std::string_view> names) const {
     ExpectObject();

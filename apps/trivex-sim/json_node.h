@@ -13,7 +13,7 @@ namespace trivex::runner {
 
 // One value of the document and the path that names it ("actions[2].row").
 class JsonNode {
-public:
+  public:
     JsonNode(const nlohmann::json& value, std::string path) : value_(value), path_(std::move(path)) {}
 
     std::string String() const;
@@ -31,7 +31,7 @@ public:
     // Throws ScenarioError naming this value.
     [[noreturn]] void Fail(const std::string& what) const;
 
-private:
+  private:
     void Expect(bool ok, const char* what) const;
     const nlohmann::json& value_;
     std::string path_;

@@ -15,9 +15,11 @@ constexpr size_t kIndentStep = 2;
 // The length of the UTF-8 sequence that starts at `pos`, or 0 when it is not valid UTF-8.
 size_t Utf8Length(const std::string& text, size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    const size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                          : lead >= 0xF0 && lead < 0xF5                                   ? 4
-                                                                                                          : 0;
+    const size_t length = lead < 0x80                   ? 1
+                          : lead >= 0xC2 && lead < 0xE0 ? 2
+                          : lead >= 0xE0 && lead < 0xF0 ? 3
+                          : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                        : 0;
     if (length == 0 || pos + length > text.size()) return 0;
     for (size_t i = 1; i < length; ++i)
         if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 0;
@@ -32,12 +34,23 @@ std::string Escaped(unsigned code) {
 
 void AppendEscaped(std::string& out, char c) {
     switch (c) {
-        case '"': out += "\\\""; return;
-        case '\\': out += "\\\\"; return;
-        case '\n': out += "\\n"; return;
-        case '\r': out += "\\r"; return;
-        case '\t': out += "\\t"; return;
-        default: break;
+        case '"':
+            out += "\\\"";
+            return;
+        case '\\':
+            out += "\\\\";
+            return;
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            break;
     }
     if (static_cast<unsigned char>(c) < 0x20)
         out += Escaped(static_cast<unsigned char>(c));

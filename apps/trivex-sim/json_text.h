@@ -12,7 +12,7 @@
 namespace trivex::runner {
 
 class Json {
-public:
+  public:
     using Array = std::vector<Json>;
     using Object = std::vector<std::pair<std::string, Json>>;
 
@@ -32,7 +32,7 @@ public:
     // Indented by two blanks; a container that fits a line of 100 characters stays on one line.
     std::string Text() const;
 
-private:
+  private:
     struct Number {
         std::string text;
     };

@@ -11,11 +11,6 @@ namespace {
 constexpr int16_t kBackspace = 8;
 constexpr int16_t kEnter = 13;
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-
 void SetUpPlatform(const Scenario& scenario, ui::MemoryPlatform& platform) {
     platform.programFolder = scenario.programFolder;
     platform.exeName = scenario.exeName;
@@ -23,7 +18,8 @@ void SetUpPlatform(const Scenario& scenario, ui::MemoryPlatform& platform) {
     platform.hostVersion = scenario.hostVersion;
     platform.screen = scenario.screen;
     if (scenario.settings)
-        platform.PutFile(ui::MakeProgramFiles(scenario.programFolder, scenario.exeName).IniFile, *scenario.settings);
+        platform.PutFile(ui::MakeProgramFiles(scenario.programFolder, scenario.exeName).IniFile,
+                         *scenario.settings);
     platform.readOnlyFolder = scenario.readOnlyFolder;
 }
 
@@ -59,44 +55,66 @@ void ScenarioRun::Play() {
 }
 
 void ScenarioRun::Apply(const Action& action) {
-    std::visit(Overloaded{
-                   [&](const PlotAction&) { window_.OnCommand(ui::Command::Plot); },
-                   [&](const CloseAction&) { window_.OnClose(); },
-                   [&](const TypeAction& type) { Type(type); },
-                   [&](const SetTextAction& set) { view_.SetText(ui::CallSignBox(set.row), set.text); },
-                   [&](const BeaconAction& beacon) {
-                       host_.FireNotifyBeacon(beacon.callsign, beacon.latitude, beacon.longitude);
-                   },
-                   [&](const HostEventAction& event) { host_.Fire(event.event); },
-                   [&](const MenuAction& menu) {
-                       if (menu.target == MenuAction::Target::AboutOk)
-                           window_.OnAboutOk();
-                       else if (menu.target == MenuAction::Target::AboutLink)
-                           window_.OnAboutLinkClicked();
-                       else
-                           window_.OnCommand(menu.command);
-                   },
-                   [&](const MinimiseAction& state) {
-                       view_.SetMinimised(state.minimise);
-                       window_.OnPlacementChanged();
-                   },
-                   [&](const MoveAction& move) {
-                       if (view_.IsMinimised()) return;
-                       view_.MoveTo(move.position);
-                       window_.OnPlacementChanged();
-                   },
-                   [&](const HostDataAction& data) {
-                       if (data.map) host_.map = *data.map;
-                       if (data.stations) host_.stations = *data.stations;
-                       if (data.objects) host_.objects = *data.objects;
-                   },
-                   [&](const FailHostAction& fail) { host_.FailNext(fail.call, fail.message); },
-               },
-               action.data);
+    std::visit([this](const auto& data) { Do(data); }, action.data);
+}
+
+void ScenarioRun::Do(const PlotAction&) {
+    window_.OnCommand(ui::Command::Plot);
+}
+
+void ScenarioRun::Do(const CloseAction&) {
+    window_.OnClose();
+}
+
+void ScenarioRun::Do(const SetTextAction& action) {
+    view_.SetText(ui::CallSignBox(action.row), action.text);
+}
+
+void ScenarioRun::Do(const BeaconAction& action) {
+    host_.FireNotifyBeacon(action.callsign, action.latitude, action.longitude);
+}
+
+void ScenarioRun::Do(const HostEventAction& action) {
+    host_.Fire(action.event);
+}
+
+void ScenarioRun::Do(const MenuAction& action) {
+    switch (action.target) {
+        case MenuAction::Target::Command:
+            window_.OnCommand(action.command);
+            return;
+        case MenuAction::Target::AboutOk:
+            window_.OnAboutOk();
+            return;
+        case MenuAction::Target::AboutLink:
+            window_.OnAboutLinkClicked();
+            return;
+    }
+}
+
+void ScenarioRun::Do(const MinimiseAction& action) {
+    view_.SetMinimised(action.minimise);
+    window_.OnPlacementChanged();
+}
+
+void ScenarioRun::Do(const MoveAction& action) {
+    if (view_.IsMinimised()) return;
+    view_.MoveTo(action.position);
+    window_.OnPlacementChanged();
+}
+
+void ScenarioRun::Do(const HostDataAction& action) {
+    if (action.map) host_.map = *action.map;
+    if (action.stations) host_.stations = *action.stations;
+    if (action.objects) host_.objects = *action.objects;
+}
+
+void ScenarioRun::Do(const FailHostAction& action) {
+    host_.FailNext(action.call, action.message);
 }
 
 // The key filter first; then the box takes the key as an edit box of nine characters would.
-void ScenarioRun::Type(const TypeAction& action) {
+void ScenarioRun::Do(const TypeAction& action) {
     const ui::ControlId box = ui::CallSignBox(action.row);
     for (const int16_t code : action.keys) {
         if (Ended()) return;
@@ -116,7 +134,8 @@ void ScenarioRun::Record(const std::string& action) {
     std::vector<sim::JournalEntry> journal = host_.TakeJournal();
     journal_.insert(journal_.end(), journal.begin(), journal.end());
     std::vector<std::string> shell;
-    for (const ui::ShellRequest& request : Since(platform_.shellRequests, shellSeen_)) shell.push_back(request.target);
+    for (const ui::ShellRequest& request : Since(platform_.shellRequests, shellSeen_))
+        shell.push_back(request.target);
     const ui::ProgramFiles files = ui::MakeProgramFiles(scenario_.programFolder, scenario_.exeName);
     steps_.emplace_back(Json::Object{
         {"action", action},
@@ -132,8 +151,12 @@ void ScenarioRun::Record(const std::string& action) {
     });
 }
 
-std::string ScenarioRun::Summary() { return SummaryText(view_, Ended()); }
+std::string ScenarioRun::Summary() {
+    return SummaryText(view_, Ended());
+}
 
-MapPicture ScenarioRun::Picture() const { return CollectPicture(journal_, host_.map, host_.stations); }
+MapPicture ScenarioRun::Picture() const {
+    return CollectPicture(journal_, host_.map, host_.stations);
+}
 
 }  // namespace trivex::runner

@@ -16,7 +16,7 @@
 namespace trivex::runner {
 
 class ScenarioRun {
-public:
+  public:
     explicit ScenarioRun(const Scenario& scenario);
     ScenarioRun(const ScenarioRun&) = delete;
     ScenarioRun& operator=(const ScenarioRun&) = delete;
@@ -31,9 +31,19 @@ public:
     // What was drawn on the host's map over the whole run.
     MapPicture Picture() const;
 
-private:
+  private:
     void Apply(const Action& action);
-    void Type(const TypeAction& action);
+    void Do(const PlotAction& action);
+    void Do(const CloseAction& action);
+    void Do(const TypeAction& action);
+    void Do(const SetTextAction& action);
+    void Do(const BeaconAction& action);
+    void Do(const HostEventAction& action);
+    void Do(const MenuAction& action);
+    void Do(const MinimiseAction& action);
+    void Do(const MoveAction& action);
+    void Do(const HostDataAction& action);
+    void Do(const FailHostAction& action);
     void Record(const std::string& action);
     bool Ended() const { return window_.Ended() || platform_.ended; }
 

@@ -1,9 +1,5 @@
 #include "scenario.h"
 
-#include <algorithm>
-#include <array>
-#include <limits>
-
 #include "json_node.h"
 #include "scenario_parts.h"
 #include "ui/memory/memory_platform.h"
@@ -33,7 +29,8 @@ std::vector<EventRule> ReadEventRules(const JsonNode& node) {
     std::vector<EventRule> rules;
     for (const JsonNode& item : node.Items()) {
         item.ExpectFields({"call", "event"});
-        rules.push_back({ReadHostCall(item.RequiredField("call")), ReadEventName(item.RequiredField("event"))});
+        rules.push_back(
+            {ReadHostCall(item.RequiredField("call")), ReadEventName(item.RequiredField("event"))});
     }
     return rules;
 }
@@ -64,7 +61,8 @@ nlohmann::json Parse(const std::string& jsonText) {
         // Drop the library's "[json.exception.parse_error.101] " prefix.
         std::string what = error.what();
         const size_t prefixEnd = what.find("] ");
-        if (what.starts_with("[json.exception") && prefixEnd != std::string::npos) what.erase(0, prefixEnd + 2);
+        if (what.starts_with("[json.exception") && prefixEnd != std::string::npos)
+            what.erase(0, prefixEnd + 2);
         throw ScenarioError("not valid JSON: " + what);
     }
 }
@@ -74,8 +72,9 @@ nlohmann::json Parse(const std::string& jsonText) {
 Scenario ReadScenario(const std::string& jsonText) {
     const nlohmann::json document = Parse(jsonText);
     const JsonNode root(document, "");
-    root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window", "otherInstance",
-                       "hostVersion", "hostMissing", "map", "stations", "objects", "eventsDuringCalls", "actions"});
+    root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window",
+                       "otherInstance", "hostVersion", "hostMissing", "map", "stations", "objects",
+                       "eventsDuringCalls", "actions"});
     Scenario scenario;
     ReadWorld(root, scenario);
     ReadHostData(root, scenario);

@@ -17,7 +17,7 @@ namespace trivex::runner {
 
 // A scenario that cannot be read; the text names the field at fault.
 class ScenarioError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -61,8 +61,9 @@ struct FailHostAction {
 };
 
 struct Action {
-    using Data = std::variant<PlotAction, CloseAction, TypeAction, SetTextAction, BeaconAction, HostEventAction,
-                              MenuAction, MinimiseAction, MoveAction, HostDataAction, FailHostAction>;
+    using Data =
+        std::variant<PlotAction, CloseAction, TypeAction, SetTextAction, BeaconAction, HostEventAction,
+                     MenuAction, MinimiseAction, MoveAction, HostDataAction, FailHostAction>;
     std::string name;  // as the scenario writes it
     Data data;
 };

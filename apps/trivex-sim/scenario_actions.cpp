@@ -34,7 +34,9 @@ constexpr std::array<std::pair<std::string_view, MenuAction>, 16> kMenuItems{{
     {"aboutOk", {Target::AboutOk, Command::About}},
 }};
 
-int ReadRow(const JsonNode& node) { return static_cast<int>(node.Integer(0, kLastRow)); }
+int ReadRow(const JsonNode& node) {
+    return static_cast<int>(node.Integer(0, kLastRow));
+}
 
 // Each character of the UTF-8 text as a code of the ANSI code page (taken as Latin-1);
 // characters beyond it become "?".
@@ -108,23 +110,24 @@ std::function<Action::Data(const JsonNode&)> Plain(Action::Data data) {
 }
 
 const std::vector<std::pair<std::string_view, std::function<Action::Data(const JsonNode&)>>>& Readers() {
-    static const std::vector<std::pair<std::string_view, std::function<Action::Data(const JsonNode&)>>> readers{
-        {"plot", Plain(PlotAction{})},
-        {"type", ReadType},
-        {"setText", ReadSetText},
-        {"beacon", ReadBeacon},
-        {"dataAvailable", Plain(HostEventAction{sim::Event::DataAvailable})},
-        {"mapRedrawn", Plain(HostEventAction{sim::Event::MapRedrawn})},
-        {"mapChanged", Plain(HostEventAction{sim::Event::MapHasChanged})},
-        {"hostClosing", Plain(HostEventAction{sim::Event::UIView32IsClosing})},
-        {"menu", ReadMenu},
-        {"minimise", Plain(MinimiseAction{true})},
-        {"restore", Plain(MinimiseAction{false})},
-        {"move", ReadMove},
-        {"host", ReadHostData},
-        {"failHost", ReadFailHost},
-        {"close", Plain(CloseAction{})},
-    };
+    static const std::vector<std::pair<std::string_view, std::function<Action::Data(const JsonNode&)>>>
+        readers{
+            {"plot", Plain(PlotAction{})},
+            {"type", ReadType},
+            {"setText", ReadSetText},
+            {"beacon", ReadBeacon},
+            {"dataAvailable", Plain(HostEventAction{sim::Event::DataAvailable})},
+            {"mapRedrawn", Plain(HostEventAction{sim::Event::MapRedrawn})},
+            {"mapChanged", Plain(HostEventAction{sim::Event::MapHasChanged})},
+            {"hostClosing", Plain(HostEventAction{sim::Event::UIView32IsClosing})},
+            {"menu", ReadMenu},
+            {"minimise", Plain(MinimiseAction{true})},
+            {"restore", Plain(MinimiseAction{false})},
+            {"move", ReadMove},
+            {"host", ReadHostData},
+            {"failHost", ReadFailHost},
+            {"close", Plain(CloseAction{})},
+        };
     return readers;
 }
 

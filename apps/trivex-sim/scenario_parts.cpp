@@ -10,12 +10,35 @@ namespace trivex::runner {
 namespace {
 
 // The operations of the simulated host by the names its journal and failures use.
-constexpr std::array<std::string_view, 29> kHostCalls{
-    "CalcDistanceBearing", "GetStationInfo", "GetMap", "GetObjectList", "AddObject", "DeleteObject",
-    "DrawCircle", "GetHeightPixels", "GetWidthPixels", "GetHeightUnits", "GetLeftEdge", "GetWidthUnits",
-    "DrawLine", "SetLineWidth", "SetMarkerStyle", "SetMarkerColour",
-    "Callsign", "InfoText1", "InfoText2", "InfoText3", "Longitude", "Latitude",
-    "Flag", "Int1", "Int2", "Name", "SymbolCode", "Comment", "SymbolTable"};
+constexpr std::array<std::string_view, 29> kHostCalls{"CalcDistanceBearing",
+                                                      "GetStationInfo",
+                                                      "GetMap",
+                                                      "GetObjectList",
+                                                      "AddObject",
+                                                      "DeleteObject",
+                                                      "DrawCircle",
+                                                      "GetHeightPixels",
+                                                      "GetWidthPixels",
+                                                      "GetHeightUnits",
+                                                      "GetLeftEdge",
+                                                      "GetWidthUnits",
+                                                      "DrawLine",
+                                                      "SetLineWidth",
+                                                      "SetMarkerStyle",
+                                                      "SetMarkerColour",
+                                                      "Callsign",
+                                                      "InfoText1",
+                                                      "InfoText2",
+                                                      "InfoText3",
+                                                      "Longitude",
+                                                      "Latitude",
+                                                      "Flag",
+                                                      "Int1",
+                                                      "Int2",
+                                                      "Name",
+                                                      "SymbolCode",
+                                                      "Comment",
+                                                      "SymbolTable"};
 
 constexpr std::array<std::pair<std::string_view, sim::Event>, 4> kEvents{{
     {"dataAvailable", sim::Event::DataAvailable},
@@ -25,7 +48,8 @@ constexpr std::array<std::pair<std::string_view, sim::Event>, 4> kEvents{{
 }};
 
 int16_t ReadInt16(const JsonNode& node) {
-    return static_cast<int16_t>(node.Integer(std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+    return static_cast<int16_t>(
+        node.Integer(std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
 sim::Station ReadStation(const JsonNode& node) {
@@ -43,7 +67,8 @@ sim::Station ReadStation(const JsonNode& node) {
 }  // namespace
 
 int32_t ReadInt32(const JsonNode& node) {
-    return static_cast<int32_t>(node.Integer(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        node.Integer(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 std::string ReadHostCall(const JsonNode& node) {

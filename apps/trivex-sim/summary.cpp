@@ -28,7 +28,9 @@ std::string Padded(std::string text, size_t width) {
     return text;
 }
 
-std::string ItemText(int item, const std::string& caption) { return item == 0 ? "none" : caption; }
+std::string ItemText(int item, const std::string& caption) {
+    return item == 0 ? "none" : caption;
+}
 
 void WriteRows(std::ostream& out, ui::MemoryView& view) {
     out << "Row  " << Padded("Call-sign", kCallSignColumn) << "Bearing +/- accuracy\n";
@@ -55,8 +57,8 @@ void WriteOptions(std::ostream& out, ui::MemoryView& view) {
 void WriteLog(std::ostream& out, ui::MemoryView& view) {
     const std::vector<std::string> lines = Lines(view.Text(ui::ControlId::Status));
     const size_t first = lines.size() > kLogLinesShown ? lines.size() - kLogLinesShown : 0;
-    out << "\nStatus log (" << (first ? "last " + std::to_string(kLogLinesShown) + " of " : "") << lines.size()
-        << " lines):\n";
+    out << "\nStatus log (" << (first ? "last " + std::to_string(kLogLinesShown) + " of " : "")
+        << lines.size() << " lines):\n";
     for (size_t i = first; i < lines.size(); ++i) out << "  " << lines[i] << "\n";
 }
 
@@ -74,8 +76,9 @@ std::string SummaryText(ui::MemoryView& view, bool ended) {
     std::ostringstream out;
     const ui::WindowPosition position = view.Position();
     out << view.Caption() << "\n";
-    out << "Window at " << position.left << ", " << position.top << " twips" << (view.IsMinimised() ? ", minimised" : "")
-        << (view.About() ? ", About window open" : "") << (ended ? "; the program has ended" : "") << "\n\n";
+    out << "Window at " << position.left << ", " << position.top << " twips"
+        << (view.IsMinimised() ? ", minimised" : "") << (view.About() ? ", About window open" : "")
+        << (ended ? "; the program has ended" : "") << "\n\n";
     WriteRows(out, view);
     WriteResults(out, view);
     WriteOptions(out, view);

@@ -35,7 +35,8 @@ std::string Number(double value) {
 
 std::string ColourText(host::Colour colour) {
     char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
+                  (colour >> 16) & 0xFF);
     return buffer;
 }
 
@@ -43,11 +44,20 @@ std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -55,7 +65,7 @@ std::string Escaped(const std::string& text) {
 
 // Map units to pixels, north up whatever the sign of the view's height.
 class Projection {
-public:
+  public:
     explicit Projection(const sim::MapView& view)
         : view_(view),
           width_(std::max<int>(view.widthPixels, 1)),
@@ -68,7 +78,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-private:
+  private:
     sim::MapView view_;
     int width_;
     int height_;
@@ -99,15 +109,17 @@ void WriteGrid(std::string& out, const sim::MapView& view, const Projection& at)
     out += "<g stroke=\"" + std::string(kGrid) + "\" stroke-width=\"1\" font-size=\"10\" fill=\"#8a8270\">\n";
     for (float x : GridValues(view.leftEdge, right)) {
         const std::string px = Number(at.X(x));
-        out += "<line x1=\"" + px + "\" y1=\"0\" x2=\"" + px + "\" y2=\"" + std::to_string(at.Height()) + "\"/>";
-        out += "<text stroke=\"none\" x=\"" + Number(at.X(x) + 3) + "\" y=\"" + std::to_string(at.Height() - 4) +
-               "\">" + FormatCoordinate(x, true) + "</text>\n";
+        out +=
+            "<line x1=\"" + px + "\" y1=\"0\" x2=\"" + px + "\" y2=\"" + std::to_string(at.Height()) + "\"/>";
+        out += "<text stroke=\"none\" x=\"" + Number(at.X(x) + 3) + "\" y=\"" +
+               std::to_string(at.Height() - 4) + "\">" + FormatCoordinate(x, true) + "</text>\n";
     }
     for (float y : GridValues(bottom, view.topEdge)) {
         const std::string py = Number(at.Y(y));
-        out += "<line x1=\"0\" y1=\"" + py + "\" x2=\"" + std::to_string(at.Width()) + "\" y2=\"" + py + "\"/>";
-        out += "<text stroke=\"none\" x=\"3\" y=\"" + Number(at.Y(y) - 3) + "\">" + FormatCoordinate(y, false) +
-               "</text>\n";
+        out +=
+            "<line x1=\"0\" y1=\"" + py + "\" x2=\"" + std::to_string(at.Width()) + "\" y2=\"" + py + "\"/>";
+        out += "<text stroke=\"none\" x=\"3\" y=\"" + Number(at.Y(y) - 3) + "\">" +
+               FormatCoordinate(y, false) + "</text>\n";
     }
     out += "</g>\n";
 }
@@ -139,8 +151,9 @@ void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const 
         WriteLabelled(out, "<rect x=\"-4\" y=\"-4\" width=\"8\" height=\"8\"/>", at.X(station.longitude),
                       at.Y(station.latitude), station.callsign, kStationColour);
     for (const sim::ObjectRecord& object : picture.objects)
-        WriteLabelled(out, "<path d=\"M0 -6 L6 0 L0 6 L-6 0 Z\"/>", at.X(object.Longitude * kMinutesPerDegree),
-                      at.Y(object.Latitude * kMinutesPerDegree), object.Name, kObjectColour);
+        WriteLabelled(out, "<path d=\"M0 -6 L6 0 L0 6 L-6 0 Z\"/>",
+                      at.X(object.Longitude * kMinutesPerDegree), at.Y(object.Latitude * kMinutesPerDegree),
+                      object.Name, kObjectColour);
     out += "</g>\n";
 }
 
@@ -163,7 +176,8 @@ MapPicture CollectPicture(const std::vector<sim::JournalEntry>& journal, const s
         if (entry.call == "AddObject") picture.objects.push_back(Arg<sim::ObjectRecord>(entry, 0));
         if (entry.call == "DeleteObject") {
             const auto name = Arg<std::string>(entry, 0);
-            std::erase_if(picture.objects, [&](const sim::ObjectRecord& object) { return object.Name == name; });
+            std::erase_if(picture.objects,
+                          [&](const sim::ObjectRecord& object) { return object.Name == name; });
         }
     }
     return picture;

@@ -29,10 +29,14 @@ Json AboutJson(const std::optional<AboutContent>& about) {
 }
 
 Json RecordJson(const sim::ObjectRecord& record) {
-    return Json::Object{{"Name", record.Name},          {"Latitude", record.Latitude},
-                        {"Longitude", record.Longitude}, {"Comment", record.Comment},
-                        {"SymbolCode", record.SymbolCode}, {"SymbolTable", record.SymbolTable},
-                        {"Flag", record.Flag},          {"Int1", record.Int1},
+    return Json::Object{{"Name", record.Name},
+                        {"Latitude", record.Latitude},
+                        {"Longitude", record.Longitude},
+                        {"Comment", record.Comment},
+                        {"SymbolCode", record.SymbolCode},
+                        {"SymbolTable", record.SymbolTable},
+                        {"Flag", record.Flag},
+                        {"Int1", record.Int1},
                         {"Int2", record.Int2}};
 }
 
@@ -98,8 +102,12 @@ Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages) {
     return boxes;
 }
 
-Json TextsJson(const std::vector<std::string>& texts) { return Json::Array(texts.begin(), texts.end()); }
+Json TextsJson(const std::vector<std::string>& texts) {
+    return Json::Array(texts.begin(), texts.end());
+}
 
-Json FileJson(const std::optional<std::string>& content) { return content ? Json(*content) : Json(); }
+Json FileJson(const std::optional<std::string>& content) {
+    return content ? Json(*content) : Json();
+}
 
 }  // namespace trivex::runner

@@ -10,7 +10,9 @@ namespace {
 
 // The host that Trivex works with. For now the in-process simulated host: the automation
 // link to UI-View32 takes its place here.
-std::unique_ptr<trivex::host::Host> CreateHost() { return std::make_unique<trivex::sim::SimHost>(); }
+std::unique_ptr<trivex::host::Host> CreateHost() {
+    return std::make_unique<trivex::sim::SimHost>();
+}
 
 }  // namespace
 

@@ -15,7 +15,8 @@
 namespace trivex::standin {
 
 // Lets the server recognise its own objects when a client passes one back.
-inline constexpr GUID kServerObjectIid = {0x1BFF524C, 0xDBC3, 0x42FD, {0xAB, 0x8A, 0xCB, 0x0C, 0x9E, 0xC9, 0x2D, 0xFC}};
+inline constexpr GUID kServerObjectIid = {
+    0x1BFF524C, 0xDBC3, 0x42FD, {0xAB, 0x8A, 0xCB, 0x0C, 0x9E, 0xC9, 0x2D, 0xFC}};
 
 class ServerObject {
   public:
@@ -42,9 +43,8 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
             *out = static_cast<Interface*>(this);
         else if (iid == kServerObjectIid)
             *out = static_cast<ServerObject*>(this);
-        else
-            (OfferExtra<Extras>(iid, out) || ...);
-        if (!*out) return E_NOINTERFACE;
+        else if (!(false || ... || OfferExtra<Extras>(iid, out)))
+            return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
@@ -64,16 +64,16 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
         if (!info) return E_POINTER;
         *info = nullptr;
         if (index != 0) return DISP_E_BADINDEX;
-        *info = com::ComPtr<ITypeInfo>::Share(info_.get()).Detach();
+        *info = com::ComPtr<ITypeInfo>::Share(dispatchInfo_.get()).Detach();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-        return DispGetIDsOfNames(info_.get(), names, count, ids);
+        return DispGetIDsOfNames(vtableInfo_.get(), names, count, ids);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO* exception, UINT* badArgument) override {
-        const HRESULT hr = DispInvoke(static_cast<Interface*>(this), info_.get(), id, flags, params, result,
-                                      exception, badArgument);
+        const HRESULT hr = DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags, params,
+                                      result, exception, badArgument);
         std::optional<std::string> error = std::exchange(error_, std::nullopt);
         if (SUCCEEDED(hr) || !error) return hr;
         if (exception) {
@@ -89,7 +89,10 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
 
   protected:
-    DispatchObject(ServerState& state, const IID& iid) : info_(state.InterfaceInfo(iid)) { LockServer(); }
+    DispatchObject(ServerState& state, const IID& iid)
+        : dispatchInfo_(state.TypeInfo(iid)), vtableInfo_(state.VtableInfo(iid)) {
+        LockServer();
+    }
     ~DispatchObject() override { UnlockServer(); }
 
     // Runs the body of an operation; an exception becomes kHostFailure and its message.
@@ -115,7 +118,7 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
 
     ULONG references_ = 1;
-    com::ComPtr<ITypeInfo> info_;
+    com::ComPtr<ITypeInfo> dispatchInfo_, vtableInfo_;
     std::optional<std::string> error_;
 };
 

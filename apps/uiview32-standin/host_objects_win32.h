@@ -33,7 +33,7 @@ class EventingObject : public DispatchObject<Interface, IConnectionPointContaine
     EventingObject(ServerState& state, const IID& iid, const IID& events)
         : DispatchObject<Interface, IConnectionPointContainer>(state, iid),
           state_(state),
-          events_(*this, events, state.EventInfo(events)) {
+          events_(*this, events, state.TypeInfo(events)) {
         state_.AddEmitter(*this);
     }
     ~EventingObject() override { state_.RemoveEmitter(*this); }
@@ -114,7 +114,8 @@ class StandInApplication final : public EventingObject<_UivApplication> {
     bool EmitsMapEvents() const override { return false; }
 
     HRESULT STDMETHODCALLTYPE CalcDistanceBearing(double* lat1, double* lon1, double* lat2, double* lon2,
-                                                  double* distance, double* bearing, VARIANT_BOOL* flag) override;
+                                                  double* distance, double* bearing,
+                                                  VARIANT_BOOL* flag) override;
     HRESULT STDMETHODCALLTYPE GetStationInfo(IDispatch** info, VARIANT_BOOL* found) override;
     HRESULT STDMETHODCALLTYPE GetMap(IDispatch** map) override;
     HRESULT STDMETHODCALLTYPE GetObjectList(SAFEARRAY** list) override;

@@ -34,9 +34,14 @@ json ArgumentJson(const sim::JournalArg& argument) {
         [](const auto& value) -> json {
             using T = std::decay_t<decltype(value)>;
             if constexpr (std::is_same_v<T, sim::ObjectRecord>) {
-                return {{"Name", value.Name},     {"Latitude", value.Latitude},   {"Longitude", value.Longitude},
-                        {"Comment", value.Comment}, {"SymbolCode", value.SymbolCode},
-                        {"SymbolTable", value.SymbolTable}, {"Flag", value.Flag}, {"Int1", value.Int1},
+                return {{"Name", value.Name},
+                        {"Latitude", value.Latitude},
+                        {"Longitude", value.Longitude},
+                        {"Comment", value.Comment},
+                        {"SymbolCode", value.SymbolCode},
+                        {"SymbolTable", value.SymbolTable},
+                        {"Flag", value.Flag},
+                        {"Int1", value.Int1},
                         {"Int2", value.Int2}};
             } else {
                 return value;

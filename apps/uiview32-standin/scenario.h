@@ -1,11 +1,10 @@
 // The stand-in's data and journal as JSON texts.
 //
-// A scenario is a JSON object whose members replace the simulated host's data:
-//   "map": {"widthPixels", "heightPixels", "widthUnits", "heightUnits", "leftEdge", "topEdge"}
-//          (members left out keep their values),
+// A scenario is a JSON object whose members replace the simulated host's data; data it
+// leaves out, including single members of "map", keeps its value:
+//   "map": {"widthPixels", "heightPixels", "widthUnits", "heightUnits", "leftEdge", "topEdge"},
 //   "stations": [{"callsign", "latitude", "longitude", "infoText1", "infoText2", "infoText3"}],
 //   "objects": ["*NAME", ...] (the host's object list texts).
-// Members left out of the scenario keep the data they name.
 #pragma once
 
 #include <string>

@@ -24,8 +24,8 @@ ServerState::ServerState(com::ComPtr<ITypeLib> typeLibrary)
 
 ServerState::~ServerState() = default;
 
-com::ComPtr<ITypeInfo> ServerState::InterfaceInfo(const IID& iid) const {
-    com::ComPtr<ITypeInfo> dispatch = EventInfo(iid);
+com::ComPtr<ITypeInfo> ServerState::VtableInfo(const IID& iid) const {
+    com::ComPtr<ITypeInfo> dispatch = TypeInfo(iid);
     HREFTYPE vtable = 0;
     com::Check(dispatch->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtable), "dual interface");
     com::ComPtr<ITypeInfo> info;
@@ -33,7 +33,7 @@ com::ComPtr<ITypeInfo> ServerState::InterfaceInfo(const IID& iid) const {
     return info;
 }
 
-com::ComPtr<ITypeInfo> ServerState::EventInfo(const IID& iid) const {
+com::ComPtr<ITypeInfo> ServerState::TypeInfo(const IID& iid) const {
     com::ComPtr<ITypeInfo> info;
     com::Check(typeLibrary_->GetTypeInfoOfGuid(iid, info.Out()), "type information");
     return info;

@@ -37,10 +37,10 @@ class ServerState : private host::HostEvents {
     // Application, map, station information and object record objects alive.
     long liveObjects = 0;
 
-    // The vtable interface of a dual interface, for IDispatch::Invoke.
-    com::ComPtr<ITypeInfo> InterfaceInfo(const IID& iid) const;
-    // An event interface, for its member ids.
-    com::ComPtr<ITypeInfo> EventInfo(const IID& iid) const;
+    // The type information of an interface or event interface.
+    com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;
+    // The vtable part of a dual interface, for DispInvoke.
+    com::ComPtr<ITypeInfo> VtableInfo(const IID& iid) const;
 
     void AddEmitter(EventEmitter& emitter);
     void RemoveEmitter(EventEmitter& emitter);
@@ -51,7 +51,8 @@ class ServerState : private host::HostEvents {
     void UIView32IsClosing() override;
     void MapHasChanged() override;
     void MapRedrawn() override;
-    void Broadcast(sim::Event event, const std::string& callsign = {}, float latitude = 0, float longitude = 0);
+    void Broadcast(sim::Event event, const std::string& callsign = {}, float latitude = 0,
+                   float longitude = 0);
 
     com::ComPtr<ITypeLib> typeLibrary_;
     std::vector<EventEmitter*> emitters_;

@@ -3,6 +3,7 @@
 #include <uiview32.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -59,7 +60,7 @@ std::wstring Folder(const std::wstring& file) {
 }
 
 void LoadStartingScenario(const std::wstring& executable, sim::SimHost& sim) {
-    std::ifstream file(Folder(executable) + L"\\uiview32-scenario.json");
+    std::ifstream file(std::filesystem::path(Folder(executable) + L"\\uiview32-scenario.json"));
     if (!file) return;
     std::ostringstream text;
     text << file.rdbuf();
@@ -77,14 +78,17 @@ struct Registration {
 int RunServer(const std::wstring& executable) {
     try {
         com::ComPtr<ITypeLib> library;
-        com::Check(LoadTypeLibEx(executable.c_str(), REGKIND_NONE, library.Out()), "loading the type library");
+        com::Check(LoadTypeLibEx(executable.c_str(), REGKIND_NONE, library.Out()),
+                   "loading the type library");
         ServerState state(std::move(library));
         LoadStartingScenario(executable, state.sim);
 
         auto* s = &state;
         std::vector<Registration> classes;
         classes.reserve(4);
-        classes.push_back({CLSID_UivApplication, ClassFactory([s] { return new StandInApplication(*s); })});
+        classes.push_back({CLSID_UivApplication, ClassFactory([s]() -> IUnknown* {
+                               return static_cast<_UivApplication*>(new StandInApplication(*s));
+                           })});
         classes.push_back({CLSID_UivStationInfo, ClassFactory([s] { return new StandInStationInfo(*s); })});
         classes.push_back({CLSID_UivObject, ClassFactory([s] { return new StandInObject(*s); })});
         classes.push_back({CLSID_StandInControl, ClassFactory([s] { return new StandInControl(*s); })});

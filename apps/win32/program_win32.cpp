@@ -13,7 +13,8 @@ void Pump(ui::MainWindowWin32& window, const ui::MainWindow& logic) {
 
 }  // namespace
 
-int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform, const StartedHandler& started) {
+int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform,
+               const StartedHandler& started) {
     return static_cast<int>(win32::Guarded([&]() -> LRESULT {
         ui::MainWindowWin32 window(instance);
         ui::MainWindow logic(window, platform, host);

@@ -18,10 +18,14 @@ constexpr int kFirstControlId = 1000;
 constexpr int kCommandCount = static_cast<int>(Command::About) + 1;
 constexpr int kControlCount = static_cast<int>(ControlId::Status) + 1;
 
-DWORD ControlStyle(ControlKind kind) {
-    switch (kind) {
+// A label no taller than a text box holds one line: a text too long for it is cut at the
+// right edge rather than wrapped into a line that would show only in part.
+constexpr int kOneLineTwips = 285;
+
+DWORD ControlStyle(const ControlLayout& control) {
+    switch (control.kind) {
         case ControlKind::Label:
-            return SS_LEFT | SS_NOPREFIX;
+            return (control.height > kOneLineTwips ? SS_LEFT : SS_LEFTNOWORDWRAP) | SS_NOPREFIX;
         case ControlKind::TextBox:
             return WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
         case ControlKind::LogBox:
@@ -79,6 +83,7 @@ MainWindowWin32::MainWindowWin32(HINSTANCE instance, std::function<void()> beep)
 }
 
 MainWindowWin32::~MainWindowWin32() {
+    logic_ = nullptr;
     about_.reset();
     window_.reset();
 }
@@ -107,7 +112,7 @@ void MainWindowWin32::CreateControls() {
             const RECT twips{control.left, control.top, control.left + control.width,
                              control.top + control.height};
             const HWND child = win32::CreateChild(
-                window_.get(), isLabel ? "STATIC" : "EDIT", control.initialText, ControlStyle(control.kind),
+                window_.get(), isLabel ? "STATIC" : "EDIT", control.initialText, ControlStyle(control),
                 isLabel ? 0 : WS_EX_CLIENTEDGE, ControlIdOf(control.id), twips, dpi_);
             SendMessageA(child, WM_SETFONT,
                          reinterpret_cast<WPARAM>(control.bold ? boldFont_.get() : defaultFont), FALSE);

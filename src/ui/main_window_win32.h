@@ -31,6 +31,7 @@ class MainWindowWin32 final : public MainWindowView {
     HWND Handle() const { return window_.get(); }
     HWND Control(ControlId id) const;
     HWND AboutHandle() const { return about_ ? about_->Handle() : nullptr; }
+    const AboutWindowWin32* About() const { return about_.get(); }
     HMENU Menu() const;
     int Dpi() const { return dpi_; }
 

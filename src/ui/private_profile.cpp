@@ -134,9 +134,10 @@ ProfileKey* FindKey(ProfileSection& section, std::string_view name) {
 // A new section or key keeps the trailing blanks of the name it was asked for.
 ProfileKey& FindOrAddKey(Profile& profile, std::string_view sectionName, std::string_view keyName) {
     ProfileSection* section = FindSection(profile, sectionName);
-    if (section == nullptr) section = &profile.sections.emplace_back(std::string(TrimLeft(sectionName)));
+    if (section == nullptr)
+        section = &profile.sections.emplace_back(ProfileSection{std::string(TrimLeft(sectionName)), {}});
     if (ProfileKey* key = FindKey(*section, keyName)) return *key;
-    return section->keys.emplace_back(std::string(TrimLeft(keyName)));
+    return section->keys.emplace_back(ProfileKey{std::string(TrimLeft(keyName)), std::nullopt});
 }
 
 // Spaces (not other blanks) are cut from the end of a default, but never its first character.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace trivex {
 namespace {
@@ -35,6 +37,26 @@ TEST(SinCosOfDegrees, GivesTheCorrectlyRoundedValues) {
         EXPECT_EQ(result.sin, c.sin) << c.degrees << " degrees: " << std::hexfloat << result.sin;
         EXPECT_EQ(result.cos, c.cos) << c.degrees << " degrees: " << std::hexfloat << result.cos;
     }
+}
+
+// FNV-1a over the bytes of each value, least significant first.
+void Hash(uint64_t& hash, double value) {
+    const auto bits = std::bit_cast<uint64_t>(value);
+    for (int shift = 0; shift < 64; shift += 8) {
+        hash ^= (bits >> shift) & 0xFF;
+        hash *= 0x100000001b3;
+    }
+}
+
+TEST(SinCosOfDegrees, IsCorrectlyRoundedForEveryBearingPlusOrMinusAccuracy) {
+    // The hash of sin and cos for -65535..65534 degrees, computed from 160-bit values.
+    uint64_t hash = 0xcbf29ce484222325;
+    for (int32_t degrees = -65535; degrees <= 65534; ++degrees) {
+        const SinCos result = SinCosOfDegrees(degrees);
+        Hash(hash, result.sin);
+        Hash(hash, result.cos);
+    }
+    EXPECT_EQ(hash, 0xe128dfca05aff52cu);
 }
 
 TEST(SinCosOfDegrees, AgreesWithTheCLibraryInEveryQuadrant) {

@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, PlotOfFiveStationsListsTheFirstFiveInPairOrder) {
     for (int row = 0; row < 5; ++row) EXPECT_GT(window.Stations()[row].FixCount, 0) << row;
 }
 
-TEST_F(MainWindowTest, LabelsFollowTheNumberOfIntersections) {
+TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
     struct Case {
         const char* what;
         std::vector<std::string> rows;

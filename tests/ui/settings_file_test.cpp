@@ -3,7 +3,7 @@
 namespace trivex::ui {
 namespace {
 
-TEST_F(MainWindowTest, LoadAppliesTheFileAndFallsBackOnBadValues) {
+TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
     struct Case {
         const char* what;
         const char* lines;

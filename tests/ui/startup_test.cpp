@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, FirstStartWritesEveryDefaultAndAsksForTheFivePlaceholders
     EXPECT_FALSE(view.IsChecked(Command::OptionsReplot));
 }
 
-TEST_F(MainWindowTest, StartUpRefusalsEndTheProgramBeforeAnythingIsWritten) {
+TEST(MainWindowStartup, RefusalsEndTheProgramBeforeAnythingIsWritten) {
     const std::string header =
         "The following error has ocurred, you may want to read the online help file "
         "(C:\\Trivex\\Trivex.html) on "
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, UnreadableHostFolderIsReportedThenRefused) {
     EXPECT_NE(view.Messages()[1].text.find("(Unable to locate EXE file)"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, ShutDownEmptiesTheListFileWhateverTheCause) {
+TEST(MainWindowShutdown, EmptiesTheListFileWhateverTheCause) {
     const std::vector<std::pair<const char*, std::function<void(MainWindow&, sim::SimHost&)>>> causes = {
         {"Exit", [](MainWindow& w, sim::SimHost&) { w.OnCommand(Command::FileExit); }},
         {"close box", [](MainWindow& w, sim::SimHost&) { w.OnClose(); }},

@@ -15,7 +15,8 @@ std::string SystemText(HRESULT result) {
         static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text = n ? std::string(buffer, n) : std::string();
     LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
     char code[16];
     std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
     return text.empty() ? std::string("Automation error ") + code : text + " (" + code + ")";

@@ -9,7 +9,8 @@ std::unique_ptr<host::UivApplication> ComHost::NewApplication() {
 }
 
 std::unique_ptr<host::UivStationInfo> ComHost::NewStationInfo() {
-    return std::make_unique<ComStationInfo>(CreateHostObject(kStationInfoClass, "station information object"));
+    return std::make_unique<ComStationInfo>(
+        CreateHostObject(kStationInfoClass, "station information object"));
 }
 
 std::unique_ptr<host::UivObject> ComHost::NewObject() {

@@ -25,8 +25,8 @@ void EventSubscription::Subscribe(host::HostEvents* receiver) {
     connection_->Forward(receiver);
 }
 
-void ComMap::DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
-                        float aspect) {
+void ComMap::DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle,
+                        double endAngle, float aspect) {
     long colourValue = colour;
     map_.Call(L"DrawCircle", {ByRef(&x), ByRef(&y), ByRef(&radius), ByRef(&colourValue), ByRef(&startAngle),
                               ByRef(&endAngle), ByRef(&aspect)});

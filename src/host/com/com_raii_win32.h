@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <ocidl.h>
 #include <ole2.h>
 #include <oleauto.h>

@@ -14,7 +14,8 @@ std::string Narrow(const wchar_t* name) {
 }
 
 DISPID Dispatch::Id(const wchar_t* name) {
-    auto known = std::find_if(ids_.begin(), ids_.end(), [&](const auto& entry) { return entry.first == name; });
+    auto known =
+        std::find_if(ids_.begin(), ids_.end(), [&](const auto& entry) { return entry.first == name; });
     if (known != ids_.end()) return known->second;
     DISPID id = DISPID_UNKNOWN;
     auto* names = const_cast<LPOLESTR>(name);
@@ -23,13 +24,14 @@ DISPID Dispatch::Id(const wchar_t* name) {
     return id;
 }
 
-void Dispatch::Call(const wchar_t* name, std::initializer_list<VARIANT> args) {
+Variant Dispatch::Call(const wchar_t* name, std::initializer_list<VARIANT> args) {
     // DISPPARAMS takes the arguments last first.
     std::vector<VARIANT> reversed(args.begin(), args.end());
     std::reverse(reversed.begin(), reversed.end());
     DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    Variant ignored;
-    Invoke(Id(name), name, DISPATCH_METHOD, params, ignored.get());
+    Variant result;
+    Invoke(Id(name), name, DISPATCH_METHOD, params, result.get());
+    return result;
 }
 
 void Dispatch::Put(DISPID id, const wchar_t* name, VARIANT value) {
@@ -53,90 +55,55 @@ void Dispatch::Invoke(DISPID id, const wchar_t* name, WORD flags, DISPPARAMS& pa
     if (FAILED(hr)) ThrowInvokeError(hr, info, Narrow(name));
 }
 
-VARIANT ByRef(short* value) {
+namespace {
+
+template <typename Set>
+VARIANT Make(VARTYPE type, Set set) {
     VARIANT v;
     VariantInit(&v);
-    V_VT(&v) = VT_I2 | VT_BYREF;
-    V_I2REF(&v) = value;
-    return v;
-}
-VARIANT ByRef(long* value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4 | VT_BYREF;
-    V_I4REF(&v) = value;
-    return v;
-}
-VARIANT ByRef(float* value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_R4 | VT_BYREF;
-    V_R4REF(&v) = value;
-    return v;
-}
-VARIANT ByRef(double* value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_R8 | VT_BYREF;
-    V_R8REF(&v) = value;
-    return v;
-}
-VARIANT ByRefBool(VARIANT_BOOL* value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BOOL | VT_BYREF;
-    V_BOOLREF(&v) = value;
-    return v;
-}
-VARIANT ByRef(BSTR* value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BSTR | VT_BYREF;
-    V_BSTRREF(&v) = value;
-    return v;
-}
-VARIANT ByRef(IDispatch** value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_DISPATCH | VT_BYREF;
-    V_DISPATCHREF(&v) = value;
-    return v;
-}
-VARIANT ByRefStrings(SAFEARRAY** value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_ARRAY | VT_BSTR | VT_BYREF;
-    V_ARRAYREF(&v) = value;
+    V_VT(&v) = type;
+    set(v);
     return v;
 }
 
+}  // namespace
+
+VARIANT ByRef(short* value) {
+    return Make(VT_I2 | VT_BYREF, [&](VARIANT& v) { V_I2REF(&v) = value; });
+}
+VARIANT ByRef(long* value) {
+    return Make(VT_I4 | VT_BYREF, [&](VARIANT& v) { V_I4REF(&v) = value; });
+}
+VARIANT ByRef(float* value) {
+    return Make(VT_R4 | VT_BYREF, [&](VARIANT& v) { V_R4REF(&v) = value; });
+}
+VARIANT ByRef(double* value) {
+    return Make(VT_R8 | VT_BYREF, [&](VARIANT& v) { V_R8REF(&v) = value; });
+}
+VARIANT ByRefBool(VARIANT_BOOL* value) {
+    return Make(VT_BOOL | VT_BYREF, [&](VARIANT& v) { V_BOOLREF(&v) = value; });
+}
+VARIANT ByRef(BSTR* value) {
+    return Make(VT_BSTR | VT_BYREF, [&](VARIANT& v) { V_BSTRREF(&v) = value; });
+}
+VARIANT ByRef(IDispatch** value) {
+    return Make(VT_DISPATCH | VT_BYREF, [&](VARIANT& v) { V_DISPATCHREF(&v) = value; });
+}
+VARIANT ByRefStrings(SAFEARRAY** value) {
+    return Make(VT_ARRAY | VT_BSTR | VT_BYREF, [&](VARIANT& v) { V_ARRAYREF(&v) = value; });
+}
+
 VARIANT Value(short value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I2;
-    V_I2(&v) = value;
-    return v;
+    return Make(VT_I2, [&](VARIANT& v) { V_I2(&v) = value; });
 }
 VARIANT Value(float value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_R4;
-    V_R4(&v) = value;
-    return v;
+    return Make(VT_R4, [&](VARIANT& v) { V_R4(&v) = value; });
 }
 VARIANT ValueBool(bool value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
+    return Make(VT_BOOL, [&](VARIANT& v) { V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 VARIANT Value(BSTR value) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = value;
-    return v;
+    return Make(VT_BSTR, [&](VARIANT& v) { V_BSTR(&v) = value; });
 }
 
 namespace {

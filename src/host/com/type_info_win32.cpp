@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/com/com_error_win32.h"
+#include "host/com/dispatch_win32.h"
 
 namespace trivex::com {
 
@@ -19,7 +20,8 @@ std::wstring GuidText(const GUID& guid) {
 std::wstring ReadClassesValue(const std::wstring& key, const wchar_t* value) {
     wchar_t data[128] = {};
     DWORD size = sizeof data - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), value, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), value, RRF_RT_REG_SZ, nullptr, data, &size) !=
+        ERROR_SUCCESS)
         return {};
     return data;
 }
@@ -28,7 +30,7 @@ std::wstring ReadClassesValue(const std::wstring& key, const wchar_t* value) {
 
 ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid) {
     const std::wstring key = L"Interface\\" + GuidText(iid) + L"\\TypeLib";
-    const std::string what = "type library of interface " + std::string(key.begin(), key.end());
+    const std::string what = "type library of " + Narrow(key.c_str());
     const std::wstring library = ReadClassesValue(key, nullptr);
     const std::wstring version = ReadClassesValue(key, L"Version");
     GUID libraryId{};

@@ -41,7 +41,9 @@ std::optional<FixedFileVersion> MemoryPlatform::ReadFixedVersionInfo(const std::
     return hostVersion;
 }
 
-std::optional<std::string> MemoryPlatform::ReadFile(const std::string& path) { return File(path); }
+std::optional<std::string> MemoryPlatform::ReadFile(const std::string& path) {
+    return File(path);
+}
 
 bool MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
     if (readOnlyFolder) return false;
@@ -56,7 +58,9 @@ int16_t MemoryPlatform::UpperCaseKey(int16_t code) {
     return code;
 }
 
-void MemoryPlatform::PutFile(const std::string& path, std::string_view bytes) { files_[Key(path)].bytes = bytes; }
+void MemoryPlatform::PutFile(const std::string& path, std::string_view bytes) {
+    files_[Key(path)].bytes = bytes;
+}
 
 std::optional<std::string> MemoryPlatform::File(const std::string& path) const {
     const auto file = files_.find(Key(path));

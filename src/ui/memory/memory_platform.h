@@ -23,7 +23,7 @@ struct ShellRequest {
 };
 
 class MemoryPlatform : public PlatformServices {
-public:
+  public:
     bool OtherInstanceRunning() override { return otherInstance; }
     void ActivateWindow(const std::string& caption) override { activatedWindows.push_back(caption); }
     void EndProcess() override { ended = true; }
@@ -73,7 +73,7 @@ public:
     std::vector<std::string> closedHelpFiles;
     bool ended = false;
 
-private:
+  private:
     struct StoredFile {
         std::string bytes;
         int writes = 0;

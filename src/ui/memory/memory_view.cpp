@@ -6,7 +6,9 @@ namespace trivex::ui {
 
 namespace {
 
-size_t IndexOf(ControlId id) { return static_cast<size_t>(id); }
+size_t IndexOf(ControlId id) {
+    return static_cast<size_t>(id);
+}
 
 }  // namespace
 
@@ -17,11 +19,17 @@ MemoryView::MemoryView(Size outerSize) : outerSize_(outerSize) {
     }
 }
 
-std::string MemoryView::Text(ControlId id) { return texts_.at(IndexOf(id)); }
+std::string MemoryView::Text(ControlId id) {
+    return texts_.at(IndexOf(id));
+}
 
-void MemoryView::SetText(ControlId id, const std::string& text) { texts_.at(IndexOf(id)) = text; }
+void MemoryView::SetText(ControlId id, const std::string& text) {
+    texts_.at(IndexOf(id)) = text;
+}
 
-void MemoryView::AppendToLog(const std::string& text) { texts_.at(IndexOf(ControlId::Status)) += text; }
+void MemoryView::AppendToLog(const std::string& text) {
+    texts_.at(IndexOf(ControlId::Status)) += text;
+}
 
 void MemoryView::SetChecked(Command item, bool checked) {
     if (checked)

@@ -20,7 +20,7 @@ struct MessageBoxRecord {
 };
 
 class MemoryView : public MainWindowView {
-public:
+  public:
     // Every control starts with its initial text of the layout table.
     explicit MemoryView(Size outerSize = {6180, 5250});
 
@@ -61,7 +61,7 @@ public:
     const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
     const std::optional<AboutContent>& About() const { return about_; }
 
-private:
+  private:
     std::vector<std::string> texts_;
     std::string caption_;
     std::set<Command> checked_;

@@ -12,8 +12,12 @@ inline constexpr int kTwipsPerInch = 1440;
 // Dots per inch of the screen; the program is system-DPI aware, so this holds for its life.
 int SystemDpi();
 
-inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, kTwipsPerInch); }
-inline int PixelsToTwips(int pixels, int dpi) { return MulDiv(pixels, kTwipsPerInch, dpi); }
+inline int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, kTwipsPerInch);
+}
+inline int PixelsToTwips(int pixels, int dpi) {
+    return MulDiv(pixels, kTwipsPerInch, dpi);
+}
 
 // Registers a window class of the program (icon 1, button-face background) unless it exists.
 void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC procedure);

@@ -9,7 +9,7 @@ namespace trivex::win32 {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -31,7 +31,7 @@ public:
         if (old != Handle{}) Traits::Release(old);
     }
 
-private:
+  private:
     Handle handle_{};
 };
 

@@ -71,7 +71,8 @@ TEST(MemoryPlatform, HasTheHostVersionOnlyAtTheHostExecutable) {
         {"D:\\UIView\\other.exe", false},      //
         {"\\uiview32.exe", false},             // what an absent folder entry gives
     };
-    for (const Case& c : cases) EXPECT_EQ(platform.ReadFixedVersionInfo(c.file).has_value(), c.found) << c.file;
+    for (const Case& c : cases)
+        EXPECT_EQ(platform.ReadFixedVersionInfo(c.file).has_value(), c.found) << c.file;
     platform.hostVersion.reset();
     EXPECT_FALSE(platform.ReadFixedVersionInfo("D:\\UIView\\uiview32.exe"));
 }

@@ -1,2 +1,4 @@
 // Stands in for the host's executable: only its version information is read.
-int main() { return 0; }
+int main() {
+    return 0;
+}

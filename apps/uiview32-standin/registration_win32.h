@@ -1,0 +1,13 @@
+// Registration of the stand-in on this machine: its classes as a local server, its type
+// library, and the host's program-folder entry in the per-user program settings.
+#pragma once
+
+#include <string>
+
+namespace trivex::standin {
+
+// Both return false, after a message on stderr, when a step fails.
+bool Register(const std::wstring& executable);
+bool Unregister();
+
+}  // namespace trivex::standin

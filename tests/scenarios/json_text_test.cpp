@@ -1,0 +1,57 @@
+#include "json_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+namespace trivex::runner {
+namespace {
+
+TEST(JsonText, WritesEachNumberAsTheShortestTextOfItsOwnType) {
+    struct Case {
+        Json value;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0.5f, "0.5"},                                          // a single
+        {0.1f, "0.1"},                                          // not 0.10000000149011612
+        {static_cast<double>(6.283186f), "6.283185958862305"},  // the circle's end angle, a double
+        {6.283186f, "6.283186"},                                // the same value as a single
+        {60.0f, "60"},                                          // whole values without a fraction
+        {-9999.0, "-9999"},                                     //
+        {int16_t{-32768}, "-32768"},                            // integers of every width
+        {int32_t{0xFFFF00}, "16776960"},                        //
+        {std::numeric_limits<float>::infinity(), "null"},       // no JSON form
+        {std::numeric_limits<double>::quiet_NaN(), "null"},     //
+        {true, "true"},                                         //
+        {nullptr, "null"},                                      //
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.value.Text(), std::string(c.expected) + "\n");
+}
+
+TEST(JsonText, EscapesTexts) {
+    struct Case {
+        std::string text;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"a\"b\\c", R"("a\"b\\c")"},                  // quote and backslash
+        {"line\r\n", R"("line\r\n")"},                // the log's line ends
+        {std::string("\x01\t", 2), R"("\u0001\t")"},  // other control characters
+        {"caf\xC3\xA9", "\"caf\xC3\xA9\""},           // UTF-8 passes unchanged
+        {"caf\xE9", R"("caf\u00e9")"},                // a Latin-1 byte that is not UTF-8
+        {"\xE2\x82", R"("\u00e2\u0082")"},            // a cut UTF-8 sequence
+    };
+    for (const Case& c : cases) EXPECT_EQ(QuotedJson(c.text), c.expected) << c.text;
+}
+
+TEST(JsonText, KeepsShortContainersOnOneLine) {
+    const Json shortList = Json::Array{1, 2, "x"};
+    EXPECT_EQ(shortList.Text(), "[1, 2, \"x\"]\n");
+    const Json nested = Json::Object{{"empty", Json::Array{}}, {"long", std::string(120, 'a')}};
+    EXPECT_EQ(nested.Text(), "{\n  \"empty\": [],\n  \"long\": \"" + std::string(120, 'a') + "\"\n}\n");
+}
+
+}  // namespace
+}  // namespace trivex::runner

@@ -1,0 +1,230 @@
+#include "gui_test_support.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "ui/platform_win32.h"
+
+namespace trivex::test {
+
+void PumpFor(std::chrono::milliseconds time, const std::function<void(MSG&)>& dispatch) {
+    const auto end = std::chrono::steady_clock::now() + time;
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
+        Sleep(10);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+HWND WaitForWindow(const std::function<HWND()>& found, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (const HWND window = found()) return window;
+        if (std::chrono::steady_clock::now() > end) return nullptr;
+        Sleep(50);
+    }
+}
+
+namespace {
+
+struct WindowQuery {
+    DWORD processId;
+    const char* className;
+    const std::optional<std::string>* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (processId != query.processId || !IsWindowVisible(window) || strcmp(className, query.className) != 0) {
+        return TRUE;
+    }
+    if (*query.caption && WindowText(window) != **query.caption) return TRUE;
+    query.found = window;
+    return FALSE;
+}
+
+struct CountQuery {
+    const char* className;
+    int count;
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM parameter) {
+    auto& query = *reinterpret_cast<CountQuery*>(parameter);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (strcmp(className, query.className) == 0) ++query.count;
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD processId, const char* className, const std::optional<std::string>& caption) {
+    WindowQuery query{processId, className, &caption, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+int CountThreadWindows(const char* className) {
+    CountQuery query{className, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&query));
+    return query.count;
+}
+
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The text of a message box stands in its static control 0xFFFF.
+std::string MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}
+
+void PressOk(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TemporaryFolder::TemporaryFolder() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        path_ = std::string(base) + "trivex-gui-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++counter);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("no temporary folder: " + path_);
+    }
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileA(File(entry.cFileName).c_str());
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path_.c_str());
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string TestProgramFolder() {
+    const std::string path = ui::ModulePath();
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string WindowsPath(const std::string& path) {
+    if (path.empty() || path.front() != '/') return path;
+    std::string windows = "Z:" + path;
+    for (char& c : windows) {
+        if (c == '/') c = '\\';
+    }
+    return windows;
+}
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+void SetHostFolderEntry(const std::string& folder) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, REG_SZ, folder.c_str(),
+                    static_cast<DWORD>(folder.size() + 1));
+}
+
+void SetHostFolderEntryOfWrongType() {
+    const DWORD number = 42;
+    RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, REG_DWORD, &number,
+                    sizeof number);
+}
+
+void DeleteHostFolderEntry() {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue);
+}
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;  // bottom-up, as BMP files store rows
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const win32::UniqueBitmap bitmap(
+        CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win32::UniqueMemoryDC memory(CreateCompatibleDC(screen));
+    const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+    const bool copied = BitBlt(memory.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory.get(), old);
+    ReleaseDC(nullptr, screen);
+    if (!copied || !bits) return false;
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + imageBytes;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(static_cast<const char*>(bits), imageBytes);
+    return out.good();
+}
+
+ChildProgram::ChildProgram(const std::string& exe) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        throw std::runtime_error("cannot start " + exe + ": " + ui::SystemErrorText(GetLastError()));
+    }
+    CloseHandle(process.hThread);
+    process_.reset(process.hProcess);
+    id_ = process.dwProcessId;
+}
+
+ChildProgram::~ChildProgram() {
+    if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.get(), 99);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+std::optional<DWORD> ChildProgram::WaitForExit(std::chrono::milliseconds timeout) {
+    if (WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+}  // namespace trivex::test

@@ -1,0 +1,80 @@
+// Helpers of the GUI tests: the message queue, windows of other processes, message boxes,
+// temporary folders, the registry entry of the host and screenshots.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ui/win32/unique_handle.h"
+#include "ui/win32/windows_api.h"
+
+namespace trivex::test {
+
+using namespace std::chrono_literals;
+
+// Dispatches the queued messages of this thread through `dispatch`, for at least `time`.
+void PumpFor(std::chrono::milliseconds time, const std::function<void(MSG&)>& dispatch);
+
+// Polls until `found` gives a window or the time is up.
+HWND WaitForWindow(const std::function<HWND()>& found, std::chrono::milliseconds timeout = 20s);
+
+// The first visible top-level window of the process with that class ("#32770" for message
+// boxes) and, if given, that caption.
+HWND FindProcessWindow(DWORD processId, const char* className,
+                       const std::optional<std::string>& caption = {});
+int CountThreadWindows(const char* className);
+
+std::string WindowText(HWND window);
+std::string MessageBoxText(HWND box);
+void PressOk(HWND box);
+
+// A new empty folder under the temporary folder; removed with its files by the destructor.
+class TemporaryFolder {
+  public:
+    TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+  private:
+    std::string path_;
+};
+
+std::optional<std::string> ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& bytes);
+
+// The folder of the running test program.
+std::string TestProgramFolder();
+// A Unix path handed in by the test script, as Wine's drive Z: sees it; Windows paths pass unchanged.
+std::string WindowsPath(const std::string& path);
+std::string Environment(const char* name);
+
+// The host's folder entry in the per-user settings store.
+void SetHostFolderEntry(const std::string& folder);
+void SetHostFolderEntryOfWrongType();
+void DeleteHostFolderEntry();
+
+// Saves what the screen shows of the window (frame included) as a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::string& path);
+
+// A program started with CreateProcess; killed by the destructor if it still runs.
+class ChildProgram {
+  public:
+    explicit ChildProgram(const std::string& exe);
+    ChildProgram(const ChildProgram&) = delete;
+    ChildProgram& operator=(const ChildProgram&) = delete;
+    ~ChildProgram();
+    DWORD Id() const { return id_; }
+    // The exit code, or nothing when it still runs after the timeout.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = 20s);
+
+  private:
+    win32::UniqueKernelObject process_;
+    DWORD id_ = 0;
+};
+
+}  // namespace trivex::test

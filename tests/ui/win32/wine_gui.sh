@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# wine_gui.sh PREFIX PROGRAM [ARGS...]: runs a Windows GUI program under Wine in PREFIX on
+# the current display, and ends the prefix's Wine processes afterwards. With no window
+# manager on a virtual display, Wine draws the window frames itself; it gets its own fonts
+# (Marlett for the frame buttons, MS Sans Serif, Tahoma) in the prefix.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run="$here/../../../scripts/wine-run"
+prefix=$1
+shift
+trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true' EXIT
+
+"$wine_run" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+fonts="$prefix/drive_c/windows/Fonts"
+if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
+  for font in /usr/share/wine/fonts/*; do
+    [ -e "$fonts/${font##*/}" ] || cp "$font" "$fonts/"
+  done
+fi
+"$wine_run" "$prefix" "$@"
