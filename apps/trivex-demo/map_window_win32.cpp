@@ -41,18 +41,19 @@ struct Pen {
     HGDIOBJ old_;
 };
 
-HMENU BuildHostMenu(const std::vector<sim::Station>& stations) {
-    const HMENU beacons = CreatePopupMenu();
+// A menu takes over the submenus appended to it.
+win32::UniqueMenu BuildHostMenu(const std::vector<sim::Station>& stations) {
+    win32::UniqueMenu beacons(CreatePopupMenu());
     for (size_t i = 0; i < stations.size(); ++i) {
-        AppendMenuA(beacons, MF_STRING, kFirstBeaconCommand + i, stations[i].callsign.c_str());
+        AppendMenuA(beacons.get(), MF_STRING, kFirstBeaconCommand + i, stations[i].callsign.c_str());
     }
-    const HMENU host = CreatePopupMenu();
-    AppendMenuA(host, MF_STRING, kRedrawCommand, "&Redraw map");
-    AppendMenuA(host, MF_POPUP, reinterpret_cast<UINT_PTR>(beacons), "&Beacon from");
-    AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(host, MF_STRING, kCloseHostCommand, "&Close the host");
-    const HMENU bar = CreateMenu();
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
+    win32::UniqueMenu host(CreatePopupMenu());
+    AppendMenuA(host.get(), MF_STRING, kRedrawCommand, "&Redraw map");
+    AppendMenuA(host.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(beacons.release()), "&Beacon from");
+    AppendMenuA(host.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(host.get(), MF_STRING, kCloseHostCommand, "&Close the host");
+    win32::UniqueMenu bar(CreateMenu());
+    AppendMenuA(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(host.release()), "&Host");
     return bar;
 }
 
@@ -67,10 +68,11 @@ MapWindowWin32::MapWindowWin32(HINSTANCE instance, sim::SimHost& host, HWND neig
     GetWindowRect(neighbour, &beside);
     // Right of the neighbour, but on the screen even when there is no room for both.
     const int left = std::max(0, std::min<int>(beside.right + kGap, GetSystemMetrics(SM_CXSCREEN) - width));
+    win32::UniqueMenu menu = BuildHostMenu(host.stations);
     window_.reset(CreateWindowExA(0, kClassName, "Simulated UI-View32 map", kStyle, left, beside.top, width,
-                                  outer.bottom - outer.top, nullptr, BuildHostMenu(host.stations), instance,
-                                  this));
+                                  outer.bottom - outer.top, nullptr, menu.get(), instance, this));
     if (!window_) throw std::runtime_error("the map window could not be created");
+    menu.release();  // the window owns it now
     TakeJournal();
     SetTimer(window_.get(), kRefreshTimer, kRefreshMilliseconds, nullptr);
     ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
@@ -144,11 +146,13 @@ void MapWindowWin32::Paint(HDC dc, const RECT& client) const {
     const win32::UniqueMemoryDC memory(CreateCompatibleDC(dc));
     const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
     const HGDIOBJ oldBitmap = SelectObject(memory.get(), bitmap.get());
+    const HGDIOBJ oldFont = SelectObject(memory.get(), GetStockObject(DEFAULT_GUI_FONT));
     PaintGrid(memory.get(), client);
     PaintDrawing(memory.get());
     PaintStations(memory.get());
     PaintObjects(memory.get());
     BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    SelectObject(memory.get(), oldFont);
     SelectObject(memory.get(), oldBitmap);
 }
 
@@ -218,6 +222,8 @@ void MapWindowWin32::PaintStations(HDC dc) const {
 // Object records hold degrees; the map's units are minutes.
 void MapWindowWin32::PaintObjects(HDC dc) const {
     SetTextColor(dc, kObject);
+    SetBkColor(dc, kLand);
+    SetBkMode(dc, OPAQUE);  // the label stays readable over the lines
     const Pen pen(dc, PS_SOLID, 2, kObject);
     for (const sim::ObjectRecord& object : picture_.Objects()) {
         const POINT at = ToPixels(object.Longitude * 60.0f, object.Latitude * 60.0f);

@@ -1,6 +1,8 @@
 #include "geometry/degree_trig.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace trivex {
 
@@ -91,9 +93,7 @@ Wide Series(Wide t, Wide first, int firstIndex) {
     return sum;
 }
 
-}  // namespace
-
-SinCos SinCosOfDegrees(int32_t degrees) {
+SinCos ComputeSinCos(int32_t degrees) {
     const double x = Radians(degrees);
     const double n = std::nearbyint(x / kHalfPi1);
     const Wide t = ReduceByHalfPi(x, n);
@@ -109,6 +109,22 @@ SinCos SinCosOfDegrees(int32_t degrees) {
         default:
             return {-c, s};
     }
+}
+
+// The angles of bearing lines, bearings 0 to 360 plus or minus an accuracy of up to 999.
+constexpr int32_t kFirstKept = -999;
+constexpr int32_t kLastKept = 1359;
+
+}  // namespace
+
+// Every plot asks for the same few dozen angles, and each series costs thousands of
+// instructions: the angles of bearing lines are computed once and kept.
+SinCos SinCosOfDegrees(int32_t degrees) {
+    if (degrees < kFirstKept || degrees > kLastKept) return ComputeSinCos(degrees);
+    static std::array<std::optional<SinCos>, kLastKept - kFirstKept + 1> kept;
+    std::optional<SinCos>& angle = kept[static_cast<size_t>(degrees - kFirstKept)];
+    if (!angle) angle = ComputeSinCos(degrees);
+    return *angle;
 }
 
 }  // namespace trivex

@@ -39,20 +39,21 @@ bool IsCallSignBox(ControlId id) {
     return id >= ControlId::CallSign0 && id <= ControlId::CallSign4;
 }
 
-HMENU BuildPopup(std::span<const MenuEntry> items) {
-    const HMENU popup = CreatePopupMenu();
-    for (const MenuEntry& item : items) {
-        if (item.separator) {
-            AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-        } else if (!item.items.empty()) {
-            AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(item.items)), item.caption);
+// A menu takes over the submenus appended to it.
+void AppendEntries(HMENU menu, std::span<const MenuEntry> entries) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.separator) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        } else if (!entry.items.empty()) {
+            win32::UniqueMenu popup(CreatePopupMenu());
+            AppendEntries(popup.get(), entry.items);
+            AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup.release()), entry.caption);
         } else {
-            std::string caption = item.caption;
-            if (item.shortcut) caption = caption + "\t" + item.shortcut;
-            AppendMenuA(popup, MF_STRING, MainWindowWin32::CommandId(item.command), caption.c_str());
+            std::string caption = entry.caption;
+            if (entry.shortcut) caption = caption + "\t" + entry.shortcut;
+            AppendMenuA(menu, MF_STRING, MainWindowWin32::CommandId(entry.command), caption.c_str());
         }
     }
-    return popup;
 }
 
 // Where the window manager's workspace begins: minimised windows keep their normal position
@@ -89,15 +90,9 @@ MainWindowWin32::~MainWindowWin32() {
 }
 
 void MainWindowWin32::CreateMenuBar() {
-    const HMENU bar = CreateMenu();
-    for (const MenuEntry& entry : MainMenu()) {
-        if (entry.items.empty()) {
-            AppendMenuA(bar, MF_STRING, CommandId(entry.command), entry.caption);
-        } else {
-            AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(entry.items)), entry.caption);
-        }
-    }
-    SetMenu(window_.get(), bar);  // the window owns the menu from now on
+    win32::UniqueMenu bar(CreateMenu());
+    AppendEntries(bar.get(), MainMenu());
+    SetMenu(window_.get(), bar.release());  // the window owns the menu from now on
     ACCEL help{FVIRTKEY, VK_F1, static_cast<WORD>(CommandId(Command::HelpHelp))};
     accelerators_.reset(CreateAcceleratorTableA(&help, 1));
 }

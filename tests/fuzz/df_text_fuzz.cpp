@@ -20,7 +20,8 @@ std::string ReadingText(const DfReading& reading) {
 
 void CheckReading(const std::string& text) {
     const DfReading reading = ParseDfText(text);
-    if (text.find('%') == std::string::npos) Check(reading.status == DfStatus::NoData, "no '%' means no data");
+    if (text.find('%') == std::string::npos)
+        Check(reading.status == DfStatus::NoData, "no '%' means no data");
     if (reading.status != DfStatus::Valid) {
         Check(reading.bearing == kNoBearing, "only a valid reading has a bearing");
         return;
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What comes after a valid reading, and text without "%" before it, change nothing.
     const DfReading reading = ParseDfText(text);
     if (reading.status == DfStatus::Valid)
-        CheckEqual(ReadingText(reading), ReadingText(ParseDfText(prefix + text + text)), "reading in context");
+        CheckEqual(ReadingText(reading), ReadingText(ParseDfText(prefix + text + text)),
+                   "reading in context");
 
     const std::string wellFormed = prefix + "%" + ThreeDigits(bearing) + "%" + ThreeDigits(accuracy) + text;
     CheckReading(wellFormed);

@@ -20,8 +20,7 @@ class FuzzInput {
     FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
     template <typename T>
-        requires std::is_trivially_copyable_v<T>
-    T Take() {
+    requires std::is_trivially_copyable_v<T> T Take() {
         T value{};
         const size_t count = std::min(sizeof(T), size_);
         if (count > 0) std::memcpy(&value, data_, count);

@@ -188,7 +188,8 @@ class PlotFuzz {
 
     std::string Shown() {
         std::string texts;
-        for (int id = static_cast<int>(ControlId::Label1); id < static_cast<int>(ControlId::ObjectLabel); ++id)
+        for (int id = static_cast<int>(ControlId::Label1); id < static_cast<int>(ControlId::ObjectLabel);
+             ++id)
             texts += view_.Text(static_cast<ControlId>(id)) + "\n";
         return texts;
     }

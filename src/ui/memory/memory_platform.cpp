@@ -47,10 +47,27 @@ std::optional<std::string> MemoryPlatform::ReadFile(const std::string& path) {
 
 bool MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
     if (readOnlyFolder) return false;
+    const std::string temporary = Key(path + ".tmp");
+    if (!Step()) return false;
+    files_[temporary] = {};
+    if (!Step()) return false;
+    files_[temporary].bytes = bytes.substr(0, bytes.size() / 2);
+    if (!Step()) return false;
+    files_[temporary].bytes = bytes;
+    if (!Step()) return false;
     StoredFile& file = files_[Key(path)];
     file.bytes = bytes;
     ++file.writes;
+    files_.erase(temporary);
     return true;
+}
+
+bool MemoryPlatform::Step() {
+    if (crashed) return false;
+    if (!stepsBeforeCrash) return true;
+    crashed = *stepsBeforeCrash == 0;
+    if (!crashed) --*stepsBeforeCrash;
+    return !crashed;
 }
 
 int16_t MemoryPlatform::UpperCaseKey(int16_t code) {

@@ -37,7 +37,8 @@ class MemoryPlatform : public PlatformServices {
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
     std::optional<std::string> ReadFile(const std::string& path) override;
-    // Fails while the folder is read-only.
+    // Fails while the folder is read-only. Works in the steps of the Windows one: create
+    // path + ".tmp", write the first half of the bytes, the rest, rename it over the file.
     bool ReplaceFile(const std::string& path, std::string_view bytes) override;
 
     Size ScreenSize() override { return screen; }
@@ -66,12 +67,16 @@ class MemoryPlatform : public PlatformServices {
     std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
     bool readOnlyFolder = false;
     Size screen{15360, 11520};
+    // A power cut: once ReplaceFile has done this many steps in all, it stops where it is,
+    // sets `crashed` and from then on does nothing and fails.
+    std::optional<int> stepsBeforeCrash;
 
     // Recorded as the program uses them.
     std::vector<std::string> activatedWindows;
     std::vector<ShellRequest> shellRequests;
     std::vector<std::string> closedHelpFiles;
     bool ended = false;
+    bool crashed = false;
 
   private:
     struct StoredFile {
@@ -79,6 +84,7 @@ class MemoryPlatform : public PlatformServices {
         int writes = 0;
     };
     static std::string Key(std::string_view path);
+    bool Step();
     std::map<std::string, StoredFile> files_;
 };
 

@@ -27,7 +27,7 @@ class MemoryView : public MainWindowView {
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     std::string Text(ControlId id) override;
     void SetText(ControlId id, const std::string& text) override;
-    size_t TextLength(ControlId id) override { return Text(id).size(); }
+    size_t TextLength(ControlId id) override { return texts_.at(static_cast<size_t>(id)).size(); }
     void AppendToLog(const std::string& text) override;
     void SetChecked(Command item, bool checked) override;
 

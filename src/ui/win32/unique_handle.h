@@ -56,10 +56,6 @@ struct KernelTraits {
     using Handle = HANDLE;
     static void Release(HANDLE handle) { CloseHandle(handle); }
 };
-struct KeyTraits {
-    using Handle = HKEY;
-    static void Release(HKEY handle) { RegCloseKey(handle); }
-};
 struct BitmapTraits {
     using Handle = HBITMAP;
     static void Release(HBITMAP handle) { DeleteObject(handle); }
@@ -74,7 +70,6 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueFont = UniqueHandle<FontTraits>;
 using UniqueAccelerators = UniqueHandle<AcceleratorTraits>;
 using UniqueKernelObject = UniqueHandle<KernelTraits>;
-using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueBitmap = UniqueHandle<BitmapTraits>;
 using UniqueMemoryDC = UniqueHandle<DeviceContextTraits>;
 

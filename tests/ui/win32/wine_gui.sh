@@ -8,7 +8,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine_run="$here/../../../scripts/wine-run"
 prefix=$1
 shift
-trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true' EXIT
+# Wine processes left in the prefix from another display would not reach this one.
+stop_wine() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }
+stop_wine
+trap stop_wine EXIT
 
 "$wine_run" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 fonts="$prefix/drive_c/windows/Fonts"
