@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: natively, then the 32-bit Windows build under Wine.
+# Builds everything and runs every test: natively, then the 32-bit Windows build under Wine,
+# then natively under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of
+# each fuzz target (scripts/fuzz.sh runs them longer).
 # Installs the Debian packages it needs first. Usage: scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,6 +42,8 @@ trap stop_wine EXIT
 
 run_preset native
 run_preset mingw32
+run_preset asan
+run_preset fuzz
 
 echo "Summary: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,23 +1,14 @@
-// Trivex.exe: the main window on the host.
+// Trivex.exe: the main window on UI-View32, reached through its automation server.
 #include "ui/win32/windows_api.h"
 
-#include <memory>
-
-#include "host/sim/sim_host.h"
+#include "host/com/com_host_win32.h"
+#include "host/com/com_raii_win32.h"
 #include "program_win32.h"
 
-namespace {
-
-// The host that Trivex works with. For now the in-process simulated host: the automation
-// link to UI-View32 takes its place here.
-std::unique_ptr<trivex::host::Host> CreateHost() {
-    return std::make_unique<trivex::sim::SimHost>();
-}
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    const std::unique_ptr<trivex::host::Host> host = CreateHost();
+    // The apartment outlives RunProgram, which releases every host object with the window.
+    const trivex::com::ComApartment apartment;
+    trivex::com::ComHost host;
     trivex::ui::PlatformWin32 platform;
-    return trivex::app::RunProgram(instance, *host, platform);
+    return trivex::app::RunProgram(instance, host, platform);
 }

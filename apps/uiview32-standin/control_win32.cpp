@@ -1,6 +1,6 @@
 #include "control_win32.h"
 
-#include "scenario.h"
+#include "data_json.h"
 
 namespace trivex::standin {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "host/com/dispatch_win32.h"
-#include "scenario.h"
+#include "data_json.h"
 
 namespace trivex::standin {
 

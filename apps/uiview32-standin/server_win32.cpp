@@ -12,7 +12,7 @@
 #include "control_win32.h"
 #include "host/com/com_error_win32.h"
 #include "host_objects_win32.h"
-#include "scenario.h"
+#include "data_json.h"
 
 namespace trivex::standin {
 

@@ -6,9 +6,17 @@ namespace trivex::app {
 
 namespace {
 
+// A message sent from another thread is handled inside GetMessage, which then goes on
+// waiting: the end of the logic is looked at after every wake-up instead.
 void Pump(ui::MainWindowWin32& window, const ui::MainWindow& logic) {
     MSG message;
-    while (!logic.Ended() && GetMessageA(&message, nullptr, 0, 0) > 0) window.Dispatch(message);
+    while (!logic.Ended()) {
+        while (!logic.Ended() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return;
+            window.Dispatch(message);
+        }
+        if (!logic.Ended()) MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+    }
 }
 
 }  // namespace

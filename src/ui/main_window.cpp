@@ -27,20 +27,27 @@ class MainWindow::EventSink : public host::HostEvents {
     explicit EventSink(MainWindow& window) : window_(window) {}
     void DataAvailable() override {}
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
-        window_.Run(
-            [this, callsign, latitude, longitude] { window_.OnBeacon(callsign, latitude, longitude); });
+        const bool echo = window_.eventPlotRunning_;
+        window_.Run([this, callsign, latitude, longitude, echo] {
+            window_.OnBeacon(callsign, latitude, longitude, echo);
+        });
     }
     void UIView32IsClosing() override {
         window_.Run([this] { window_.Unload(); });
     }
-    void MapHasChanged() override {
-        window_.Run([this] { window_.OnMapEvent("MapHasChanged()\r\n"); });
-    }
-    void MapRedrawn() override {
-        window_.Run([this] { window_.OnMapEvent("MapRedrawn()\r\n"); });
-    }
+    void MapHasChanged() override { QueueMapEvent("MapHasChanged()\r\n"); }
+    void MapRedrawn() override { QueueMapEvent("MapRedrawn()\r\n"); }
 
   private:
+    void QueueMapEvent(const char* logText) {
+        const bool echo = window_.eventPlotRunning_;
+        const unsigned plotsBefore = window_.plotsStarted_;
+        window_.Run([this, logText, echo, plotsBefore] {
+            // One replot serves every map event that arrived before it started.
+            window_.OnMapEvent(logText, echo || window_.plotsStarted_ != plotsBefore);
+        });
+    }
+
     MainWindow& window_;
 };
 
@@ -245,17 +252,29 @@ void MainWindow::SelectLineThickness(int item) {
     settings_.PlotLineThickness = static_cast<int16_t>(item);
 }
 
-void MainWindow::OnMapEvent(const char* logText) {
-    if (settings_.ReplotAfterMapIsRedrawn) Plot();
+void MainWindow::PlotForEvent(bool echo) {
+    if (echo) return;
+    eventPlotRunning_ = true;
+    try {
+        Plot();
+    } catch (...) {
+        eventPlotRunning_ = false;
+        throw;
+    }
+    eventPlotRunning_ = false;
+}
+
+void MainWindow::OnMapEvent(const char* logText, bool echo) {
+    if (settings_.ReplotAfterMapIsRedrawn) PlotForEvent(echo);
     AppendLog(logText);
 }
 
-void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude) {
+void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude, bool echo) {
     const char separator = platform_.DecimalSeparator();
     AppendLog("NotifyBeacon(" + callsign + ", " + GeneralNumberText(latitude, separator) + ", " +
               GeneralNumberText(longitude, separator) + ")\r\n");
     for (int row = 0; row < kStationCount; ++row)
-        if (view_.Text(CallSignBox(row)) == callsign) Plot();
+        if (view_.Text(CallSignBox(row)) == callsign) PlotForEvent(echo);
 }
 
 void MainWindow::AppendLog(const std::string& text) {

@@ -76,8 +76,12 @@ class MainWindow {
     void SelectIgnoreDistance(int item);
     void SelectLineThickness(int item);
     void ToggleReplot();
-    void OnMapEvent(const char* logText);
-    void OnBeacon(const std::string& callsign, float latitude, float longitude);
+    // A host event that arrives while a plot started by an earlier event runs is taken as
+    // the echo of that plot's own drawing: it is logged but plots no more, or a host that
+    // redraws on every drawing call would keep the program plotting for ever.
+    void PlotForEvent(bool echo);
+    void OnMapEvent(const char* logText, bool echo);
+    void OnBeacon(const std::string& callsign, float latitude, float longitude, bool echo);
 
     void loadini();
     bool saveini();
@@ -107,6 +111,8 @@ class MainWindow {
 
     std::deque<std::function<void()>> pending_;
     bool running_ = false;
+    bool eventPlotRunning_ = false;
+    unsigned plotsStarted_ = 0;
     bool ended_ = false;
     bool aboutOpen_ = false;
 };

@@ -44,6 +44,7 @@ void MainWindow::ReportStation(int row) {
 }
 
 void MainWindow::Plot() {
+    ++plotsStarted_;
     ConnectIfNeeded();
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = view_.Text(CallSignBox(row));

@@ -51,6 +51,11 @@ class FuzzInput {
     size_t size_;
 };
 
+// A blank of the settings file's format: the reader ignores them around lines and values.
+inline bool IsProfileBlank(char c) {
+    return (c >= '\t' && c <= '\r') || c == '\x1a' || c == ' ';
+}
+
 // Bytes as a C literal would write them, so that a failure shows every byte.
 inline std::string Escaped(std::string_view text) {
     std::string out;

@@ -16,17 +16,13 @@ using namespace trivex::ui;
 
 constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
 
-bool IsBlank(char c) {
-    return (c >= '\t' && c <= '\r') || c == '\x1a' || c == ' ';
-}
-
 // A call-sign as the next start reads it from the saved file. The program writes call-signs as
 // they are, but a call-sign read from a file can begin with a blank after a quote and end with
 // a blank before a NUL; the platform's writer drops the blanks at the start of a value, its
 // reader those at the end of a line and a pair of quotes around a value.
 std::string AsReadBack(std::string callsign) {
-    while (!callsign.empty() && IsBlank(callsign.front())) callsign.erase(0, 1);
-    while (!callsign.empty() && IsBlank(callsign.back())) callsign.pop_back();
+    while (!callsign.empty() && IsProfileBlank(callsign.front())) callsign.erase(0, 1);
+    while (!callsign.empty() && IsProfileBlank(callsign.back())) callsign.pop_back();
     const bool quoted = callsign.size() > 1 && (callsign.front() == '"' || callsign.front() == '\'') &&
                         callsign.back() == callsign.front();
     return quoted ? callsign.substr(1, callsign.size() - 2) : callsign;

@@ -47,16 +47,12 @@ bool SameKey(const Name& a, const Name& b) {
     return SameName(a.section, b.section) && SameName(a.key, b.key);
 }
 
-bool IsBlank(char c) {
-    return (c >= '\t' && c <= '\r') || c == '\x1a' || c == ' ';
-}
-
 // A value as the program writes one: on one line, without blanks around it and without
 // quotes, which the reader would take off.
 std::string OrdinaryValue(std::string value) {
     std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0' || c == '"' || c == '\''; });
-    while (!value.empty() && IsBlank(value.back())) value.pop_back();
-    while (!value.empty() && IsBlank(value.front())) value.erase(0, 1);
+    while (!value.empty() && IsProfileBlank(value.back())) value.pop_back();
+    while (!value.empty() && IsProfileBlank(value.front())) value.erase(0, 1);
     return value;
 }
 

@@ -47,20 +47,17 @@ class FixedAnswers : public host::UivApplication {
     size_t next_ = 0;
 };
 
+// 0.1 minutes per pixel both ways; the vertical axis points down, as on a screen.
+constexpr sim::MapView kSquareView = {600, 600, 60.0f, -60.0f, 0.0f, 60.0f};
+
 class ChkIntersectionTest : public testing::Test {
   protected:
-    ChkIntersectionTest() {
-        // 0.1 minutes per pixel both ways; the vertical axis points down, as on a screen.
-        host_.map = {600, 600, 60.0f, -60.0f, 0.0f, 60.0f};
-    }
+    ChkIntersectionTest() { host_.map = kSquareView; }
 
     void Set(int16_t index, float x, float y, int16_t bearing) {
         stations_[index] = {"DF" + std::to_string(index + 1), y, x, bearing, 0};
     }
-
-    Intersection Check(double limitMetres = 100000) {
-        return ChkIntersection(stations_, 0, 1, *map_, *app_, limitMetres);
-    }
+    Intersection Check(double limitMetres = 100000) { return CheckWith(*app_, limitMetres); }
     Intersection CheckWith(host::UivApplication& app, double limitMetres) {
         return ChkIntersection(stations_, 0, 1, *map_, app, limitMetres);
     }
@@ -78,100 +75,52 @@ void ExpectRejected(const Intersection& result, const std::string& why) {
     EXPECT_EQ(result.y, kNoPosition);
 }
 
-TEST_F(ChkIntersectionTest, CrossesRaysThatMeetInFront) {
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 10.0f, 0.0f, 315);
-    const Intersection result = Check();
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(result.x, 5.0f);
-    EXPECT_EQ(result.y, 5.0f);
-
-    // Both stations are measured, station 1 first, in degrees, with the unrounded crossing.
-    const std::vector<DistanceCall> calls = DistanceCalls(host_.Journal());
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].lat1, 0.0);
-    EXPECT_EQ(calls[0].lon1, 0.0);
-    EXPECT_EQ(calls[1].lat1, 0.0);
-    EXPECT_EQ(calls[1].lon1, 10.0 / 60);
-    for (const DistanceCall& call : calls) {
-        EXPECT_EQ(call.lat2, 5.0 / 60);
-        EXPECT_NEAR(call.lon2, 5.0 / 60, 1e-15);
-        EXPECT_TRUE(call.flag);
-    }
-}
-
-TEST_F(ChkIntersectionTest, MeasuresToTheCrossingBeforeItIsRounded) {
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 1.0f, 0.0f, 300);  // the lines meet at x = y = (sqrt(3) - 1) / 2
-    const Intersection result = Check();
-    EXPECT_TRUE(result.accepted);
-    EXPECT_FLOAT_EQ(result.x, 0.3660254f);
-    for (const DistanceCall& call : DistanceCalls(host_.Journal())) {
-        EXPECT_NEAR(call.lon2 * 60, 0.36602540378443865, 1e-13);  // x in double precision
-        EXPECT_NE(call.lon2, static_cast<double>(result.x) / 60);
-        EXPECT_EQ(call.lat2, static_cast<double>(result.y) / 60);  // y in single precision
-    }
-}
-
-TEST_F(ChkIntersectionTest, SlopesFollowTheMapsAspect) {
-    // 120 minutes across 800 pixels, 60 minutes down 600: the aspect is 2/3, and a bearing of
-    // 45 degrees climbs 2 minutes of latitude for 3 of longitude.
-    host_.map = {800, 600, 120.0f, -60.0f, 0.0f, 60.0f};
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 30.0f, 0.0f, 0);
-    Intersection result = Check();
-    EXPECT_TRUE(result.accepted);
-    EXPECT_EQ(result.x, 30.0f);
-    EXPECT_EQ(result.y, 20.0f);
-
-    // The same slope meets its mirror image half way.
-    Set(1, 60.0f, 0.0f, 315);
-    result = Check();
-    EXPECT_TRUE(result.accepted);
-    EXPECT_FLOAT_EQ(result.x, 30.0f);
-    EXPECT_FLOAT_EQ(result.y, 20.0f);
-}
-
-TEST_F(ChkIntersectionTest, ReadsTheMapOnEveryCall) {
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 30.0f, 0.0f, 0);
-    EXPECT_EQ(Check().y, 30.0f);
-    host_.map.heightUnits = -30.0f;  // zoomed in vertically: lines at 45 degrees flatten on the map
-    EXPECT_EQ(Check().y, 15.0f);
-}
-
-TEST_F(ChkIntersectionTest, NorthSouthLinesCrossAtTheStationsLongitude) {
+TEST_F(ChkIntersectionTest, CrossesWhereTheLinesMeetOnTheMapAsItIsNow) {
+    constexpr sim::MapView zoomedIn = {600, 600, 60.0f, -30.0f, 0.0f, 60.0f};
+    constexpr sim::MapView axisUp = {600, 600, 60.0f, 30.0f, 0.0f, 60.0f};
+    constexpr sim::MapView wide = {800, 600, 120.0f, -60.0f, 0.0f, 60.0f};  // 2 minutes up for 3 across
     struct Case {
+        sim::MapView view;
+        float x1, y1;
         int16_t bearing1;
         float x2, y2;
         int16_t bearing2;
-        float expectedY;
+        double x;  // the crossing's longitude as the host gets it
+        float y;
     };
+    constexpr sim::MapView square = kSquareView;
     const Case cases[] = {
-        {0, -7.3f, 21.7f, 90, 21.7f},       // north meets east: station 2's latitude exactly
-        {360, 13.1f, 21.7f, 270, 21.7f},    // 360 is north too
-        {180, -20.0f, -50.0f, 45, -27.3f},  // south meets a sloping line on that line
+        {square, 0, 0, 45, 10, 0, 315, 5, 5},                       // in front of both
+        {square, 0, 0, 45, 30, 0, 0, 30, 30},                       // square pixels: 45 degrees on the map
+        {zoomedIn, 0, 0, 45, 30, 0, 0, 30, 15},                     // zoomed in vertically: flatter
+        {axisUp, 0, 0, 45, 30, 0, 0, 30, 15},                       // a vertical axis pointing up
+        {wide, 0, 0, 45, 30, 0, 0, 30, 20},                         // the aspect of a wide view
+        {wide, 0, 0, 45, 60, 0, 315, 30, 20},                       // its mirror image meets it half way
+        {square, 2.7f, -4.1f, 0, -7.3f, 0, 90, 2.7f, 0},            // north meets east: station 2's latitude
+        {square, 2.7f, 4.1f, 360, 13.1f, 21.7f, 270, 2.7f, 21.7f},  // 360 is north too
+        {square, 2.7f, 4.1f, 180, -20, -50, 45, 2.7f, -27.3f},      // south meets a sloping line on that line
+        {square, 0, 0, 45, 1, 0, 300, 0.36602540378443865, 0.366025418f},  // (sqrt(3) - 1) / 2, unrounded
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.bearing1 << "/" << c.bearing2);
-        Set(0, 2.7f, 4.1f, c.bearing1);
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        host_.map = c.view;
+        Set(0, c.x1, c.y1, c.bearing1);
         Set(1, c.x2, c.y2, c.bearing2);
         const Intersection result = Check();
         EXPECT_TRUE(result.accepted) << result.result;
-        EXPECT_EQ(result.x, 2.7f);
-        EXPECT_FLOAT_EQ(result.y, c.expectedY);
-        // The host measures to the point as returned, latitude already in single precision.
-        for (const DistanceCall& call : DistanceCalls(host_.TakeJournal())) {
+        EXPECT_FLOAT_EQ(result.x, static_cast<float>(c.x));
+        EXPECT_EQ(result.y, c.y);
+        // Station 1 first, each from its own position, in degrees, to the crossing with its
+        // latitude as the single returned.
+        const std::vector<DistanceCall> calls = DistanceCalls(host_.TakeJournal());
+        ASSERT_EQ(calls.size(), 2u);
+        EXPECT_EQ(calls[0].lon1, static_cast<double>(c.x1) / 60);
+        EXPECT_EQ(calls[1].lat1, static_cast<double>(c.y2) / 60);
+        for (const DistanceCall& call : calls) {
+            EXPECT_NEAR(call.lon2 * 60, c.x, 1e-12);
             EXPECT_EQ(call.lat2, static_cast<double>(result.y) / 60);
-            EXPECT_EQ(call.lon2, static_cast<double>(2.7f) / 60);
+            EXPECT_TRUE(call.flag);
         }
-
-        // The same pair in the other order gives the same point.
-        std::swap(stations_[0], stations_[1]);
-        const Intersection swapped = Check();
-        EXPECT_EQ(swapped.x, result.x);
-        EXPECT_EQ(swapped.y, result.y);
-        host_.TakeJournal();
     }
 }
 
@@ -184,7 +133,6 @@ TEST_F(ChkIntersectionTest, RejectsBadBearingsInOrderWithoutAskingTheHost) {
     const Case cases[] = {
         {none, 400, "no data"},                  // missing data before range
         {400, none, "no data"},                  // for either station
-        {none, none, "no data"},                 //
         {-1, 45, "bearing DF1 out of range"},    // below 0
         {45, 361, "bearing DF2 out of range"},   // above 360
         {361, -1, "bearing DF1 out of range"},   // station 1 first
@@ -192,9 +140,7 @@ TEST_F(ChkIntersectionTest, RejectsBadBearingsInOrderWithoutAskingTheHost) {
         {45, 45, "same bearings "},              // equal
         {0, 360, "same bearings "},              // both north-south
         {0, 180, "same bearings "},              //
-        {180, 360, "same bearings "},            //
         {90, 270, "same bearings "},             // both east-west
-        {270, 270, "same bearings "},            //
     };
     for (const Case& c : cases) {
         Set(0, 0.0f, 0.0f, c.bearing1);
@@ -203,114 +149,76 @@ TEST_F(ChkIntersectionTest, RejectsBadBearingsInOrderWithoutAskingTheHost) {
         ExpectRejected(Check(), c.expected);
     }
     EXPECT_TRUE(host_.Journal().empty());
+    host_.FailNext("GetHeightUnits", "map gone");
+    EXPECT_THROW(Check(), host::HostError) << "the map is read before the bearings";
 }
 
-TEST_F(ChkIntersectionTest, RejectsCrossingsBehindAStation) {
-    struct Case {
-        float x1;
-        int16_t bearing1;
-        float x2;
-        int16_t bearing2;
-    };
-    const Case cases[] = {
-        {0.0f, 225, 10.0f, 135},  // facing away: the lines meet behind both
-        {0.0f, 45, 10.0f, 135},   // behind station 2 only
-        {0.0f, 225, 10.0f, 315},  // behind station 1 only
-        {0.0f, 45, 10.0f, 225},   // nearly parallel: not the same bearing, met far away
-    };
-    for (const Case& c : cases) {
-        Set(0, c.x1, 0.0f, c.bearing1);
-        Set(1, c.x2, 0.0f, c.bearing2);
-        SCOPED_TRACE(testing::Message() << c.bearing1 << "/" << c.bearing2);
-        ExpectRejected(Check(), "No intersection");
-        EXPECT_EQ(DistanceCalls(host_.TakeJournal()).size(), 2u);  // both asked before deciding
-    }
-}
-
-TEST_F(ChkIntersectionTest, ParallelLinesDoNotCross) {
-    host_.map.heightUnits = 0.0f;  // a view without height flattens every line
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 10.0f, 0.0f, 135);
-    ExpectRejected(Check(), "No intersection");
-    EXPECT_TRUE(host_.Journal().empty());
-}
-
-TEST_F(ChkIntersectionTest, AViewWithoutScaleGivesNoIntersection) {
+TEST_F(ChkIntersectionTest, NoIntersectionBehindAStationOrWithoutAScale) {
     constexpr float inf = std::numeric_limits<float>::infinity();
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-    const sim::MapView views[] = {
-        {0, 600, 60.0f, -60.0f, 0.0f, 60.0f},   // no width in pixels
-        {600, 0, 60.0f, -60.0f, 0.0f, 60.0f},   // no height in pixels
-        {600, 600, 0.0f, -60.0f, 0.0f, 60.0f},  // no width in minutes
-        {600, 600, inf, -60.0f, 0.0f, 60.0f},   // extents that are not numbers
-        {600, 600, 60.0f, nan, 0.0f, 60.0f},    //
-    };
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 10.0f, 0.0f, 315);
-    for (const sim::MapView& view : views) {
-        host_.map = view;
-        ExpectRejected(Check(), "No intersection");
-    }
-    EXPECT_TRUE(host_.Journal().empty());
-}
-
-TEST_F(ChkIntersectionTest, ReadsTheMapBeforeLookingAtTheStations) {
-    Set(0, 0.0f, 0.0f, kNoBearing);
-    Set(1, 10.0f, 0.0f, kNoBearing);
-    host_.FailNext("GetHeightUnits", "map gone");
-    EXPECT_THROW(Check(), host::HostError);
-}
-
-TEST_F(ChkIntersectionTest, LimitsTheDistanceFromEitherStation) {
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 10.0f, 0.0f, 315);  // about 13.1 km from the crossing
     struct Case {
-        double limitMetres;
-        const char* expected;
+        sim::MapView view;
+        int16_t bearing1, bearing2;
+        size_t hostCalls;
     };
     const Case cases[] = {
-        {0, "distance > 0 km."},         // every point away from the stations
-        {10000, "distance > 10 km."},    // whole kilometres without a fraction
-        {12500, "distance > 12.5 km."},  //
-    };
-    for (const Case& c : cases) ExpectRejected(Check(c.limitMetres), c.expected);
-    EXPECT_TRUE(Check(13200).accepted);
-}
-
-TEST_F(ChkIntersectionTest, AcceptsADistanceEqualToTheLimit) {
-    Set(0, 0.0f, 0.0f, 45);
-    Set(1, 10.0f, 0.0f, 315);
-    FixedAnswers atLimit({{2.5, 45.0}, {2.5, 315.0}});
-    EXPECT_TRUE(CheckWith(atLimit, 2500).accepted);
-    FixedAnswers justBeyond({{2.5, 45.0}, {2.5000000001, 315.0}});
-    ExpectRejected(CheckWith(justBeyond, 2500), "distance > 2.5 km.");
-}
-
-TEST_F(ChkIntersectionTest, InFrontMeansWithin90DegreesAroundTheCircle) {
-    struct Case {
-        int16_t bearing;
-        double toPoint;
-        bool inFront;
-    };
-    const Case cases[] = {
-        {359, 1.0, true},    // across north: 2 degrees apart, not 358
-        {1, 359.0, true},    //
-        {0, 359.9, true},    //
-        {45, 134.9, true},   // just inside
-        {45, 135.0, false},  // exactly 90 is not in front
-        {45, 315.0, false},  // 90 the other way
-        {45, 225.0, false},  // straight behind
-        {350, 80.0, false},  // 90 across north
-        {350, 79.5, true},   //
+        {kSquareView, 225, 135, 2},                           // facing away: the lines meet behind both
+        {kSquareView, 45, 135, 2},                            // behind station 2 only
+        {kSquareView, 225, 315, 2},                           // behind station 1 only
+        {kSquareView, 45, 225, 2},                            // nearly parallel: met far away
+        {{600, 600, 60.0f, 0.0f, 0.0f, 60.0f}, 45, 315, 0},   // no height flattens every line: parallel
+        {{0, 600, 60.0f, -60.0f, 0.0f, 60.0f}, 45, 315, 0},   // no width in pixels
+        {{600, 0, 60.0f, -60.0f, 0.0f, 60.0f}, 45, 315, 0},   // no height in pixels
+        {{600, 600, 0.0f, -60.0f, 0.0f, 60.0f}, 45, 315, 0},  // no width in minutes
+        {{600, 600, inf, -60.0f, 0.0f, 60.0f}, 45, 315, 0},   // extents that are not numbers
+        {{600, 600, 60.0f, nan, 0.0f, 60.0f}, 45, 315, 0},    //
     };
     for (const Case& c : cases) {
-        Set(0, 0.0f, 0.0f, c.bearing);
+        host_.map = c.view;
+        Set(0, 0.0f, 0.0f, c.bearing1);
+        Set(1, 10.0f, 0.0f, c.bearing2);
+        SCOPED_TRACE(testing::Message()
+                     << c.bearing1 << "/" << c.bearing2 << " on " << c.view.widthPixels << "x"
+                     << c.view.heightPixels << " " << c.view.widthUnits << "x" << c.view.heightUnits);
+        ExpectRejected(Check(), "No intersection");
+        EXPECT_EQ(DistanceCalls(host_.TakeJournal()).size(), c.hostCalls);
+    }
+}
+
+// With fixed answers from the host: the bearing it gives from station 1 to the crossing, and both distances.
+TEST_F(ChkIntersectionTest, AcceptsCrossingsInFrontOfBothWithinTheDistance) {
+    struct Case {
+        int16_t bearing1;
+        double toPoint1, km1, km2, limitMetres;
+        const char* rejected;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {359, 1.0, 1, 1, 1000, nullptr},                          // across north: 2 degrees apart, not 358
+        {1, 359.0, 1, 1, 1000, nullptr},                          //
+        {0, 359.9, 1, 1, 1000, nullptr},                          //
+        {45, 134.9, 1, 1, 1000, nullptr},                         // just inside
+        {45, 135.0, 1, 1, 1000, "No intersection"},               // exactly 90 is not in front
+        {45, 315.0, 1, 1, 1000, "No intersection"},               // 90 the other way
+        {45, 225.0, 9, 9, 1000, "No intersection"},               // straight behind, before too far
+        {350, 80.0, 1, 1, 1000, "No intersection"},               // 90 across north
+        {350, 79.5, 1, 1, 1000, nullptr},                         //
+        {45, 45, 2.5, 2.5, 2500, nullptr},                        // a distance equal to the limit
+        {45, 45, 2.5, 2.5000000001, 2500, "distance > 2.5 km."},  // station 2 just beyond
+        {45, 45, 2.6, 1, 2500, "distance > 2.5 km."},             // station 1 beyond
+        {45, 45, 0.001, 0, 0, "distance > 0 km."},                // every point away from the stations
+        {45, 45, 10.5, 1, 10000, "distance > 10 km."},            // whole kilometres without a fraction
+    };
+    for (const Case& c : cases) {
+        Set(0, 0.0f, 0.0f, c.bearing1);
         Set(1, -10.0f, 5.0f, 90);
-        FixedAnswers host({{1.0, c.toPoint}, {1.0, 90.0}});
-        const Intersection result = CheckWith(host, 1000);
-        EXPECT_EQ(result.accepted, c.inFront) << "station " << c.bearing << ", point at " << c.toPoint;
-        if (!c.inFront) {
-            EXPECT_EQ(result.result, "No intersection");
+        FixedAnswers host({{c.km1, c.toPoint1}, {c.km2, 90.0}});
+        const Intersection result = CheckWith(host, c.limitMetres);
+        SCOPED_TRACE(testing::Message() << "station at " << c.bearing1 << ", point at " << c.toPoint1 << ", "
+                                        << c.km1 << " and " << c.km2 << " km");
+        if (c.rejected) {
+            ExpectRejected(result, c.rejected);
+        } else {
+            EXPECT_TRUE(result.accepted) << result.result;
         }
     }
 }

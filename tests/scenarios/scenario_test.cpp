@@ -5,60 +5,28 @@
 namespace trivex::runner {
 namespace {
 
-TEST(ReadScenario, GivesTheDefaultsForAnEmptyScenario) {
-    const Scenario s = ReadScenario("{}");
-    EXPECT_EQ(s.programFolder, "C:\\Trivex");
-    EXPECT_EQ(s.exeName, "Trivex");
-    EXPECT_FALSE(s.settings);
-    EXPECT_FALSE(s.readOnlyFolder);
-    EXPECT_EQ(s.screen.width, 15360);
-    EXPECT_EQ(s.screen.height, 11520);
-    EXPECT_EQ(s.window.width, 6180);
-    EXPECT_EQ(s.window.height, 5250);
-    EXPECT_FALSE(s.otherInstance);
-    ASSERT_TRUE(s.hostVersion);
-    EXPECT_EQ(VersionText(*s.hostVersion), "2.03");
-    EXPECT_EQ(s.map.widthPixels, 800);
-    EXPECT_EQ(s.map.heightPixels, 600);
-    EXPECT_EQ(s.map.widthUnits, 120.0f);
-    EXPECT_EQ(s.map.heightUnits, -60.0f);
-    EXPECT_EQ(s.map.leftEdge, 0.0f);
-    EXPECT_EQ(s.map.topEdge, 60.0f);
-    EXPECT_TRUE(s.stations.empty());
-    EXPECT_TRUE(s.actions.empty());
-}
+TEST(ReadScenario, ReadsTheWorldAndTheHostOverTheirDefaults) {
+    const Scenario empty = ReadScenario("{}");
+    EXPECT_FALSE(empty.settings);
+    EXPECT_EQ(empty.screen.height, 11520);
+    EXPECT_EQ(empty.window.width, 6180);
+    ASSERT_TRUE(empty.hostVersion);
+    EXPECT_EQ(VersionText(*empty.hostVersion), "2.03");
 
-TEST(ReadScenario, ReadsTheWorldAndTheHost) {
     const Scenario s = ReadScenario(R"({
-        "programFolder": "D:\\Tools", "exeName": "Tool", "settings": "[SETUP]\r\n", "readOnlyFolder": true,
-        "screen": {"width": 19200}, "window": {"height": 6000}, "otherInstance": true, "hostVersion": "1.55",
-        "map": {"widthPixels": 1024, "leftEdge": -130.5},
-        "stations": [{"callsign": "G4ABC", "latitude": 3123.5}],
-        "objects": ["*RDFFIX0"],
+        "settings": "[SETUP]\r\n", "screen": {"width": 19200}, "hostVersion": "1.55",
+        "map": {"widthPixels": 1024}, "stations": [{"callsign": "G4ABC", "latitude": 3123.5}],
         "eventsDuringCalls": [{"call": "AddObject", "event": "mapChanged"}]})");
-    EXPECT_EQ(s.programFolder, "D:\\Tools");
-    EXPECT_EQ(s.exeName, "Tool");
     EXPECT_EQ(s.settings, "[SETUP]\r\n");
-    EXPECT_TRUE(s.readOnlyFolder);
     EXPECT_EQ(s.screen.width, 19200);
     EXPECT_EQ(s.screen.height, 11520);  // the other half of a size keeps its default
-    EXPECT_EQ(s.window.width, 6180);
-    EXPECT_EQ(s.window.height, 6000);
-    EXPECT_TRUE(s.otherInstance);
-    ASSERT_TRUE(s.hostVersion);
-    EXPECT_EQ(s.hostVersion->minor, 5);
-    EXPECT_EQ(s.hostVersion->revision, 5);
+    EXPECT_EQ(VersionText(*s.hostVersion), "1.55");
     EXPECT_EQ(s.map.widthPixels, 1024);
-    EXPECT_EQ(s.map.heightPixels, 600);
-    EXPECT_EQ(s.map.leftEdge, -130.5f);
+    EXPECT_EQ(s.map.heightPixels, 600);  // so does the rest of the map
     ASSERT_EQ(s.stations.size(), 1u);
-    EXPECT_EQ(s.stations[0].callsign, "G4ABC");
     EXPECT_EQ(s.stations[0].latitude, 3123.5f);
     EXPECT_EQ(s.stations[0].longitude, 0.0f);  // missing position: 0
-    EXPECT_EQ(s.stations[0].infoText3, "");
-    EXPECT_EQ(s.objects, std::vector<std::string>{"*RDFFIX0"});
     ASSERT_EQ(s.eventsDuringCalls.size(), 1u);
-    EXPECT_EQ(s.eventsDuringCalls[0].call, "AddObject");
     EXPECT_EQ(s.eventsDuringCalls[0].event, sim::Event::MapHasChanged);
     EXPECT_FALSE(ReadScenario(R"({"hostVersion": "1.55", "hostMissing": true})").hostVersion);
 }
@@ -99,8 +67,6 @@ TEST(ReadScenario, NamesTheFieldAtFault) {
         {"[1]", "the scenario: expected an object, found [1]"},
         {R"({"hostVersoin": "2.03"})", "the scenario: unknown field \"hostVersoin\""},
         {R"({"readOnlyFolder": "yes"})", "readOnlyFolder: expected true or false, found \"yes\""},
-        {R"({"screen": {"width": 1.5}})",
-         "screen.width: expected a whole number from -2147483648 to 2147483647, found 1.5"},
         {R"({"map": {"widthPixels": 40000}})",
          "map.widthPixels: expected a whole number from -32768 to 32767, found 40000"},
         {R"({"map": {"widthUnits": 1e39}})",
@@ -117,11 +83,9 @@ TEST(ReadScenario, NamesTheFieldAtFault) {
         {R"({"actions": [{"do": "plot", "row": 1}]})", "actions[0]: unknown field \"row\""},
         {R"({"actions": [{"do": "type", "row": 5, "keys": "A"}]})",
          "actions[0].row: expected a whole number from 0 to 4"},
-        {R"({"actions": [{"do": "type", "keys": "A"}]})", "actions[0]: missing field \"row\""},
         {R"({"actions": [{"do": "menu", "item": "ignore7"}]})",
          "actions[0].item: unknown menu item \"ignore7\""},
         {"{\"actions\": [}", "not valid JSON: parse error at line 1, column 14"},
-        {"", "not valid JSON: parse error at line 1, column 1"},
     };
     for (const Case& c : cases) {
         try {

@@ -8,9 +8,8 @@ namespace {
 using sim::JournalEntry;
 
 TEST(CollectPicture, ReplaysWidthsColoursAndObjects) {
-    sim::ObjectRecord first;
+    sim::ObjectRecord first, second;
     first.Name = "RDFFIX0";
-    sim::ObjectRecord second;
     second.Name = "RDFFIX1";
     const std::vector<JournalEntry> journal = {
         {"DrawLine", {1.0f, 2.0f, 3.0f, 4.0f, int32_t{0x0000FF}, int16_t{0}}},  // before any width: 1
@@ -41,9 +40,9 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
     picture.circles = {{60.0f, 30.0f, 1.5f, 0xFFFF00, 1}};
     sim::ObjectRecord object;
     object.Name = "RDFFIX0";
-    object.Latitude = 0.25f;  // degrees: 15 minutes north
-    object.Longitude = 1.0f;  // 60 minutes east
-    picture.objects = {object};
+    object.Latitude = 0.25f;     // degrees: 15 minutes north
+    object.Longitude = 1.0f;     // 60 minutes east
+    picture.objects = {object};  // degrees: 15 minutes north, 60 east
     const std::string svg = SvgText(picture);
     const char* expected[] = {
         "width=\"800\" height=\"600\"",

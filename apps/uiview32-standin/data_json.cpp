@@ -1,33 +1,15 @@
-#include "scenario.h"
+#include "data_json.h"
 
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+
+#include "scenario.h"
 
 namespace trivex::standin {
 
 namespace {
 
 using nlohmann::json;
-
-void LoadMap(const json& j, sim::MapView& map) {
-    map.widthPixels = j.value("widthPixels", map.widthPixels);
-    map.heightPixels = j.value("heightPixels", map.heightPixels);
-    map.widthUnits = j.value("widthUnits", map.widthUnits);
-    map.heightUnits = j.value("heightUnits", map.heightUnits);
-    map.leftEdge = j.value("leftEdge", map.leftEdge);
-    map.topEdge = j.value("topEdge", map.topEdge);
-}
-
-sim::Station LoadStation(const json& j) {
-    sim::Station s;
-    s.callsign = j.at("callsign").get<std::string>();
-    s.latitude = j.value("latitude", 0.0f);
-    s.longitude = j.value("longitude", 0.0f);
-    s.infoText1 = j.value("infoText1", "");
-    s.infoText2 = j.value("infoText2", "");
-    s.infoText3 = j.value("infoText3", "");
-    return s;
-}
 
 json ArgumentJson(const sim::JournalArg& argument) {
     return std::visit(
@@ -56,15 +38,13 @@ constexpr const char* kEventNames[] = {"DataAvailable", "NotifyBeacon", "UIView3
 }  // namespace
 
 void LoadScenario(const std::string& text, sim::SimHost& host) {
-    const json j = json::parse(text);
-    if (!j.is_object()) throw std::invalid_argument("a scenario is a JSON object");
-    if (j.contains("map")) LoadMap(j.at("map"), host.map);
-    if (j.contains("stations")) {
-        std::vector<sim::Station> stations;
-        for (const json& s : j.at("stations")) stations.push_back(LoadStation(s));
-        host.stations = std::move(stations);
-    }
-    if (j.contains("objects")) host.objects = j.at("objects").get<std::vector<std::string>>();
+    const runner::Scenario scenario = runner::ReadScenario(text);
+    // The reader fills in what the text leaves out; only the parts it names replace the host's.
+    const json named = json::parse(text);
+    if (named.contains("map")) host.map = scenario.map;
+    if (named.contains("stations")) host.stations = scenario.stations;
+    if (named.contains("objects")) host.objects = scenario.objects;
+    for (const runner::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
 }
 
 std::string JournalJson(const std::vector<sim::JournalEntry>& journal) {

@@ -1,10 +1,10 @@
 // The stand-in's data and journal as JSON texts.
 //
-// A scenario is a JSON object whose members replace the simulated host's data; data it
-// leaves out, including single members of "map", keeps its value:
-//   "map": {"widthPixels", "heightPixels", "widthUnits", "heightUnits", "leftEdge", "topEdge"},
-//   "stations": [{"callsign", "latitude", "longitude", "infoText1", "infoText2", "infoText3"}],
-//   "objects": ["*NAME", ...] (the host's object list texts).
+// A scenario is a scenario file of trivex-sim, read by its reader; the stand-in takes the
+// host's part and leaves the rest (settings, actions, ...) to whoever drives the program.
+// Each of "map", "stations" and "objects" that it holds replaces that part of the simulated
+// host's data (a member of "map" left out takes the simulated host's default); the parts it
+// leaves out keep their values. "eventsDuringCalls" adds to the events already set to fire.
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@
 
 namespace trivex::standin {
 
-// Throws std::exception (nlohmann::json::exception) on a malformed scenario.
+// Throws runner::ScenarioError on a malformed scenario.
 void LoadScenario(const std::string& json, sim::SimHost& host);
 
 // The journal as a JSON array of {"call": name, "args": [...]}.

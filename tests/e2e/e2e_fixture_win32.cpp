@@ -1,0 +1,108 @@
+#include "e2e_fixture_win32.h"
+
+#include <tlhelp32.h>
+
+#include <chrono>
+#include <stdexcept>
+
+#include "host/com/com_raii_win32.h"
+
+namespace trivex::test {
+
+const char* const kFiveStations = R"({
+  "map": {"widthPixels": 800, "heightPixels": 600, "widthUnits": 36, "heightUnits": -16.1,
+          "leftEdge": -130.2, "topEdge": 3209.55},
+  "stations": [
+    {"callsign": "G4KDR", "latitude": 3206.6, "longitude": -116.94, "infoText3": "%142%004"},
+    {"callsign": "M0BXT", "latitude": 3195.52, "longitude": -114.66, "infoText3": "%009%006"},
+    {"callsign": "G8HOP", "latitude": 3200.8, "longitude": -104.64, "infoText3": "%297%003"},
+    {"callsign": "2E0CLF", "latitude": 3199.34, "longitude": -115.01, "infoText3": "%026%005"},
+    {"callsign": "M7NML", "latitude": 3201.9, "longitude": -120.0, "infoText3": "%074%004"}
+  ],
+  "objects": []
+})";
+
+const char* const kFiveStationsSettings =
+    "[SETUP]\r\nIgnoreDistance=4\r\nCallSign1=G4KDR\r\nCallSign2=M0BXT\r\nCallSign3=G8HOP\r\n"
+    "CallSign4=2E0CLF\r\nCallSign5=M7NML\r\n";
+
+namespace {
+
+// The test program's apartment, for the stand-in's control object.
+class ApartmentEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { apartment_ = std::make_unique<com::ComApartment>(); }
+    void TearDown() override { apartment_.reset(); }
+
+  private:
+    std::unique_ptr<com::ComApartment> apartment_;
+};
+
+const auto* const kApartment = ::testing::AddGlobalTestEnvironment(new ApartmentEnvironment);
+
+std::string StandInExe(StandIn which) {
+    return WindowsPath(Environment(which == StandIn::Accepted ? "TRIVEX_STANDIN" : "TRIVEX_STANDIN_V3"));
+}
+
+bool StandInRunning() {
+    const win32::UniqueKernelObject snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot.get(), &entry); more;
+         more = Process32Next(snapshot.get(), &entry))
+        if (_stricmp(entry.szExeFile, "uiview32.exe") == 0) return true;
+    return false;
+}
+
+// The server ends once no client holds one of its objects: then the next case starts a new
+// one, with none of this case's failures or events still set.
+bool WaitForStandInToEnd() {
+    return WaitUntil([] { return !StandInRunning(); });
+}
+
+void Unregister() {
+    RunToEnd(StandInExe(StandIn::Accepted), "/UnregServer");
+}
+
+}  // namespace
+
+void EndToEndTest::UseHost(StandIn which) {
+    if (RunToEnd(StandInExe(which), "/RegServer") != 0u)
+        throw std::runtime_error("cannot register " + StandInExe(which));
+    control_ = std::make_unique<standin::StandInControlClient>();
+    control_->LoadScenario(kFiveStations);
+    liveAtStart_ = control_->LiveObjects();
+}
+
+json EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
+    if (settings) WriteWholeFile(trivex_.File("Trivex.INI"), *settings);
+    if (!trivex_.Start()) throw std::runtime_error("Trivex.exe showed no main window");
+    json journal;
+    const auto startedUp = [&] {
+        journal = json::parse(control_->ReadJournal());
+        return Calls(journal, "GetStationInfo").size() >= lookups &&
+               Calls(journal, "DrawLine").size() >= lines;
+    };
+    if (!WaitUntil(startedUp)) ADD_FAILURE() << "the start-up did not finish: " << journal.dump();
+    return Journal();
+}
+
+json Calls(const json& journal, const std::string& call) {
+    json calls = json::array();
+    for (const json& entry : journal)
+        if (entry["call"] == call) calls.push_back(entry);
+    return calls;
+}
+
+void EndToEndTest::TearDown() {
+    trivex_.Close();
+    EXPECT_FALSE(trivex_.Running()) << "Trivex.exe did not end";
+    if (control_) {
+        EXPECT_EQ(control_->LiveObjects(), liveAtStart_) << "host objects left alive in the stand-in";
+        control_.reset();
+    }
+    EXPECT_TRUE(WaitForStandInToEnd()) << "the stand-in still runs: something still holds one of its objects";
+    Unregister();
+}
+
+}  // namespace trivex::test

@@ -1,0 +1,141 @@
+// Trivex.exe following the stand-in host: its events, an event fired inside a call, the host
+// closing, and host calls that fail in the middle of a plot.
+#include <gmock/gmock.h>
+
+#include <functional>
+
+#include "e2e_fixture_win32.h"
+
+namespace trivex::test {
+namespace {
+
+using ::testing::EndsWith;
+using ::testing::StartsWith;
+using ui::Command;
+using ui::ControlId;
+
+const std::string kReplotSettings = std::string(kFiveStationsSettings) + "ReplotAfterMapIsRedrawn=TRUE\r\n";
+
+bool IsPlot(const json& journal) {
+    return Calls(journal, "GetStationInfo").size() == 5;
+}
+
+TEST_F(EndToEndTest, EventsAndEnterPlotAsTheReplotOptionSays) {
+    UseHost();
+    StartTrivex(kFiveStationsSettings, 5, 15);
+    enum class Logged { First, Last, Nothing };
+    struct Case {
+        const char* what;
+        bool replot;
+        std::function<void()> act;
+        bool plots;
+        std::string line;  // the event's own log line
+        Logged where;
+    };
+    const Case cases[] = {
+        // a row's station is heard: it plots whatever the option says, after the log line
+        {"beacon of a row", false, [&] { Control().FireNotifyBeacon("G8HOP", 3200.8f, -104.64f); }, true,
+         "NotifyBeacon(G8HOP, 3200.8, -104.64)\r\n", Logged::First},
+        // a station of no row is only logged
+        {"beacon of another", false, [&] { Control().FireNotifyBeacon("G0XYZ", 1.5f, -2.0f); }, false,
+         "NotifyBeacon(G0XYZ, 1.5, -2)\r\n", Logged::First},
+        {"redrawn, option off", false, [&] { Control().FireEvent("MapRedrawn"); }, false, "MapRedrawn()\r\n",
+         Logged::Last},
+        {"changed, option off", false, [&] { Control().FireEvent("MapHasChanged"); }, false,
+         "MapHasChanged()\r\n", Logged::Last},
+        // with the option on the plot runs before the line is logged
+        {"redrawn, option on", true, [&] { Control().FireEvent("MapRedrawn"); }, true, "MapRedrawn()\r\n",
+         Logged::Last},
+        {"changed, option on", true, [&] { Control().FireEvent("MapHasChanged"); }, true,
+         "MapHasChanged()\r\n", Logged::Last},
+        {"data available", true, [&] { Control().FireEvent("DataAvailable"); }, false, "", Logged::Nothing},
+        // typed keys are upper-cased, "/" is refused, Enter plots
+        {"typing and Enter", false,
+         [&] {
+             trivex_.SetText(ui::CallSignBox(4), "");
+             trivex_.Type(ui::CallSignBox(4), "m7/nml\r");
+         },
+         true, "", Logged::Nothing},
+    };
+    bool replot = false;
+    for (const Case& c : cases) {
+        if (c.replot != replot) trivex_.Choose(Command::OptionsReplot);
+        replot = c.replot;
+        const size_t logBefore = trivex_.Text(ControlId::Status).size();
+        c.act();
+        const std::string logged = trivex_.Text(ControlId::Status).substr(logBefore);
+        EXPECT_EQ(IsPlot(Journal()), c.plots) << c.what;
+        if (c.where == Logged::First) {
+            EXPECT_THAT(logged, StartsWith(c.line)) << c.what;
+        } else if (c.where == Logged::Last) {
+            EXPECT_THAT(logged, EndsWith(c.line)) << c.what;
+        } else if (!c.plots) {
+            EXPECT_EQ(logged, "") << c.what;
+        }
+    }
+    EXPECT_EQ(trivex_.Text(ui::CallSignBox(4)), "M7NML");
+}
+
+TEST_F(EndToEndTest, EventFiredInsideAddObjectIsHandledAfterThePlot) {
+    UseHost();
+    StartTrivex(kReplotSettings, 5, 15);
+    Control().FireDuring("AddObject", "MapRedrawn");
+    trivex_.Choose(Command::Plot);
+
+    const json journal = Journal();
+    EXPECT_EQ(Calls(journal, "GetStationInfo").size(), 10u) << "the plot, then the replot of the event";
+    EXPECT_EQ(Calls(journal, "AddObject").size(), 1u) << "the replot finds the fix where it is";
+    size_t added = 0;
+    while (added < journal.size() && journal[added]["call"] != "AddObject") ++added;
+    size_t replot = added;
+    while (replot < journal.size() && journal[replot]["call"] != "GetStationInfo") ++replot;
+    ASSERT_LT(replot, journal.size());
+    EXPECT_EQ(journal[replot - 1]["call"], "DrawCircle")
+        << "the plot marks its solution before the replot starts";
+    EXPECT_THAT(trivex_.Text(ControlId::Status), EndsWith("MapRedrawn()\r\n"));
+    EXPECT_EQ(trivex_.Text(ControlId::ObjectLabel), "Object RDFFIX0 at same location.");
+}
+
+TEST_F(EndToEndTest, HostClosingEndsTrivexThroughItsShutDown) {
+    UseHost();
+    WriteWholeFile(trivex_.File("Trivex.LST"), "an earlier list");
+    StartTrivex(kFiveStationsSettings, 5, 15);
+    const auto settings = ReadWholeFile(trivex_.File("Trivex.INI"));
+    Control().FireEvent("UIView32IsClosing");
+    EXPECT_EQ(trivex_.Process().WaitForExit(), 0u);
+    EXPECT_EQ(ReadWholeFile(trivex_.File("Trivex.LST")), "");
+    EXPECT_EQ(ReadWholeFile(trivex_.File("Trivex.INI")), settings) << "shut-down does not save";
+}
+
+// Each operation fails once in a plot: the warning names the host's message, and a beacon
+// that arrives while the warning is open plots once it is closed. AddObject comes first: only
+// the first plot places the fix.
+TEST_F(EndToEndTest, HostCallFailingMidPlotIsAWarningAndTheNextPlotWorks) {
+    UseHost();
+    StartTrivex(kFiveStationsSettings, 5, 15);
+    for (const char* operation :
+         {"AddObject", "GetStationInfo", "InfoText3", "DrawLine", "CalcDistanceBearing", "DrawCircle"}) {
+        const std::string message = std::string("the stand-in failed ") + operation;
+        Control().FailNext(operation, message);
+        trivex_.SetText(ControlId::Solution, "");
+        trivex_.Post(Command::Plot);
+        const HWND box = trivex_.WaitForBox();
+        ASSERT_NE(box, nullptr) << operation;
+        EXPECT_THAT(MessageBoxText(box), EndsWith("\r\n\r\nThe host reported an error: " + message));
+        Journal();
+        Control().FireNotifyBeacon("G8HOP", 3200.8f, -104.64f);
+        EXPECT_EQ(Journal(), json::array()) << operation << ": nothing runs while the warning is open";
+
+        PressOk(box);
+        // The plot's last step shows the solution.
+        EXPECT_TRUE(WaitUntil([&] { return trivex_.Text(ControlId::Solution) == "53.23.03N, 001.52.41W"; }))
+            << operation;
+        EXPECT_TRUE(IsPlot(Journal())) << operation;
+        EXPECT_THAT(trivex_.Text(ControlId::ObjectLabel), StartsWith("Object RDFFIX0 at ")) << operation;
+        EXPECT_TRUE(trivex_.Running()) << operation;
+        EXPECT_EQ(AddedLiveObjects(), 2) << operation << ": only the application and map objects stay";
+    }
+}
+
+}  // namespace
+}  // namespace trivex::test

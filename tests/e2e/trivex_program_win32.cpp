@@ -1,0 +1,117 @@
+#include "trivex_program_win32.h"
+
+#include <stdexcept>
+
+#include "ui/main_window_win32.h"
+
+namespace trivex::test {
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 30000;
+
+std::string Folder(const std::string& file) {
+    return file.substr(0, file.find_last_of('\\'));
+}
+
+void CopyOrThrow(const std::string& from, const std::string& to) {
+    if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from);
+}
+
+// Sends a message and waits for its answer; a program that does not answer in time fails the test.
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result))
+        throw std::runtime_error("the window did not answer message " + std::to_string(message));
+    return static_cast<LRESULT>(result);
+}
+
+WPARAM CommandWord(ui::Command command) {
+    return static_cast<WPARAM>(ui::MainWindowWin32::CommandId(command));
+}
+
+}  // namespace
+
+TrivexProgram::TrivexProgram() {
+    const std::string exe = WindowsPath(Environment("TRIVEX_EXE"));
+    if (exe.empty()) throw std::runtime_error("TRIVEX_EXE names no Trivex.exe");
+    CopyOrThrow(exe, folder_.File("Trivex.exe"));
+    CopyOrThrow(Folder(exe) + "\\Trivex.html", folder_.File("Trivex.html"));
+}
+
+bool TrivexProgram::Start() {
+    process_ = std::make_unique<ChildProgram>(folder_.File("Trivex.exe"));
+    const DWORD id = process_->Id();
+    window_ = WaitForWindow([id] { return FindProcessWindow(id, ui::MainWindowWin32::kClassName); });
+    return window_ != nullptr;
+}
+
+bool TrivexProgram::Running() {
+    return process_ && !process_->WaitForExit(0ms);
+}
+
+std::optional<DWORD> TrivexProgram::Close() {
+    if (!process_) return std::nullopt;
+    if (Running()) PostMessageA(window_, WM_CLOSE, 0, 0);
+    return process_->WaitForExit();
+}
+
+HWND TrivexProgram::Control(ui::ControlId id) const {
+    return GetDlgItem(window_, ui::MainWindowWin32::ControlIdOf(id));
+}
+
+std::string TrivexProgram::Text(ui::ControlId id) const {
+    const HWND control = Control(id);
+    std::string text(static_cast<size_t>(Send(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(Send(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+void TrivexProgram::SetText(ui::ControlId id, const std::string& text) const {
+    Send(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TrivexProgram::Choose(ui::Command command) const {
+    Send(window_, WM_COMMAND, CommandWord(command), 0);
+}
+
+void TrivexProgram::Post(ui::Command command) const {
+    PostMessageA(window_, WM_COMMAND, CommandWord(command), 0);
+}
+
+void TrivexProgram::Type(ui::ControlId id, const std::string& keys) const {
+    for (const char key : keys) Send(Control(id), WM_CHAR, static_cast<unsigned char>(key), 1);
+}
+
+HWND TrivexProgram::WaitForBox(std::chrono::milliseconds timeout) const {
+    const DWORD id = process_->Id();
+    return WaitForWindow([id] { return FindProcessWindow(id, "#32770"); }, timeout);
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        throw std::runtime_error("cannot start " + exe);
+    CloseHandle(process.hThread);
+    const win32::UniqueKernelObject handle(process.hProcess);
+    if (WaitForSingleObject(handle.get(), 30000) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(handle.get(), &code);
+    return code;
+}
+
+}  // namespace trivex::test

@@ -1,0 +1,60 @@
+// Trivex.exe as the end-to-end tests see it: a copy in a folder of its own (with its help
+// page), its process, and its windows, reached only through window messages.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "gui_test_support.h"
+#include "ui/controls.h"
+
+namespace trivex::test {
+
+class TrivexProgram {
+  public:
+    // Copies the Trivex.exe that TRIVEX_EXE names, and the Trivex.html beside it.
+    TrivexProgram();
+
+    std::string File(const std::string& name) const { return folder_.File(name); }
+
+    // Starts a copy (another one while one runs: a second instance) and waits for nothing.
+    ChildProgram Launch() const { return ChildProgram(folder_.File("Trivex.exe")); }
+    // Starts the program and waits for its main window; false when none appeared.
+    bool Start();
+    ChildProgram& Process() { return *process_; }
+    HWND Window() const { return window_; }
+    bool Running();
+    // Closes the program through its close box if it still runs, and waits for its end.
+    std::optional<DWORD> Close();
+
+    // The texts of the main window's boxes and labels.
+    std::string Text(ui::ControlId id) const;
+    void SetText(ui::ControlId id, const std::string& text) const;
+    // Chooses a menu command and returns once it has been handled.
+    void Choose(ui::Command command) const;
+    // Chooses a menu command without waiting: for commands that open a message box.
+    void Post(ui::Command command) const;
+    // Types characters into a box, one WM_CHAR each, waiting for each to be handled.
+    void Type(ui::ControlId id, const std::string& keys) const;
+
+    // The next message box of the program (any title), or nullptr after the timeout.
+    HWND WaitForBox(std::chrono::milliseconds timeout = 20s) const;
+
+  private:
+    HWND Control(ui::ControlId id) const;
+
+    TemporaryFolder folder_;
+    std::unique_ptr<ChildProgram> process_;
+    HWND window_ = nullptr;
+};
+
+// Polls until `done` holds; false when the time is up first.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 20s);
+
+// Runs a program with arguments to its end; its exit code, or nothing when it did not end in time.
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments);
+
+}  // namespace trivex::test
