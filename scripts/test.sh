@@ -34,7 +34,7 @@ run_preset() {
 
 stop_wine() {
   local prefix
-  for prefix in build/*/wineprefix; do
+  for prefix in build/*/wineprefix*; do
     [ -d "$prefix" ] && WINEPREFIX="$PWD/$prefix" wineserver -k 2>/dev/null || true
   done
 }

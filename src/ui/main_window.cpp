@@ -68,6 +68,14 @@ void MainWindow::Run(std::function<void()> handler) {
     pending_.push_back(std::move(handler));
     if (running_) return;
     running_ = true;
+    // However the loop is left (a fault of the program ends it), nothing stays queued behind it.
+    struct Idle {
+        MainWindow& window;
+        ~Idle() {
+            window.pending_.clear();
+            window.running_ = false;
+        }
+    } idle{*this};
     while (!pending_.empty() && !ended_) {
         auto next = std::move(pending_.front());
         pending_.pop_front();
@@ -77,8 +85,6 @@ void MainWindow::Run(std::function<void()> handler) {
             ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
         }
     }
-    pending_.clear();
-    running_ = false;
 }
 
 void MainWindow::ShowError(int style, const std::string& message) {

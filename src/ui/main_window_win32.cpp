@@ -71,7 +71,8 @@ MainWindowWin32::MainWindowWin32(HINSTANCE instance, std::function<void()> beep)
     : instance_(instance),
       beep_(std::move(beep)),
       dpi_(win32::SystemDpi()),
-      boldFont_(win32::CreateSansSerifFont(dpi_, true)) {
+      boldFont_(win32::CreateSansSerifFont(dpi_, true)),
+      normalFont_(win32::CreateSansSerifFont(dpi_, false)) {
     win32::RegisterWindowClass(instance, kClassName, WindowProc);
     const RECT outer =
         win32::OuterRectForClient(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true, dpi_);
@@ -99,7 +100,6 @@ void MainWindowWin32::CreateMenuBar() {
 
 // Created in tab order, so that the Tab key follows it.
 void MainWindowWin32::CreateControls() {
-    const auto defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (int tab = 0; tab < kControlCount; ++tab) {
         for (const ControlLayout& control : MainWindowControls()) {
             if (control.tabIndex != tab) continue;
@@ -110,7 +110,7 @@ void MainWindowWin32::CreateControls() {
                 window_.get(), isLabel ? "STATIC" : "EDIT", control.initialText, ControlStyle(control),
                 isLabel ? 0 : WS_EX_CLIENTEDGE, ControlIdOf(control.id), twips, dpi_);
             SendMessageA(child, WM_SETFONT,
-                         reinterpret_cast<WPARAM>(control.bold ? boldFont_.get() : defaultFont), FALSE);
+                         reinterpret_cast<WPARAM>(control.bold ? boldFont_.get() : normalFont_.get()), FALSE);
             if (control.kind == ControlKind::LogBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
             if (IsCallSignBox(control.id)) SubclassCallSignBox(child);
         }

@@ -78,6 +78,7 @@ class MainWindowWin32 final : public MainWindowView {
     int dpi_;
     MainWindow* logic_ = nullptr;
     win32::UniqueFont boldFont_;
+    win32::UniqueFont normalFont_;  // the window's own font: the one of the boxes that are not bold
     win32::UniqueAccelerators accelerators_;
     win32::UniqueWindow window_;
     WNDPROC editProc_ = nullptr;

@@ -76,17 +76,5 @@ TEST_F(FixObjectTest, DeletesThePreviousFixThenAddsTheRecordUnderTheFirstFreeNam
     }
 }
 
-TEST_F(FixObjectTest, NoFreeNameAddsNothing) {
-    const std::vector<std::string> list = FixesUpTo(100);
-    host.objects.assign(list.begin() + 1, list.end());
-    fixObjectName = "OURS";
-    EXPECT_EQ(Place(), FixPlacement::NoFreeName);
-    EXPECT_EQ(host.Journal().back().call, "GetObjectList");
-    EXPECT_EQ(log, std::vector<std::string>{
-                       "No free name from RDFFIX0 to RDFFIX99: the fix object was not placed.\r\n"});
-    // Nothing of ours is left on the map, so the next plot must not delete another program's RDFFIX99.
-    EXPECT_EQ(fixObjectName, "");
-}
-
 }  // namespace
 }  // namespace trivex

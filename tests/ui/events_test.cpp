@@ -157,6 +157,17 @@ TEST_F(MainWindowTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
     EXPECT_NE(Text(ControlId::Status).find("NotifyBeacon(X, 1, 2)\r\n"), std::string::npos);
 }
 
+TEST_F(MainWindowTest, FaultOfTheProgramLeavesNoHandlerWaitingBehindIt) {
+    ASSERT_TRUE(Start());
+    view.whileMessageShown = [] { throw std::runtime_error("fault"); };
+    host.FailNext("GetStationInfo", "boom");
+    EXPECT_THROW(window.OnCommand(Command::Plot), std::runtime_error);
+    view.whileMessageShown = nullptr;
+    host.TakeJournal();
+    window.OnCommand(Command::Plot);  // runs at once instead of queueing for ever
+    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
+}
+
 TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {
     ASSERT_TRUE(Start());
     struct Case {

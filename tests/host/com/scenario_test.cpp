@@ -1,16 +1,12 @@
-// The stand-in's scenario and journal texts: what the end-to-end tests write and read.
+// How the stand-in loads the host's part of a scenario that the end-to-end tests write.
 #include "data_json.h"
 
 #include <gtest/gtest.h>
-
-#include <nlohmann/json.hpp>
 
 #include "scenario.h"
 
 namespace trivex::standin {
 namespace {
-
-using nlohmann::json;
 
 TEST(Scenario, ReplacesOnlyThePartsItNames) {
     sim::SimHost host;
@@ -71,40 +67,6 @@ TEST(Scenario, RejectsMalformedTexts) {
         sim::SimHost host;
         EXPECT_THROW(LoadScenario(text, host), runner::ScenarioError) << text;
     }
-}
-
-TEST(Scenario, JournalKeepsEveryArgumentsValue) {
-    sim::SimHost host;
-    auto app = host.NewApplication();
-    auto map = app->GetMap();
-    map->DrawLine(1.1f, 2.0f, 3.0f, 4.0f, 0x00FF00, 0);
-    auto record = host.NewObject();
-    record->SetName("RDFFIX0");
-    record->SetLatitude(51.1f);
-    record->SetInt1(-32768);
-    record->SetFlag(true);
-    app->AddObject(*record);
-    app->DeleteObject("RDFFIX0", true);
-
-    const json journal = json::parse(JournalJson(host.Journal()));
-    ASSERT_EQ(journal.size(), 3u);
-    // A single is written as its exact value, so that it reads back to the same single.
-    EXPECT_EQ(journal[0]["args"][0].get<double>(), double(1.1f));
-    EXPECT_EQ(journal[0]["args"][4], 0x00FF00);
-    const json& added = journal[1]["args"][0];
-    EXPECT_EQ(added["Name"], "RDFFIX0");
-    EXPECT_EQ(added["Latitude"].get<double>(), double(51.1f));
-    EXPECT_EQ(added["Int1"], -32768);
-    EXPECT_EQ(added["Int2"], 0);
-    EXPECT_EQ(added["Flag"], true);
-    EXPECT_EQ(journal[2], (json{{"call", "DeleteObject"}, {"args", {"RDFFIX0", true}}}));
-}
-
-TEST(Scenario, EventNamesAreTheHostsOwn) {
-    for (sim::Event e : {sim::Event::DataAvailable, sim::Event::NotifyBeacon, sim::Event::UIView32IsClosing,
-                         sim::Event::MapHasChanged, sim::Event::MapRedrawn})
-        EXPECT_EQ(EventNamed(EventName(e)), e) << EventName(e);
-    EXPECT_THROW(EventNamed("mapredrawn"), std::invalid_argument);  // names are exact
 }
 
 }  // namespace

@@ -26,37 +26,18 @@ TEST(GreatCircle, MatchesPublishedFigures) {
     }
 }
 
-class RecordingSink : public host::HostEvents {
-  public:
-    std::vector<std::string> seen;
-    void DataAvailable() override { seen.push_back("DataAvailable"); }
-    void NotifyBeacon(const std::string& callsign, float, float) override {
-        seen.push_back("Beacon " + callsign);
-    }
-    void UIView32IsClosing() override { seen.push_back("UIView32IsClosing"); }
-    void MapHasChanged() override { seen.push_back("MapHasChanged"); }
-    void MapRedrawn() override { seen.push_back("MapRedrawn"); }
+struct RedrawCounter : host::HostEvents {
+    int redrawn = 0;
+    void DataAvailable() override {}
+    void NotifyBeacon(const std::string&, float, float) override {}
+    void UIView32IsClosing() override {}
+    void MapHasChanged() override {}
+    void MapRedrawn() override { ++redrawn; }
 };
-
-TEST(SimHost, EventsReachTheSinksOfTheirObjectKind) {
-    SimHost host;
-    RecordingSink appSink, mapSink;
-    auto app = host.NewApplication();
-    auto map = app->GetMap();
-    app->Subscribe(&appSink);
-    map->Subscribe(&mapSink);
-    host.Fire(Event::MapRedrawn);
-    host.FireNotifyBeacon("G4ABC", 1.0f, 2.0f);
-    EXPECT_EQ(appSink.seen, (std::vector<std::string>{"Beacon G4ABC"}));
-    EXPECT_EQ(mapSink.seen, (std::vector<std::string>{"MapRedrawn"}));
-    map.reset();  // a released object receives nothing more
-    host.Fire(Event::MapHasChanged);
-    EXPECT_EQ(mapSink.seen.size(), 1u);
-}
 
 TEST(SimHost, FailsTheNamedCallOnceAndFiresEventsAfterJournaling) {
     SimHost host;
-    RecordingSink sink;
+    RedrawCounter sink;
     auto app = host.NewApplication();
     auto map = app->GetMap();
     map->Subscribe(&sink);
@@ -65,11 +46,11 @@ TEST(SimHost, FailsTheNamedCallOnceAndFiresEventsAfterJournaling) {
     // The failed call throws the message, is not journaled and fires nothing.
     EXPECT_THROW(map->SetLineWidth(1), host::HostError);
     EXPECT_TRUE(host.Journal().empty());
-    EXPECT_TRUE(sink.seen.empty());
+    EXPECT_EQ(sink.redrawn, 0);
     map->SetLineWidth(2);
     EXPECT_EQ(map->GetWidthPixels(), 800);  // getters are not journaled
     EXPECT_EQ(host.TakeJournal(), (std::vector<JournalEntry>{{"SetLineWidth", {int16_t{2}}}}));
-    EXPECT_EQ(sink.seen, std::vector<std::string>{"MapRedrawn"});
+    EXPECT_EQ(sink.redrawn, 1);
 }
 
 }  // namespace

@@ -50,8 +50,6 @@ TEST_F(GuiMainWindowTest, ControlsStandWhereTheLayoutSaysInPixelsForTheDpi) {
     ASSERT_TRUE(Start());
     const int dpi = window_->Dpi();
     auto px = [dpi](int twips) { return win32::TwipsToPixels(twips, dpi); };
-    LOGFONTA defaultFont{};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof defaultFont, &defaultFont);
     for (const ui::ControlLayout& layout : ui::MainWindowControls()) {
         SCOPED_TRACE(layout.name);
         const HWND control = window_->Control(layout.id);
@@ -64,7 +62,7 @@ TEST_F(GuiMainWindowTest, ControlsStandWhereTheLayoutSaysInPixelsForTheDpi) {
         EXPECT_EQ(ClassOf(control), layout.kind == ui::ControlKind::Label ? "Static" : "Edit");
         const LOGFONTA font = FontOf(control);
         EXPECT_EQ(font.lfWeight >= FW_BOLD, layout.bold);
-        EXPECT_STREQ(font.lfFaceName, layout.bold ? "MS Sans Serif" : defaultFont.lfFaceName);
+        EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
     }
     RECT client;
     GetClientRect(window_->Handle(), &client);
