@@ -50,45 +50,31 @@ TEST_F(MapDrawingTest, DrawsBearingAndAccuracyLinesFromTheStation) {
     EXPECT_EQ(host_.TakeJournal(), expected);
 }
 
-TEST_F(MapDrawingTest, KeepsTheBearingsAngleOnTheScreen) {
+TEST_F(MapDrawingTest, LinesKeepTheirAngleOnTheScreenAndReachAcrossTheView) {
+    // 400 x 200 pixels from longitude 10 to 70: 0.15 minutes per pixel across, 0.1 up; a diagonal of 447.
+    host_.map = {400, 200, 60.0f, -20.0f, 10.0f, 20.0f};
     struct Case {
+        float longitude;
         int16_t bearing, accuracy;
         float x2, y2;
     };
     const Case cases[] = {
-        {0, 0, 30.0f, 120.0f},     // up: 1000 pixels of 0.1 minutes
-        {90, -5, 180.0f, 20.0f},   // right: 1000 pixels of 0.15 minutes; no accuracy lines below 0
-        {180, 0, 30.0f, -80.0f},   // down
-        {270, 0, -120.0f, 20.0f},  // left
-        {360, 0, 30.0f, 120.0f},   // up again
+        {40, 0, 0, 40, 64.7f},            // up from inside: the diagonal
+        {40, 90, -5, 107.05f, 20},        // right; no accuracy lines for an accuracy below 0
+        {40, 180, 0, 40, -24.7f},         // down
+        {40, 270, 0, -27.05f, 20},        // left
+        {40, 360, 0, 40, 64.7f},          // up again
+        {10, 0, 0, 10, 64.7f},            // on the west edge counts as inside
+        {70, 0, 0, 70, 64.7f},            // on the east edge too
+        {-5, 0, 0, -5, 70},               // 100 pixels west: 500 to the far (east) edge
+        {85, 0, 0, 85, 70},               // 100 pixels east: 500 to the far (west) edge
+        {-10000, 0, 0, -10000, 3296.7f},  // too far for 16 bits: 32767 pixels
     };
     for (const Case& c : cases) {
-        const std::vector<sim::JournalEntry> lines = Lines(c.bearing, c.accuracy);
+        const std::vector<sim::JournalEntry> lines = Lines(c.bearing, c.accuracy, c.longitude);
         ASSERT_EQ(lines.size(), 1u) << c.bearing;
-        EXPECT_FLOAT_EQ(End(lines[0], 2), c.x2) << c.bearing;
-        EXPECT_FLOAT_EQ(End(lines[0], 3), c.y2) << c.bearing;
-    }
-}
-
-TEST_F(MapDrawingTest, LinesReachAcrossTheView) {
-    // 400 x 200 pixels from longitude 10 to 70: 0.15 minutes per pixel, a diagonal of 447 pixels.
-    host_.map = {400, 200, 60.0f, -20.0f, 10.0f, 20.0f};
-    struct Case {
-        float longitude;
-        int16_t pixels;
-    };
-    const Case cases[] = {
-        {40.0f, 447},        // inside: the diagonal
-        {10.0f, 447},        // on the west edge counts as inside
-        {70.0f, 447},        // on the east edge too
-        {-5.0f, 500},        // 100 pixels west: to the far (east) edge
-        {85.0f, 500},        // 100 pixels east: to the far (west) edge
-        {-10000.0f, 32767},  // too far for 16 bits: clamped
-    };
-    for (const Case& c : cases) {
-        const std::vector<sim::JournalEntry> lines = Lines(0, 0, c.longitude);  // straight up: 0.1 per pixel
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_NEAR((End(lines[0], 3) - 20.0f) / 0.1, c.pixels, 1e-2) << "longitude " << c.longitude;
+        EXPECT_FLOAT_EQ(End(lines[0], 2), c.x2) << c.longitude << " " << c.bearing;
+        EXPECT_FLOAT_EQ(End(lines[0], 3), c.y2) << c.longitude << " " << c.bearing;
     }
 }
 

@@ -39,10 +39,12 @@ TEST(FirstFreeFixName, TakesTheFirstUnlistedNumber) {
         EXPECT_EQ(FirstFreeFixName(c.list), c.name) << c.what << ": expected " << c.name.value_or("(none)");
 }
 
+constexpr const char* kComment = "TRIVEX:G4ABC G4DEF";
+
 class FixObjectTest : public ::testing::Test {
   protected:
     FixPlacement Place() {
-        return PlaceFixObject(host, 52.25f, -1.5f, "TRIVEX:G4ABC G4DEF", fixObjectName,
+        return PlaceFixObject(host, 52.25f, -1.5f, kComment, fixObjectName,
                               [this](const std::string& t) { log.push_back(t); });
     }
 
@@ -66,8 +68,7 @@ TEST_F(FixObjectTest, DeletesThePreviousFixThenAddsTheRecordUnderTheFirstFreeNam
         fixObjectName = c.previous;
         log.clear();
         EXPECT_EQ(Place(), FixPlacement::Placed);
-        sim::ObjectRecord record{c.name, 52.25f, -1.5f, "TRIVEX:G4ABC G4DEF", "\\", "/",
-                                 true,   -32768, -32768};
+        const sim::ObjectRecord record{c.name, 52.25f, -1.5f, kComment, "\\", "/", true, -32768, -32768};
         const std::vector<sim::JournalEntry> expected = {
             {"DeleteObject", {c.previous, true}}, {"GetObjectList", {}}, {"AddObject", {record}}};
         EXPECT_EQ(host.TakeJournal(), expected) << c.name;

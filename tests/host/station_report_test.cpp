@@ -85,9 +85,8 @@ TEST_F(StationReportTest, WithoutAValidReadingLeavesTheTableAndDrawsNothing) {
         const char* box;
         std::vector<std::string> log;
     };
-    const std::vector<std::string> unknown = {"***** No info for G4XYZ *****\r\n"};
     const Case cases[] = {
-        {"G4XYZ", nullptr, "no data", unknown},                                  // unknown to the host
+        {"G4XYZ", nullptr, "no data", {"***** No info for G4XYZ *****\r\n"}},    // unknown to the host
         {"G4ABC", "heard 12:00", "no data", InfoLines("G4ABC", "heard 12:00")},  // no DF data
         {"G4ABC", "%2x0%015", "invalid data", InfoLines("G4ABC", "%2x0%015")},   // a malformed DF field
         {"Callsign", "%090%005", "before", {}},                                  // the placeholder: nothing
@@ -106,8 +105,7 @@ TEST_F(StationReportTest, WithoutAValidReadingLeavesTheTableAndDrawsNothing) {
         EXPECT_EQ(stations[1].Bearing, kNoBearing) << c.callsign;
         EXPECT_EQ(stations[1].LatMinutes, kNoPosition) << c.callsign;
         // The station information is asked for, unless for a placeholder; nothing is drawn.
-        const std::vector<sim::JournalEntry> journal = host.TakeJournal();
-        EXPECT_EQ(journal.size(), c.log.empty() ? 0u : 1u) << c.callsign;
+        EXPECT_EQ(host.TakeJournal().size(), c.log.empty() ? 0u : 1u) << c.callsign;
     }
 }
 

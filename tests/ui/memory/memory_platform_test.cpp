@@ -28,17 +28,6 @@ TEST(FileVersionOfText, GivesAVersionWhoseTextIsTheGivenText) {
     }
 }
 
-TEST(MemoryPlatform, FindsFilesWithoutRegardToCaseOrSeparators) {
-    MemoryPlatform platform;
-    EXPECT_TRUE(platform.ReplaceFile("C:\\Trivex\\Trivex.INI", "[SETUP]\r\n"));
-    EXPECT_EQ(platform.ReadFile("c:/TRIVEX//trivex.ini"), "[SETUP]\r\n");
-    EXPECT_FALSE(platform.ReadFile("C:\\Trivex\\Trivex.LST"));
-    EXPECT_EQ(platform.WriteCount("C:\\TRIVEX\\TRIVEX.INI"), 1);
-    platform.readOnlyFolder = true;  // refuses every write
-    EXPECT_FALSE(platform.ReplaceFile("C:\\Trivex\\Trivex.INI", "new"));
-    EXPECT_EQ(platform.File("C:\\Trivex\\Trivex.INI"), "[SETUP]\r\n");
-}
-
 TEST(MemoryPlatform, HasTheHostVersionOnlyAtTheHostExecutable) {
     MemoryPlatform platform;
     platform.hostFolder = "D:\\UIView\\";
