@@ -23,6 +23,17 @@ std::string Contributors(const StationTable& stations) {
     return list;
 }
 
+// "[2,4]  " and the position, with the stations numbered from 1.
+std::string IntersectionText(int i, int j, const Intersection& found) {
+    std::string text = "[";
+    text += std::to_string(i + 1);
+    text += ',';
+    text += std::to_string(j + 1);
+    text += "]  ";
+    text += FormatPosition(found.y, found.x);
+    return text;
+}
+
 std::string IntersectionCountText(int count) {
     if (count <= static_cast<int>(kShownIntersections)) return std::to_string(count) + " intersections";
     return "first 5 of " + std::to_string(count) + " intersections";
@@ -63,8 +74,7 @@ void MainWindow::Plot() {
             sumX += found.x;
             sumY += found.y;
             DrawPositionMarker(*mUivMap_, settings_.PlotLineThickness, found.x, found.y);
-            texts.push_back("[" + std::to_string(i + 1) + "," + std::to_string(j + 1) + "]  " +
-                            FormatPosition(found.y, found.x));
+            texts.push_back(IntersectionText(i, j, found));
             ++stations_[i].FixCount;
             ++stations_[j].FixCount;
         }
