@@ -80,12 +80,17 @@ std::optional<Crossing> CrossSloped(const StationEntry& s1, const StationEntry& 
     return Crossing{x, static_cast<float>(l1.m * x + l1.c)};
 }
 
-// Empty when the lines are parallel or meet beyond the range of the numbers.
+constexpr double kPoleMinutes = 90.0 * 60.0;
+
+// Empty when the lines are parallel, or meet beyond the range of a single or beyond a pole,
+// where no position is.
 std::optional<Crossing> Cross(const StationEntry& s1, const StationEntry& s2, double aspect) {
     const std::optional<Crossing> point = IsNorthSouth(s1.Bearing)   ? CrossNorthSouth(s1, s2, aspect)
                                           : IsNorthSouth(s2.Bearing) ? CrossNorthSouth(s2, s1, aspect)
                                                                      : CrossSloped(s1, s2, aspect);
-    if (!point || !std::isfinite(point->x) || !std::isfinite(point->y)) return std::nullopt;
+    if (!point || !std::isfinite(static_cast<float>(point->x)) || !std::isfinite(point->y) ||
+        std::fabs(point->y) > kPoleMinutes)
+        return std::nullopt;
     return point;
 }
 

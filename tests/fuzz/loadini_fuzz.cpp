@@ -20,55 +20,47 @@ constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
 // they are, but a call-sign read from a file can begin with a blank after a quote and end with
 // a blank before a NUL; the platform's writer drops the blanks at the start of a value, its
 // reader those at the end of a line and a pair of quotes around a value.
-std::string AsReadBack(std::string callsign) {
-    while (!callsign.empty() && IsProfileBlank(callsign.front())) callsign.erase(0, 1);
-    while (!callsign.empty() && IsProfileBlank(callsign.back())) callsign.pop_back();
+std::string AsReadBack(const std::string& written) {
+    const std::string callsign = TrimProfileBlanks(written);
     const bool quoted = callsign.size() > 1 && (callsign.front() == '"' || callsign.front() == '\'') &&
                         callsign.back() == callsign.front();
     return quoted ? callsign.substr(1, callsign.size() - 2) : callsign;
 }
 
-// The settings as the window shows them and the program holds them, one line each; the
-// call-signs as they are, or as the next start reads them back.
-std::string SettingsText(MainWindow& window, MemoryView& view, bool asReadBack) {
-    const Settings& settings = window.CurrentSettings();
-    std::string text = "position " + std::to_string(view.Position().left) + " " +
-                       std::to_string(view.Position().top) + "\nminimised " +
-                       std::to_string(view.IsMinimised()) + "\nthickness " +
-                       std::to_string(settings.PlotLineThickness) + "\nignore item " +
-                       std::to_string(settings.ignoreItem) + " " + std::to_string(settings.IgnoreDistance) +
-                       "\nreplot " + std::to_string(settings.ReplotAfterMapIsRedrawn) + "\n";
-    for (int row = 0; row < kStationCount; ++row) {
-        const std::string callsign = view.Text(CallSignBox(row));
-        text += "call-sign " + (asReadBack ? AsReadBack(callsign) : callsign) + "\n";
-    }
-    return text;
-}
-
-// Exactly the menu items of the settings carry check marks.
-void CheckMenus(MainWindow& window, MemoryView& view) {
-    const Settings& settings = window.CurrentSettings();
-    Check(settings.PlotLineThickness >= 1 && settings.PlotLineThickness <= kThicknessItems,
-          "thickness range");
-    Check(settings.ignoreItem >= 1 && settings.ignoreItem <= kIgnoreItems, "ignore item range");
-    for (int n = 1; n <= kThicknessItems; ++n)
-        Check(view.IsChecked(ThicknessItem(n)) == (n == settings.PlotLineThickness), "thickness check mark");
-    for (int n = 1; n <= kIgnoreItems; ++n)
-        Check(view.IsChecked(IgnoreItem(n)) == (n == settings.ignoreItem), "ignore check mark");
-    Check(view.IsChecked(Command::OptionsReplot) == settings.ReplotAfterMapIsRedrawn, "replot check mark");
-}
-
+// A program started on the file: start-up goes on quietly, with exactly the menu items of its
+// settings checked.
 struct Run {
     explicit Run(const std::string& file) {
         platform.PutFile(kIniPath, file);
-        Check(window.Startup(), "start-up goes on");
-        Check(view.Messages().empty(), "start-up shows no message");
-        CheckMenus(window, view);
+        Check(window.Startup() && view.Messages().empty(), "start-up goes on without a message");
+        const Settings& s = window.CurrentSettings();
+        std::string marks;
+        for (int n = 1; n <= kIgnoreItems; ++n)
+            marks += view.IsChecked(IgnoreItem(n)) ? std::to_string(n) : "";
+        for (int n = 1; n <= kThicknessItems; ++n)
+            marks += view.IsChecked(ThicknessItem(n)) ? "/" + std::to_string(n) : "";
+        marks += view.IsChecked(Command::OptionsReplot) ? "/replot" : "";
+        CheckEqual(std::to_string(s.ignoreItem) + "/" + std::to_string(s.PlotLineThickness) +
+                       (s.ReplotAfterMapIsRedrawn ? "/replot" : ""),
+                   marks, "check marks: ignore item/thickness item/replot");
     }
     std::string SaveSettings() {
         window.OnCommand(Command::FileSave);
         Check(view.Messages().empty(), "saving shows no message");
         return platform.File(kIniPath).value_or("(no file)");
+    }
+    // The settings shown and held, one a line; the call-signs as they are or as read back.
+    std::string Shown(bool asReadBack) {
+        const Settings& s = window.CurrentSettings();
+        std::string text = std::to_string(view.Position().left) + " " + std::to_string(view.Position().top) +
+                           " minimised " + std::to_string(view.IsMinimised()) + " thickness " +
+                           std::to_string(s.PlotLineThickness) + " ignore " + std::to_string(s.ignoreItem) +
+                           " " + std::to_string(s.IgnoreDistance) + " replot " +
+                           std::to_string(s.ReplotAfterMapIsRedrawn) + "\n";
+        for (int row = 0; row < kStationCount; ++row)
+            text +=
+                (asReadBack ? AsReadBack(view.Text(CallSignBox(row))) : view.Text(CallSignBox(row))) + "\n";
+        return text;
     }
     sim::SimHost host;
     MemoryView view;
@@ -83,14 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace trivex::fuzz;
     Run first(std::string(reinterpret_cast<const char*>(data), size));
     const std::string saved = first.SaveSettings();
-
     Run second(saved);
-    CheckEqual(SettingsText(first.window, first.view, true), SettingsText(second.window, second.view, false),
-               "the saved file gives the same settings");
+    CheckEqual(first.Shown(true), second.Shown(false), "the saved file gives the same settings");
     CheckEqual(saved, second.platform.File(kIniPath).value_or("(no file)"),
                "starting from it writes nothing");
     const std::string savedAgain = second.SaveSettings();
-    Run third(savedAgain);
-    CheckEqual(savedAgain, third.SaveSettings(), "from then on saving writes the same bytes");
+    CheckEqual(savedAgain, Run(savedAgain).SaveSettings(), "from then on saving writes the same bytes");
     return 0;
 }

@@ -6,7 +6,7 @@
 //   then up to 16 actions of one byte each (a few take more bytes, see Act).
 // The window must stay consistent with itself, and a plot repeated on the same data must show
 // the same and leave the fix object where it is.
-#include <cmath>
+#include <algorithm>
 #include <string>
 
 #include "host/sim/sim_host.h"
@@ -23,39 +23,17 @@ using namespace trivex::ui;
 constexpr int kMaxActions = 16;
 constexpr int16_t kEnter = 13;
 
-sim::MapView TakeMap(FuzzInput& input) {
-    sim::MapView map;
-    map.widthPixels = input.Take<int16_t>();
-    map.heightPixels = input.Take<int16_t>();
-    map.widthUnits = input.Take<float>();
-    map.heightUnits = input.Take<float>();
-    map.leftEdge = input.Take<float>();
-    return map;
-}
-
-std::string ThreeDigits(int value) {
-    std::string text = std::to_string(value);
-    return std::string(3 - text.size(), '0') + text;
+sim::MapView TakeMap(FuzzInput& input) {  // a braced list takes its values in order
+    return {.widthPixels = input.Take<int16_t>(),
+            .heightPixels = input.Take<int16_t>(),
+            .widthUnits = input.Take<float>(),
+            .heightUnits = input.Take<float>(),
+            .leftEdge = input.Take<float>()};
 }
 
 // The kind's bits 0-1 choose the DF text (a well-formed one, the raw text, the raw text
 // before a well-formed one, or a well-formed one with a bearing of 0..360); bits 2-4 the
 // row's call-sign (the station's own, empty, "Callsign", unknown, or the next station's).
-std::string RowCallSign(uint8_t kind, int station) {
-    switch ((kind >> 2) & 7) {
-        case 4:
-            return "";
-        case 5:
-            return "Callsign";
-        case 6:
-            return "NOPE";
-        case 7:
-            return "S" + std::to_string((station + 1) % kStationCount);
-        default:
-            return "S" + std::to_string(station);
-    }
-}
-
 sim::Station TakeStation(FuzzInput& input, int station, std::string& rowCallSign) {
     sim::Station s;
     s.callsign = "S" + std::to_string(station);
@@ -66,18 +44,16 @@ sim::Station TakeStation(FuzzInput& input, int station, std::string& rowCallSign
     const std::string df = "%" + ThreeDigits(bearing) + "%" + ThreeDigits(input.Take<uint16_t>() % 1000);
     const std::string raw = input.Text();
     s.infoText3 = (kind & 3) == 1 ? raw : (kind & 3) == 2 ? raw + df : df;
-    rowCallSign = RowCallSign(kind, station);
+    const int row = kind >> 2 & 7;
+    const char* const others[] = {"", "Callsign", "NOPE"};
+    rowCallSign = row >= 4 && row <= 6
+                      ? others[row - 4]
+                      : "S" + std::to_string(row == 7 ? (station + 1) % kStationCount : station);
     return s;
 }
 
 bool ShowsNumber(const std::string& text) {
     return text.find("nan") == std::string::npos && text.find("inf") == std::string::npos;
-}
-
-int CountCalls(const std::vector<sim::JournalEntry>& journal, const std::string& call) {
-    int count = 0;
-    for (const auto& entry : journal) count += entry.call == call;
-    return count;
 }
 
 class PlotFuzz {
@@ -100,40 +76,31 @@ class PlotFuzz {
     void Play() {
         Plot();
         for (int n = 0; n < kMaxActions && !input_.Empty(); ++n) {
-            Act(input_.Take<uint8_t>());
+            Act(input_.Take<uint8_t>() % 6);
             CheckQuiet();
             CheckWindow();
         }
     }
 
   private:
-    void Act(uint8_t action) {
-        switch (action % 6) {
-            case 0:
-                Plot();
-                break;
-            case 1: {
-                const sim::Station& s = host_.stations[input_.Take<uint8_t>() % kStationCount];
-                host_.FireNotifyBeacon(s.callsign, s.latitude, s.longitude);
-                break;
-            }
-            case 2:
-                host_.Fire(sim::Event::MapRedrawn);
-                break;
-            case 3:
-                host_.map = TakeMap(input_);
-                break;
-            case 4: {
-                sim::Station& s = host_.stations[input_.Take<uint8_t>() % kStationCount];
-                s.latitude = input_.Take<float>();
-                s.longitude = input_.Take<float>();
-                break;
-            }
-            default:
-                Check(window_.OnCallSignKey(input_.Take<uint8_t>() % kStationCount, kEnter) == kEnter,
-                      "Enter is let through");
-                break;
-        }
+    // 0 a plot, 1 a station's beacon, 2 the map redrawn, 3 another map view, 4 a station moves,
+    // 5 Enter in a row.
+    void Act(int action) {
+        if (action == 0) Plot();
+        if (action == 2) host_.Fire(sim::Event::MapRedrawn);
+        if (action == 3) host_.map = TakeMap(input_);
+        if (action == 5)
+            Check(window_.OnCallSignKey(input_.Take<uint8_t>() % kStationCount, kEnter) == kEnter,
+                  "Enter is let through");
+        if (action != 1 && action != 4) return;
+        sim::Station& s = host_.stations[input_.Take<uint8_t>() % kStationCount];
+        if (action == 1) host_.FireNotifyBeacon(s.callsign, s.latitude, s.longitude);
+        if (action == 4) s.latitude = input_.Take<float>();
+        if (action == 4) s.longitude = input_.Take<float>();
+    }
+
+    int Calls(const char* call) const {
+        return static_cast<int>(std::ranges::count(host_.Journal(), call, &sim::JournalEntry::call));
     }
 
     // A plot, then the same plot again: same texts, and the fix object stays.
@@ -142,23 +109,22 @@ class PlotFuzz {
         window_.OnCommand(Command::Plot);
         CheckQuiet();
         const int count = CheckWindow();
-        Check(CountCalls(host_.Journal(), "DrawCircle") == (count > 0 ? count + 1 : 0),
+        Check(Calls("DrawCircle") == (count > 0 ? count + 1 : 0),
               "a circle for each intersection and the solution");
-        Check(CountCalls(host_.Journal(), "AddObject") <= 1, "at most one fix object");
+        Check(Calls("AddObject") <= 1, "at most one fix object");
         const std::string shown = Shown();
         host_.TakeJournal();
         window_.OnCommand(Command::Plot);
         CheckQuiet();
         CheckEqual(shown, Shown(), "the same plot again shows the same");
-        Check(CountCalls(host_.Journal(), "AddObject") == 0, "the fix object stays");
+        Check(Calls("AddObject") == 0, "the fix object stays");
         if (count > 0)
             CheckEqual("Object " + window_.FixObjectName() + " at same location.",
                        view_.Text(ControlId::ObjectLabel), "object label");
     }
 
     void CheckQuiet() {
-        Check(view_.Messages().empty(), "no message box");
-        Check(!window_.Ended(), "the program goes on");
+        Check(view_.Messages().empty() && !window_.Ended(), "no message box, the program goes on");
     }
 
     // The texts of the last plot agree with each other; gives its number of intersections.
@@ -167,21 +133,17 @@ class PlotFuzz {
         for (const StationEntry& entry : window_.Stations()) fixes += entry.FixCount;
         Check(fixes % 2 == 0 && fixes <= 20, "two fixes per intersection");
         const int count = fixes / 2;
-        const std::string label = view_.Text(ControlId::Label3);
+        CheckEqual(count == 0   ? "No intersections"
+                   : count <= 5 ? std::to_string(count) + " intersections"
+                                : "first 5 of " + std::to_string(count) + " intersections",
+                   view_.Text(ControlId::Label3), "intersection count");
         const std::string solution = view_.Text(ControlId::Solution);
-        if (count == 0) {
-            CheckEqual("No intersections", label, "label without intersections");
-            CheckEqual("No solution", solution, "solution without intersections");
-        } else {
-            CheckEqual(count <= 5 ? std::to_string(count) + " intersections"
-                                  : "first 5 of " + std::to_string(count) + " intersections",
-                       label, "intersection count");
-            Check(ShowsNumber(solution), "the solution is a position");
-        }
+        if (count == 0) CheckEqual("No solution", solution, "solution without intersections");
+        Check(count == 0 || ShowsNumber(solution), "the solution is a position");
         for (int row = 0; row < 5; ++row) {
             const std::string text = view_.Text(IntersectBox(row));
             if (row >= count) CheckEqual("N/A", text, "box beyond the intersections");
-            if (row < count) Check(text.starts_with("[") && ShowsNumber(text), "intersection text");
+            Check(row >= count || (text.starts_with("[") && ShowsNumber(text)), "intersection text");
         }
         return count;
     }

@@ -8,35 +8,23 @@
 #include "svg_map.h"
 #include "tests/fuzz/fuzz_support.h"
 
-namespace trivex::fuzz {
-namespace {
-
-// An event fired from inside every drawing call, with replotting on, plots for ever: the
-// host would be asking for that, so such rules are left out of the play.
-bool MayPlotAgain(sim::Event event) {
-    return event != sim::Event::DataAvailable && event != sim::Event::UIView32IsClosing;
-}
-
-void Play(runner::Scenario scenario) {
-    std::erase_if(scenario.eventsDuringCalls,
-                  [](const runner::EventRule& rule) { return MayPlotAgain(rule.event); });
-    runner::ScenarioRun run(scenario);
-    run.Play();
-    Check(!run.Transcript().Text().empty(), "a transcript");
-    Check(!run.Summary().empty(), "a summary");
-    Check(!runner::SvgText(run.Picture()).empty(), "a picture");
-}
-
-}  // namespace
-}  // namespace trivex::fuzz
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    trivex::runner::Scenario scenario;
+    using namespace trivex;
+    runner::Scenario scenario;
     try {
-        scenario = trivex::runner::ReadScenario(std::string(reinterpret_cast<const char*>(data), size));
-    } catch (const trivex::runner::ScenarioError&) {
+        scenario = runner::ReadScenario(std::string(reinterpret_cast<const char*>(data), size));
+    } catch (const runner::ScenarioError&) {
         return 0;
     }
-    trivex::fuzz::Play(std::move(scenario));
+    // An event fired from inside every drawing call, with replotting on, plots for ever: the
+    // host would be asking for that, so only the events that do not plot stay.
+    std::erase_if(scenario.eventsDuringCalls, [](const runner::EventRule& rule) {
+        return rule.event != sim::Event::DataAvailable && rule.event != sim::Event::UIView32IsClosing;
+    });
+    runner::ScenarioRun run(scenario);
+    run.Play();
+    fuzz::Check(
+        !run.Transcript().Text().empty() && !run.Summary().empty() && !runner::SvgText(run.Picture()).empty(),
+        "a transcript, a summary and a picture");
     return 0;
 }

@@ -136,23 +136,23 @@ TEST_F(ChkIntersectionTest, RejectsPairsInOrderAskingTheHostOnlyForACrossing) {
         size_t hostCalls;
     };
     const Case cases[] = {
-        {square, none, 400, "no data", 0},                          // missing data before range
-        {square, 400, none, "no data", 0},                          // for either station
-        {square, -1, 45, "bearing DF1 out of range", 0},            // below 0
-        {square, 45, 361, "bearing DF2 out of range", 0},           // above 360
-        {square, 361, -1, "bearing DF1 out of range", 0},           // station 1 first
-        {square, 360, 400, "bearing DF2 out of range", 0},          // range before same bearings
-        {square, 45, 45, "same bearings ", 0},                      // equal
-        {square, 0, 360, "same bearings ", 0},                      // both north-south
-        {square, 0, 180, "same bearings ", 0},                      //
-        {square, 90, 270, "same bearings ", 0},                     // both east-west
-        {square, 225, 135, "No intersection", 2},                   // facing away: the lines meet behind both
-        {square, 45, 135, "No intersection", 2},                    // behind station 2 only
-        {square, 225, 315, "No intersection", 2},                   // behind station 1 only
-        {square, 45, 225, "No intersection", 2},                    // nearly parallel: met far away
-        {{600, 600, 60, 0, 0, 60}, 45, 315, "No intersection", 0},  // no height flattens every line
-        {{0, 600, 60, -60, 0, 60}, 45, 315, "No intersection", 0},  // no width in pixels
-        {{600, 0, 60, -60, 0, 60}, 45, 315, "No intersection", 0},  // no height in pixels
+        {square, none, 400, "no data", 0},                  // missing data before range
+        {square, 400, none, "no data", 0},                  // for either station
+        {square, -1, 45, "bearing DF1 out of range", 0},    // below 0
+        {square, 45, 361, "bearing DF2 out of range", 0},   // above 360
+        {square, 361, -1, "bearing DF1 out of range", 0},   // station 1 first
+        {square, 360, 400, "bearing DF2 out of range", 0},  // range before same bearings
+        {square, 45, 45, "same bearings ", 0},              // equal
+        {square, 0, 360, "same bearings ", 0},              // both north-south
+        {square, 0, 180, "same bearings ", 0},              //
+        {square, 90, 270, "same bearings ", 0},             // both east-west
+        {square, 225, 135, "No intersection", 2},           // facing away: the lines meet behind both
+        {square, 45, 135, "No intersection", 2},            // behind station 2 only
+        {square, 225, 315, "No intersection", 2},           // behind station 1 only
+        {square, 45, 225, "No intersection", 0},            // nearly parallel: they meet beyond a pole
+        {{600, 600, 60, 0, 0, 60}, 45, 315, "No intersection", 0},     // no height flattens every line
+        {{0, 600, 60, -60, 0, 60}, 45, 315, "No intersection", 0},     // no width in pixels
+        {{600, 0, 60, -60, 0, 60}, 45, 315, "No intersection", 0},     // no height in pixels
         {{600, 600, 0, -60, 0, 60}, 45, 315, "No intersection", 0},    // no width in minutes
         {{600, 600, inf, -60, 0, 60}, 45, 315, "No intersection", 0},  // extents that are not numbers
         {{600, 600, 60, nan, 0, 60}, 45, 315, "No intersection", 0},   //
@@ -166,6 +166,14 @@ TEST_F(ChkIntersectionTest, RejectsPairsInOrderAskingTheHostOnlyForACrossing) {
         ExpectRejected(Check(), c.expected);
         EXPECT_EQ(DistanceCalls(host_.TakeJournal()).size(), c.hostCalls);
     }
+}
+
+TEST_F(ChkIntersectionTest, CrossingBeyondAPoleIsNoPosition) {
+    host_.map = kSquareView;
+    Set(0, 0.0f, 0.0f, 1);  // ten degrees apart, nearly parallel: they meet at 286 degrees north
+    Set(1, 600.0f, 0.0f, 359);
+    ExpectRejected(Check(), "No intersection");
+    EXPECT_TRUE(DistanceCalls(host_.TakeJournal()).empty());
 }
 
 // With fixed answers from the host: the bearing it gives from station 1 to the crossing, and both distances.

@@ -1,6 +1,8 @@
 // Host failures at every call the program makes, and saves of the settings cut short at
 // every step: the program warns, keeps the settings file as it was and plots right next time.
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/ui/main_window_fixture.h"
@@ -15,8 +17,8 @@ constexpr const char* kSettings =
     "CallSign4=PA1D\r\nCallSign5=PA1E\r\n";
 constexpr const char* kTempPath = "C:\\Trivex\\Trivex.INI.tmp";
 
-// The program just started, with its window, files and host; a restart after a crash is
-// given the files the crashed run left.
+// The program with its window, files and host; a restart after a crash is given the files the
+// crashed run left.
 struct World {
     explicit World(const MemoryPlatform& files = {}) : platform(files) {
         platform.stepsBeforeCrash.reset();
@@ -26,6 +28,16 @@ struct World {
             {"PA1C", 40, 60, "c1", "c2", "%180%005"}, {"PA1D", 30, 72, "d1", "d2", "%270%005"},
             {"PA1E", 45, 45, "e1", "e2", "%135%010"},
         };
+    }
+    void Start() {
+        platform.PutFile(kIniPath, kSettings);
+        ASSERT_TRUE(window.Startup());
+    }
+    // Changes the first key and the last, so that a save in parts would show.
+    void SaveNewCallSigns() {
+        view.SetText(CallSignBox(0), "G4NEW");
+        view.SetText(CallSignBox(4), "M0NEW");
+        window.OnCommand(Command::FileSave);
     }
     // What the window shows of a plot; the object label and the log depend on the history.
     std::string Shown() {
@@ -50,134 +62,78 @@ struct World {
 
 // Where the injected failure strikes.
 enum Phase : unsigned {
-    kStartUp = 1,  // start-up, with a settings file
+    kStartUp = 1,  // start-up with a settings file
     kPlot = 2,     // the first plot
     kBeacon = 4,   // a beacon's plot after a station moved
-    kLater = 8,    // a plot after a station moved, from the first distance check on
+    kFix = 8,      // a plot after a station moved, from the first distance check on: the fix placement
 };
 constexpr unsigned kReports = kStartUp | kPlot | kBeacon;
-constexpr unsigned kPlots = kPlot | kBeacon | kLater;
+constexpr unsigned kPlots = kPlot | kBeacon | kFix;
 
-struct Operation {
-    const char* call;
-    unsigned phases;  // where the program calls it
+// The host's operations by the phases that call them.
+const std::pair<unsigned, std::vector<const char*>> kOperations[] = {
+    {kStartUp, {"GetMap"}},  // a plot connects only when start-up could not
+    {kReports,
+     {"Callsign", "GetStationInfo", "InfoText1", "InfoText2", "InfoText3", "GetLeftEdge", "DrawLine"}},
+    // the station's and later the fix object's position, the scale of lines, checks and markers
+    {kReports | kFix,
+     {"Latitude", "Longitude", "GetWidthPixels", "GetHeightPixels", "GetWidthUnits", "GetHeightUnits",
+      "SetLineWidth"}},
+    {kPlots,
+     {"CalcDistanceBearing", "SetMarkerStyle", "SetMarkerColour", "DrawCircle", "DeleteObject",
+      "GetObjectList", "Name", "Comment", "SymbolCode", "SymbolTable", "Int1", "Int2", "Flag", "AddObject"}},
 };
 
-const Operation kOperations[] = {
-    {"GetMap", kStartUp},  // a plot connects only when start-up could not
-    {"Callsign", kReports},
-    {"GetStationInfo", kReports},
-    {"InfoText1", kReports},
-    {"InfoText2", kReports},
-    {"InfoText3", kReports},
-    {"Latitude", kReports | kLater},  // the station's, and later the fix object's
-    {"Longitude", kReports | kLater},
-    {"GetWidthPixels", kReports | kLater},  // the scale of bearing lines, checks and markers
-    {"GetHeightPixels", kReports | kLater},
-    {"GetWidthUnits", kReports | kLater},
-    {"GetHeightUnits", kReports | kLater},
-    {"GetLeftEdge", kReports},  // bearing lines only
-    {"SetLineWidth", kReports | kLater},
-    {"DrawLine", kReports},
-    {"CalcDistanceBearing", kPlots},
-    {"SetMarkerStyle", kPlots},
-    {"SetMarkerColour", kPlots},
-    {"DrawCircle", kPlots},
-    {"DeleteObject", kPlots},
-    {"GetObjectList", kPlots},
-    {"Name", kPlots},
-    {"Comment", kPlots},
-    {"SymbolCode", kPlots},
-    {"SymbolTable", kPlots},
-    {"Int1", kPlots},
-    {"Int2", kPlots},
-    {"Flag", kPlots},
-    {"AddObject", kPlots},
-};
-
-// Sets the failure up once the first distance check has been asked for: the application
-// events' DataAvailable, which the program ignores, is fired for this test only.
-class FailLater : public host::HostEvents {
-  public:
-    FailLater(sim::SimHost& host, std::string call) : host_(host), call_(std::move(call)) {
-        host_.Subscribe(this, false, this);
-        host_.FireDuring("CalcDistanceBearing", sim::Event::DataAvailable);
+// Arms the failure at the first distance check: after each, the host fires the application
+// event DataAvailable, which the program ignores.
+struct FailAtFix : host::HostEvents {
+    FailAtFix(sim::SimHost& simHost, std::string failing) : host(simHost), call(std::move(failing)) {
+        host.Subscribe(this, false, this);
+        host.FireDuring("CalcDistanceBearing", sim::Event::DataAvailable);
     }
-    ~FailLater() override { host_.Unsubscribe(this); }
+    ~FailAtFix() override { host.Unsubscribe(this); }
     void DataAvailable() override {
-        if (!armed_) host_.FailNext(call_, "injected " + call_);
-        armed_ = true;
+        if (!std::exchange(armed, true)) host.FailNext(call, "injected " + call);
     }
     void NotifyBeacon(const std::string&, float, float) override {}
     void UIView32IsClosing() override {}
     void MapHasChanged() override {}
     void MapRedrawn() override {}
-
-  private:
-    sim::SimHost& host_;
-    std::string call_;
-    bool armed_ = false;
+    sim::SimHost& host;
+    std::string call;
+    bool armed = false;
 };
 
-void Prepare(World& world, Phase phase) {
+// Brings the program to the phase, makes `failing` fail there (none: the clean run) and runs it.
+void RunPhase(World& world, Phase phase, const std::string& failing = "") {
     world.platform.PutFile(kIniPath, kSettings);
-    if (phase == kStartUp) return;
-    ASSERT_TRUE(world.window.Startup());
-    if (phase == kPlot) return;
-    world.window.OnCommand(Command::Plot);
-    world.host.stations[4].latitude = 46;  // the solution moves, and with it the fix object
-}
-
-void Enter(World& world, Phase phase) {
-    if (phase == kStartUp) {
-        ASSERT_TRUE(world.window.Startup());
-    } else if (phase == kBeacon) {
-        world.host.FireNotifyBeacon("PA1C", 40, 60);
-    } else {
+    if (phase != kStartUp) world.Start();
+    if (phase & (kBeacon | kFix)) {
         world.window.OnCommand(Command::Plot);
+        world.host.stations[4].latitude = 46;  // the solution moves, and with it the fix object
     }
-}
-
-const char* PhaseName(Phase phase) {
-    switch (phase) {
-        case kStartUp:
-            return "start-up";
-        case kPlot:
-            return "plot";
-        case kBeacon:
-            return "beacon";
-        default:
-            return "after the first distance check";
-    }
+    std::optional<FailAtFix> failAtFix;
+    if (phase == kFix && !failing.empty()) failAtFix.emplace(world.host, failing);
+    if (phase != kFix && !failing.empty()) world.host.FailNext(failing, "injected " + failing);
+    if (phase == kStartUp) world.window.Startup();
+    if (phase == kBeacon) world.host.FireNotifyBeacon("PA1C", 40, 60);
+    if (phase & (kPlot | kFix)) world.window.OnCommand(Command::Plot);
 }
 
 // One host call fails in the phase; `clean` went through the same without a failure, then plotted.
-void CheckFailureIn(Phase phase, const Operation& operation, World& clean) {
-    const std::string what = std::string(PhaseName(phase)) + ", " + operation.call + " fails";
+void CheckFailureIn(Phase phase, const std::string& call, bool called, World& clean) {
+    const std::string what = "phase " + std::to_string(phase) + ", " + call + " fails";
     World world;
-    Prepare(world, phase);
-    const auto settings = world.platform.File(kIniPath);
-    const int writes = world.platform.WriteCount(kIniPath);
-    std::optional<FailLater> failLater;
-    if (phase == kLater)
-        failLater.emplace(world.host, operation.call);
-    else
-        world.host.FailNext(operation.call, std::string("injected ") + operation.call);
-    Enter(world, phase);
-
-    if ((operation.phases & phase) == 0) {
+    RunPhase(world, phase, call);
+    if (!called) {
         EXPECT_TRUE(world.view.Messages().empty()) << what << ": not called, yet failed";
         return;
     }
     ASSERT_EQ(world.view.Messages().size(), 1u) << what << ": called, yet no warning";
-    EXPECT_EQ(world.view.Messages()[0].style, 48) << what;
-    EXPECT_NE(world.view.Messages()[0].text.find(std::string("The host reported an error: injected ") +
-                                                 operation.call),
+    EXPECT_NE(world.view.Messages()[0].text.find("The host reported an error: injected " + call),
               std::string::npos)
         << what << ": " << world.view.Messages()[0].text;
     EXPECT_FALSE(world.window.Ended()) << what;
-    EXPECT_EQ(world.platform.File(kIniPath), settings) << what;
-    EXPECT_EQ(world.platform.WriteCount(kIniPath), writes) << what;
 
     world.window.OnCommand(Command::Plot);
     EXPECT_EQ(world.view.Messages().size(), 1u) << what;
@@ -185,85 +141,82 @@ void CheckFailureIn(Phase phase, const Operation& operation, World& clean) {
     EXPECT_EQ(world.host.objects, clean.host.objects) << what;
     ASSERT_FALSE(world.AddedObjects().empty()) << what;
     EXPECT_EQ(world.AddedObjects().back(), clean.AddedObjects().back()) << what;
-    EXPECT_EQ(world.platform.File(kIniPath), settings) << what;
+    EXPECT_EQ(world.platform.File(kIniPath), kSettings) << what;
+    EXPECT_EQ(world.platform.WriteCount(kIniPath), 0) << what;
 }
 
 TEST(FaultInjectionTest, EveryHostCallFailingInTurnWarnsKeepsTheSettingsAndTheNextPlotIsRight) {
-    for (Phase phase : {kStartUp, kPlot, kBeacon, kLater}) {
+    for (Phase phase : {kStartUp, kPlot, kBeacon, kFix}) {
         World clean;
-        Prepare(clean, phase);
-        Enter(clean, phase);
+        RunPhase(clean, phase);
         clean.window.OnCommand(Command::Plot);
-        ASSERT_TRUE(clean.view.Messages().empty()) << PhaseName(phase);
-        for (const Operation& operation : kOperations) CheckFailureIn(phase, operation, clean);
+        ASSERT_TRUE(clean.view.Messages().empty()) << phase;
+        for (const auto& [phases, calls] : kOperations)
+            for (const char* call : calls) CheckFailureIn(phase, call, (phases & phase) != 0, clean);
     }
 }
 
+// The host closing inside a plot ends the program once the plot is done, without saving.
 TEST(FaultInjectionTest, HostClosingInsideAPlotEndsTheProgramOnceThePlotIsDone) {
     World world;
-    world.platform.PutFile(kIniPath, kSettings);
-    ASSERT_TRUE(world.window.Startup());
+    world.Start();
     world.host.FireDuring("DrawLine", sim::Event::UIView32IsClosing);
     world.window.OnCommand(Command::Plot);
-    EXPECT_TRUE(world.window.Ended());
-    EXPECT_TRUE(world.view.Closed());
-    EXPECT_TRUE(world.view.Messages().empty());
+    EXPECT_TRUE(world.window.Ended() && world.view.Closed() && world.view.Messages().empty());
     EXPECT_EQ(world.view.Text(ControlId::Label3), "first 5 of 8 intersections");
     EXPECT_EQ(world.platform.File(kIniPath), kSettings);
     EXPECT_EQ(world.platform.File(kListPath), "");
 }
 
 // The Save settings command's file, from a run that was not cut short.
-std::string SavedSettings(const std::string& typedCallSign) {
+std::string SavedSettings() {
     World world;
-    world.platform.PutFile(kIniPath, kSettings);
-    world.window.Startup();
-    world.view.SetText(CallSignBox(2), typedCallSign);
-    world.window.OnCommand(Command::FileSave);
+    world.Start();
+    world.SaveNewCallSigns();
     return world.platform.File(kIniPath).value_or("");
 }
 
-TEST(FaultInjectionTest, SaveCutShortAtEveryStepLeavesTheOldOrTheNewFile) {
-    const std::string saved = SavedSettings("G4NEW");
-    ASSERT_NE(saved, kSettings);
+// A save cut short before one of its steps, or refused by a read-only folder, leaves the old file,
+// one that ran all its steps the new one, never a mix; after a restart the next save works.
+TEST(FaultInjectionTest, InterruptedSaveLeavesTheOldOrTheNewFile) {
+    const std::string saved = SavedSettings();
     constexpr int kSteps = 4;  // create the temporary file, write half, write the rest, rename
-    for (int steps = 0; steps <= kSteps; ++steps) {
+    constexpr int kReadOnly = kSteps + 1;
+    for (int steps = 0; steps <= kReadOnly; ++steps) {
         World world;
-        world.platform.PutFile(kIniPath, kSettings);
-        ASSERT_TRUE(world.window.Startup());
-        world.view.SetText(CallSignBox(2), "G4NEW");
-        world.platform.stepsBeforeCrash = steps;
-        world.window.OnCommand(Command::FileSave);
-        const bool done = steps == kSteps;
-        EXPECT_EQ(world.platform.crashed, !done) << steps;
-        EXPECT_EQ(world.platform.File(kIniPath), done ? saved : kSettings) << steps;
+        world.Start();
+        world.platform.readOnlyFolder = steps == kReadOnly;
+        if (steps < kReadOnly) world.platform.stepsBeforeCrash = steps;
+        world.SaveNewCallSigns();
+        EXPECT_EQ(world.platform.crashed, steps < kSteps) << steps;
+        EXPECT_EQ(world.view.Messages().size(), steps == kSteps ? 0u : 1u) << steps;
+        EXPECT_EQ(world.platform.File(kIniPath), steps == kSteps ? saved : kSettings) << steps;
 
         World restarted(world.platform);
+        restarted.platform.readOnlyFolder = false;
         ASSERT_TRUE(restarted.window.Startup()) << steps;
         EXPECT_TRUE(restarted.view.Messages().empty()) << steps;
-        EXPECT_EQ(restarted.view.Text(CallSignBox(2)), done ? "G4NEW" : "PA1C") << steps;
-        restarted.view.SetText(CallSignBox(2), "G4NEW");
-        restarted.window.OnCommand(Command::FileSave);
+        EXPECT_EQ(restarted.view.Text(CallSignBox(0)) + restarted.view.Text(CallSignBox(4)),
+                  steps == kSteps ? "G4NEWM0NEW" : "PA1APA1E")
+            << steps;
+        restarted.SaveNewCallSigns();
         EXPECT_EQ(restarted.platform.File(kIniPath), saved) << steps;
         EXPECT_FALSE(restarted.platform.File(kTempPath)) << steps << ": a temporary file is left";
     }
 }
 
+// Each default of a first start is written whole or not at all, and a restart completes the file.
 TEST(FaultInjectionTest, FirstStartCutShortAtEveryStepRestartsToTheSameFile) {
     World clean;
     ASSERT_TRUE(clean.window.Startup());
     const auto firstStart = clean.platform.File(kIniPath);
-    ASSERT_TRUE(firstStart);
-
     int steps = 0;
     for (;; ++steps) {
-        World world;
+        World world, atWriteStart;  // the steps of one write look alike
         world.platform.stepsBeforeCrash = steps;
+        atWriteStart.platform.stepsBeforeCrash = steps / 4 * 4;
         world.window.Startup();
         if (!world.platform.crashed) break;
-        // Each default is written whole or not at all: the steps of one write look alike.
-        World atWriteStart;
-        atWriteStart.platform.stepsBeforeCrash = steps / 4 * 4;
         atWriteStart.window.Startup();
         EXPECT_EQ(world.platform.File(kIniPath), atWriteStart.platform.File(kIniPath)) << steps;
 
@@ -273,23 +226,6 @@ TEST(FaultInjectionTest, FirstStartCutShortAtEveryStepRestartsToTheSameFile) {
         EXPECT_EQ(restarted.platform.File(kIniPath), firstStart) << steps;
     }
     EXPECT_GT(steps, 4 * 10) << "a first start writes every key";
-}
-
-TEST(FaultInjectionTest, ReadOnlySettingsFileGivesTheMessageAndLosesNothing) {
-    World world;
-    world.platform.PutFile(kIniPath, kSettings);
-    ASSERT_TRUE(world.window.Startup());
-    world.view.SetText(CallSignBox(2), "G4NEW");
-    world.platform.readOnlyFolder = true;
-    world.window.OnCommand(Command::FileSave);
-    ASSERT_EQ(world.view.Messages().size(), 1u);
-    EXPECT_EQ(world.platform.File(kIniPath), kSettings);
-    EXPECT_FALSE(world.platform.File(kTempPath));
-
-    world.platform.readOnlyFolder = false;  // the operator makes it writable and saves again
-    world.window.OnCommand(Command::FileSave);
-    EXPECT_EQ(world.view.Messages().size(), 1u);
-    EXPECT_EQ(world.platform.File(kIniPath), SavedSettings("G4NEW"));
 }
 
 }  // namespace

@@ -26,12 +26,11 @@ class TestPlatform : public ui::PlatformWin32 {
     ui::HostFolderRead ReadHostFolder() override {
         return {TestProgramFolder() + "\\fake_host", std::nullopt};
     }
-    void EndProcess() override { endedProcess = true; }
+    void EndProcess() override {}
     void ShellOpen(const std::string& target, bool ownedByDesktop) override {
         opened.push_back(target + (ownedByDesktop ? " (desktop)" : ""));
     }
 
-    bool endedProcess = false;
     std::vector<std::string> opened;
 
   private:

@@ -1,10 +1,10 @@
 #include "gui_test_support.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
-#include <vector>
 
 #include "ui/platform_win32.h"
 
@@ -30,52 +30,42 @@ HWND WaitForWindow(const std::function<HWND()>& found, std::chrono::milliseconds
 
 namespace {
 
-struct WindowQuery {
-    DWORD processId;
-    const char* className;
-    const std::optional<std::string>* caption;
-    HWND found;
-};
+using WindowVisitor = std::function<bool(HWND)>;  // false ends the enumeration
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (processId != query.processId || !IsWindowVisible(window) || strcmp(className, query.className) != 0) {
-        return TRUE;
-    }
-    if (*query.caption && WindowText(window) != **query.caption) return TRUE;
-    query.found = window;
-    return FALSE;
+BOOL CALLBACK Visit(HWND window, LPARAM visitor) {
+    return (*reinterpret_cast<WindowVisitor*>(visitor))(window);
 }
 
-struct CountQuery {
-    const char* className;
-    int count;
-};
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM parameter) {
-    auto& query = *reinterpret_cast<CountQuery*>(parameter);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (strcmp(className, query.className) == 0) ++query.count;
-    return TRUE;
+std::string ClassName(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
 }
 
 }  // namespace
 
 HWND FindProcessWindow(DWORD processId, const char* className, const std::optional<std::string>& caption) {
-    WindowQuery query{processId, className, &caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    HWND found = nullptr;
+    WindowVisitor match = [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window) && ClassName(window) == className &&
+            (!caption || WindowText(window) == *caption))
+            found = window;
+        return !found;
+    };
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&match));
+    return found;
 }
 
 int CountThreadWindows(const char* className) {
-    CountQuery query{className, 0};
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&query));
-    return query.count;
+    int count = 0;
+    WindowVisitor counter = [&](HWND window) {
+        count += ClassName(window) == className;
+        return true;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), Visit, reinterpret_cast<LPARAM>(&counter));
+    return count;
 }
 
 std::string WindowText(HWND window) {
@@ -94,35 +84,22 @@ void PressOk(HWND box) {
 }
 
 TemporaryFolder::TemporaryFolder() {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
     static int counter = 0;
-    for (;;) {
-        path_ = std::string(base) + "trivex-gui-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("no temporary folder: " + path_);
-    }
+    const std::string name = "trivex-gui-" + std::to_string(GetCurrentProcessId()) + "-";
+    do {
+        path_ = (std::filesystem::temp_directory_path() / (name + std::to_string(++counter))).string();
+    } while (!std::filesystem::create_directory(path_));
 }
 
 TemporaryFolder::~TemporaryFolder() {
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA(File(entry.cFileName).c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
@@ -137,9 +114,7 @@ std::string TestProgramFolder() {
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path.front() != '/') return path;
     std::string windows = "Z:" + path;
-    for (char& c : windows) {
-        if (c == '/') c = '\\';
-    }
+    std::ranges::replace(windows, '/', '\\');
     return windows;
 }
 
@@ -168,13 +143,8 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;  // bottom-up, as BMP files store rows
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
+    // 24 bits a pixel, rows bottom-up as BMP files store them.
+    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HDC screen = GetDC(nullptr);
     const win32::UniqueBitmap bitmap(
@@ -187,10 +157,8 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     if (!copied || !bits) return false;
     const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
     const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + imageBytes;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+    const BITMAPFILEHEADER file{0x4D42 /* "BM" */, offset + imageBytes, 0, 0, offset};
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
