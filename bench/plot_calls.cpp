@@ -11,12 +11,14 @@ namespace {
 // Every operation of the host interface, by the names the simulated host checks failures
 // and fires events under (a station's and an object record's position share two names).
 constexpr const char* kOperations[] = {
-    "CalcDistanceBearing", "GetStationInfo", "GetMap",       "GetObjectList",   "AddObject",
-    "DeleteObject",        "DrawCircle",     "GetHeightPixels", "GetWidthPixels", "GetHeightUnits",
-    "GetLeftEdge",         "GetWidthUnits",  "DrawLine",     "SetLineWidth",    "SetMarkerStyle",
-    "SetMarkerColour",     "Callsign",       "InfoText1",    "InfoText2",       "InfoText3",
-    "Longitude",           "Latitude",       "Flag",         "Int1",            "Int2",
-    "Name",                "SymbolCode",     "Comment",      "SymbolTable"};
+    // the application
+    "CalcDistanceBearing", "GetStationInfo", "GetMap", "GetObjectList", "AddObject", "DeleteObject",
+    // the map
+    "DrawCircle", "GetHeightPixels", "GetWidthPixels", "GetHeightUnits", "GetLeftEdge", "GetWidthUnits",
+    "DrawLine", "SetLineWidth", "SetMarkerStyle", "SetMarkerColour",
+    // station information and object records
+    "Callsign", "InfoText1", "InfoText2", "InfoText3", "Longitude", "Latitude", "Flag", "Int1", "Int2",
+    "Name", "SymbolCode", "Comment", "SymbolTable"};
 
 class CountingHost : public host::Host {
   public:

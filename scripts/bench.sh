@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks optimised as shipped (preset bench) and prints the figures of
-# docs/performance.md: Google Benchmark timings, the callgrind instruction count of one
-# full plot, and the size and DLLs of Trivex.exe when the mingw32 build holds one.
+# docs/performance.md: Google Benchmark timings and the callgrind instruction count of one
+# full plot; then scripts/bench-wine.sh adds those of Trivex.exe under Wine.
 # Usage: scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,15 +41,4 @@ printf '%-52s %9s\n' "program + canned host (the program's own work)" "$canned" 
 echo "target: program's own work under 100000 instructions: $(verdict "$canned" 100000)"
 
 echo
-echo "=== Trivex.exe (32-bit Windows build)"
-exe=build/mingw32/apps/trivex/Trivex.exe
-if [ -f "$exe" ]; then
-  i686-w64-mingw32-strip -o "$work/Trivex.exe" "$exe"
-  size=$(stat -c %s "$exe")
-  stripped=$(stat -c %s "$work/Trivex.exe")
-  echo "$exe: $size bytes as built, $stripped bytes stripped"
-  echo "target: under 2 MB (2097152 bytes): $(verdict "$size" 2097152)"
-  echo "DLLs: $(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | xargs)"
-else
-  echo "$exe is not built (cmake --preset mingw32 && cmake --build --preset mingw32)"
-fi
+scripts/bench-wine.sh

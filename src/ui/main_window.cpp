@@ -82,6 +82,7 @@ void MainWindow::Run(std::function<void()> handler) {
         try {
             next();
         } catch (const host::HostError& error) {
+            hostFailed_ = true;
             ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
         }
     }
@@ -134,10 +135,11 @@ void MainWindow::Connect() {
     mUIV_->Subscribe(sink_.get());
     mUivMap_ = mUIV_->GetMap();
     mUivMap_->Subscribe(sink_.get());
+    hostFailed_ = false;
 }
 
 void MainWindow::ConnectIfNeeded() {
-    if (!mUIV_ || !mUivMap_) Connect();
+    if (!mUIV_ || !mUivMap_ || hostFailed_) Connect();
 }
 
 void MainWindow::ConnectAndReportRows() {

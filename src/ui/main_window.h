@@ -5,7 +5,9 @@
 // Every entry point runs as one handler. A handler that is called while another runs
 // (a host event fired inside a host call, or while a message box is open) is queued and
 // run, in order, when the running one has finished. A failing host call stops only the
-// running handler: the operator sees a warning and the program goes on.
+// running handler: the operator sees a warning and the program goes on. As the failure may
+// mean that the host's server has gone, and with it the host objects the program holds, the
+// next plot connects to the host afresh.
 #pragma once
 
 #include <deque>
@@ -108,6 +110,7 @@ class MainWindow {
 
     std::unique_ptr<host::UivApplication> mUIV_;
     std::unique_ptr<host::UivMap> mUivMap_;
+    bool hostFailed_ = false;  // since the last connection
 
     std::deque<std::function<void()>> pending_;
     bool running_ = false;

@@ -1,6 +1,7 @@
 #include "e2e_fixture_win32.h"
 
 #include <tlhelp32.h>
+#include <winsvc.h>
 
 #include <chrono>
 #include <stdexcept>
@@ -44,20 +45,42 @@ std::string StandInExe(StandIn which) {
     return WindowsPath(Environment(which == StandIn::Accepted ? "TRIVEX_STANDIN" : "TRIVEX_STANDIN_V3"));
 }
 
-bool StandInRunning() {
+// The process id of the running stand-in, or 0.
+DWORD StandInProcess() {
     const win32::UniqueKernelObject snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot.get(), &entry); more;
          more = Process32Next(snapshot.get(), &entry))
-        if (_stricmp(entry.szExeFile, "uiview32.exe") == 0) return true;
-    return false;
+        if (_stricmp(entry.szExeFile, "uiview32.exe") == 0) return entry.th32ProcessID;
+    return 0;
+}
+
+bool StandInRunning() {
+    return StandInProcess() != 0;
 }
 
 // The server ends once no client holds one of its objects: then the next case starts a new
 // one, with none of this case's failures or events still set.
 bool WaitForStandInToEnd() {
     return WaitUntil([] { return !StandInRunning(); });
+}
+
+// Wine's COM service keeps the class registrations of a server that ended without revoking
+// them, and would hand the ended server's class objects to the next client; Windows forgets
+// them. Stopping the service makes it forget: COM starts it again on its next use.
+void ForgetEndedServers() {
+    const SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    const SC_HANDLE service = OpenServiceA(manager, "RpcSs", SERVICE_STOP | SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status{};
+    if (service && ControlService(service, SERVICE_CONTROL_STOP, &status)) {
+        for (int n = 0; n < 200 && status.dwCurrentState != SERVICE_STOPPED; ++n) {
+            Sleep(50);
+            QueryServiceStatus(service, &status);
+        }
+    }
+    if (service) CloseServiceHandle(service);
+    if (manager) CloseServiceHandle(manager);
 }
 
 void Unregister() {
@@ -69,6 +92,18 @@ void Unregister() {
 void EndToEndTest::UseHost(StandIn which) {
     if (RunToEnd(StandInExe(which), "/RegServer") != 0u)
         throw std::runtime_error("cannot register " + StandInExe(which));
+    StartHost();
+}
+
+void EndToEndTest::KillHost() {
+    const win32::UniqueKernelObject process(
+        OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, StandInProcess()));
+    if (!process || !TerminateProcess(process.get(), 99)) throw std::runtime_error("cannot end the stand-in");
+    WaitForSingleObject(process.get(), 10000);
+    ForgetEndedServers();
+}
+
+void EndToEndTest::StartHost() {
     control_ = std::make_unique<standin::StandInControlClient>();
     control_->LoadScenario(kFiveStations);
     liveAtStart_ = control_->LiveObjects();

@@ -40,6 +40,12 @@ class EndToEndTest : public ::testing::Test {
     // Throws when no main window appears.
     json StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines);
 
+    // Ends the stand-in's process at once, as a crash would; a new one can be started.
+    static void KillHost();
+    // Connects to a new control object, which starts the registered stand-in if none runs,
+    // and loads the five stations.
+    void StartHost();
+
     standin::StandInControlClient& Control() { return *control_; }
     // The stand-in's objects alive now that were not before Trivex.exe started.
     long AddedLiveObjects() { return control_->LiveObjects() - liveAtStart_; }

@@ -86,14 +86,16 @@ void TrivexProgram::Type(ui::ControlId id, const std::string& keys) const {
 
 HWND TrivexProgram::WaitForBox(std::chrono::milliseconds timeout) const {
     const DWORD id = process_->Id();
-    return WaitForWindow([id] { return FindProcessWindow(id, "#32770"); }, timeout);
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindProcessWindow(id, "#32770")) != nullptr; }, timeout);
+    return box;
 }
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
         if (std::chrono::steady_clock::now() > end) return false;
-        Sleep(50);
+        PumpFor(20ms, [](MSG& message) { DispatchMessageA(&message); });
     }
     return true;
 }

@@ -33,7 +33,8 @@ class TrivexProgram {
     // The texts of the main window's boxes and labels.
     std::string Text(ui::ControlId id) const;
     void SetText(ui::ControlId id, const std::string& text) const;
-    // Chooses a menu command and returns once it has been handled.
+    // Chooses a menu command and returns once it has been handled. While a handler runs (a
+    // plot waiting for a host call), the command is only queued behind it.
     void Choose(ui::Command command) const;
     // Chooses a menu command without waiting: for commands that open a message box.
     void Post(ui::Command command) const;
@@ -51,7 +52,8 @@ class TrivexProgram {
     HWND window_ = nullptr;
 };
 
-// Polls until `done` holds; false when the time is up first.
+// Polls until `done` holds; false when the time is up first. Meanwhile it dispatches the test
+// thread's messages, which bring the stand-in's calls to the test's own event clients.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 20s);
 
 // Runs a program with arguments to its end; its exit code, or nothing when it did not end in time.

@@ -1,5 +1,6 @@
 // Host failures at every call the program makes, and saves of the settings cut short at
 // every step: the program warns, keeps the settings file as it was and plots right next time.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -166,6 +167,32 @@ TEST(FaultInjectionTest, HostClosingInsideAPlotEndsTheProgramOnceThePlotIsDone) 
     EXPECT_EQ(world.view.Text(ControlId::Label3), "first 5 of 8 intersections");
     EXPECT_EQ(world.platform.File(kIniPath), kSettings);
     EXPECT_EQ(world.platform.File(kListPath), "");
+}
+
+// A host failure may mean that the host's server has gone with the objects the program holds:
+// the next plot connects afresh (here failing at GetMap), the one after it too, and from then
+// on the new objects serve every plot and deliver the events, each once.
+TEST(FaultInjectionTest, PlotAfterAHostFailureConnectsAfresh) {
+    World world;
+    world.Start();
+    world.host.FailNext("DrawLine", "injected DrawLine");
+    world.window.OnCommand(Command::Plot);
+    world.host.FailNext("GetMap", "injected GetMap");
+    world.window.OnCommand(Command::Plot);
+    world.window.OnCommand(Command::Plot);
+    ASSERT_EQ(world.view.Messages().size(), 2u);
+    EXPECT_NE(world.view.Messages()[1].text.find("injected GetMap"), std::string::npos);
+    EXPECT_EQ(world.view.Text(ControlId::Label3), "first 5 of 8 intersections");
+
+    world.host.FailNext("GetMap", "injected GetMap");
+    world.window.OnCommand(Command::Plot);
+    EXPECT_EQ(world.view.Messages().size(), 2u) << "a plot after a good one does not connect again";
+    world.host.TakeJournal();
+    world.host.FireNotifyBeacon("PA1C", 40, 60);
+    const auto& journal = world.host.Journal();
+    EXPECT_EQ(
+        std::count_if(journal.begin(), journal.end(), [](auto& e) { return e.call == "GetStationInfo"; }), 5)
+        << "one plot for the beacon";
 }
 
 // The Save settings command's file, from a run that was not cut short.

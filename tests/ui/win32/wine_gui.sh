@@ -14,6 +14,9 @@ stop_wine
 trap stop_wine EXIT
 
 "$wine_run" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+# Wine waits up to two seconds for a window manager to confirm each window it hides (every
+# message box closed); there is none, so Wine manages the windows itself.
+"$wine_run" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fonts="$prefix/drive_c/windows/Fonts"
 if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
   for font in /usr/share/wine/fonts/*; do
