@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the 32-bit Windows program (preset mingw32) and shows it under Wine on one of two hosts.
+# Builds the Windows program and shows it under Wine on one of two hosts: the shipping 32-bit
+# build where Wine can run it, else the 64-bit one (scripts/windows-build.sh decides).
 # Usage: scripts/demo.sh [--host sim|standin] [--seconds N] [SCENARIO.json]
 #   --host sim      TrivexDemo.exe: the simulated host inside the program, with a window that
 #                   shows the host's map (the default). Its world is SCENARIO, else its own.
@@ -29,24 +30,29 @@ case $host in
 esac
 [[ $seconds =~ ^[0-9]+$ ]] || { echo "demo.sh: --seconds takes a whole number" >&2; exit 2; }
 
-gui="$root/tests/ui/win32"
-build="$root/build/mingw32"
-prefix="$build/wineprefix-demo"
 folder="$root/build/demo-$host"
+gui="$root/tests/ui/win32"
 
 "$root/scripts/setup-debian.sh"
+# shellcheck source=windows-build.sh
+. "$root/scripts/windows-build.sh"
+trivex_windows_build
+echo "demo.sh: $TRIVEX_WINDOWS_WHY"
+preset=$TRIVEX_WINDOWS_PRESET
+build="$root/build/$preset"
+prefix="$build/wineprefix-demo"
 cd "$root"
-cmake --preset mingw32 >/dev/null
+cmake --preset "$preset" >/dev/null
 rm -rf "$folder"
 mkdir -p "$folder"
 
 if [ "$host" = sim ]; then
-  cmake --build --preset mingw32 --target TrivexDemo
+  cmake --build --preset "$preset" --target TrivexDemo
   cp "$build/apps/trivex-demo/TrivexDemo.exe" "$build/apps/trivex-demo/TrivexDemo.html" "$folder/"
   [ -z "$scenario" ] || cp "$scenario" "$folder/TrivexDemo.json"
   program="$folder/TrivexDemo.exe"
 else
-  cmake --build --preset mingw32 --target Trivex uiview32_standin_exe
+  cmake --build --preset "$preset" --target Trivex uiview32_standin_exe
   scenario=${scenario:-$root/scenarios/demo.json}
   mkdir "$folder/host"
   cp "$build/apps/uiview32-standin/uiview32.exe" "$folder/host/"

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config git
+  cmake ninja-build g++ make pkg-config git python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev valgrind
   mingw-w64 mingw-w64-tools libwine-dev
