@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "host/stations.h"
+#include "plot/stations.h"
 #include "transcript.h"
 
 namespace trivex::runner {

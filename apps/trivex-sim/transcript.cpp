@@ -1,6 +1,6 @@
 #include "transcript.h"
 
-#include "host/stations.h"
+#include "plot/stations.h"
 
 namespace trivex::runner {
 

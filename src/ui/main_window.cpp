@@ -143,19 +143,11 @@ void MainWindow::ConnectIfNeeded() {
 }
 
 void MainWindow::ConnectAndReportRows() {
-    int row = 0;
-    try {
-        Connect();
-        view_.MakeTopmost();
-        for (; row < kStationCount; ++row) {
-            view_.SetText(CallSignBox(row), stations_[row].Callsign);
-            ReportStation(row);
-        }
-    } catch (const host::HostError&) {
-        // The rows not reached still get their call-signs, so that a later save keeps them.
-        for (; row < kStationCount; ++row) view_.SetText(CallSignBox(row), stations_[row].Callsign);
-        throw;
-    }
+    // Every row gets its call-sign first, so that a later save keeps them whatever the host does.
+    for (int row = 0; row < kStationCount; ++row) view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
+    Connect();
+    view_.MakeTopmost();
+    plot_.ReportRows({host_, *mUIV_, *mUivMap_}, settings_.PlotLineThickness, *this);
 }
 
 void MainWindow::Unload() {

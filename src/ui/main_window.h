@@ -18,7 +18,8 @@
 #include <vector>
 
 #include "host/host.h"
-#include "host/stations.h"
+#include "plot/plot_display.h"
+#include "plot/plotter.h"
 #include "ui/platform.h"
 #include "ui/program_files.h"
 #include "ui/settings.h"
@@ -26,7 +27,7 @@
 
 namespace trivex::ui {
 
-class MainWindow {
+class MainWindow : private PlotDisplay {
   public:
     MainWindow(MainWindowView& view, PlatformServices& platform, host::Host& host);
     MainWindow(const MainWindow&) = delete;
@@ -53,8 +54,8 @@ class MainWindow {
     bool AboutOpen() const { return aboutOpen_; }
     const ProgramFiles& Files() const { return files_; }
     const Settings& CurrentSettings() const { return settings_; }
-    const StationTable& Stations() const { return stations_; }
-    const std::string& FixObjectName() const { return fixObjectName_; }
+    const StationTable& Stations() const { return plot_.Stations(); }
+    const std::string& FixObjectName() const { return plot_.FixObjectName(); }
 
   private:
     class EventSink;
@@ -71,9 +72,10 @@ class MainWindow {
 
     void Execute(Command command);
     void Plot();
-    void ReportStation(int row);
-    void ShowIntersections(const std::vector<std::string>& texts);
-    void PlaceFix(float x, float y);
+    void ShowBearing(int row, const std::string& text) override;
+    void ShowIntersections(const std::vector<std::string>& texts) override;
+    void ShowSolution(const std::string& countText, const std::string& solutionText) override;
+    void ShowFixObject(const std::string& text) override;
 
     void SelectIgnoreDistance(int item);
     void SelectLineThickness(int item);
@@ -90,7 +92,7 @@ class MainWindow {
     void SaveSettings();
     void RememberPosition();
 
-    void AppendLog(const std::string& text);
+    void AppendLog(const std::string& text) override;
 
     MainWindowView& view_;
     PlatformServices& platform_;
@@ -99,14 +101,8 @@ class MainWindow {
 
     ProgramFiles files_;
     Settings settings_;
-    StationTable stations_{};
+    Plotter plot_;
     WindowPosition savedPosition_;
-    std::string fixObjectName_;
-    struct Solution {
-        float x;
-        float y;
-    };
-    std::optional<Solution> lastSolution_;
 
     std::unique_ptr<host::UivApplication> mUIV_;
     std::unique_ptr<host::UivMap> mUivMap_;

@@ -61,7 +61,7 @@ void MainWindow::loadini() {
     view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
 
     for (int row = 0; row < kStationCount; ++row)
-        stations_[row].Callsign =
+        plot_.Stations()[row].Callsign =
             ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
 }
 
@@ -76,12 +76,12 @@ bool MainWindow::saveini() {
     batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
     batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
     for (int row = 0; row < kStationCount; ++row)
-        batch.Write(kSection, CallSignKey(row), stations_[row].Callsign);
+        batch.Write(kSection, CallSignKey(row), plot_.Stations()[row].Callsign);
     return batch.Commit();
 }
 
 void MainWindow::SaveSettings() {
-    for (int row = 0; row < kStationCount; ++row) stations_[row].Callsign = view_.Text(CallSignBox(row));
+    for (int row = 0; row < kStationCount; ++row) plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
     if (!saveini()) ShowError(kStyleWarning, "The settings could not be saved to " + files_.IniFile);
 }
 

@@ -74,12 +74,12 @@ constexpr unsigned kPlots = kPlot | kBeacon | kFix;
 // The host's operations by the phases that call them.
 const std::pair<unsigned, std::vector<const char*>> kOperations[] = {
     {kStartUp, {"GetMap"}},  // a plot connects only when start-up could not
+    // the map's view is read once, at the first station's lines
     {kReports,
-     {"Callsign", "GetStationInfo", "InfoText1", "InfoText2", "InfoText3", "GetLeftEdge", "DrawLine"}},
-    // the station's and later the fix object's position, the scale of lines, checks and markers
-    {kReports | kFix,
-     {"Latitude", "Longitude", "GetWidthPixels", "GetHeightPixels", "GetWidthUnits", "GetHeightUnits",
-      "SetLineWidth"}},
+     {"Callsign", "GetStationInfo", "InfoText1", "InfoText2", "InfoText3", "DrawLine", "GetWidthPixels",
+      "GetHeightPixels", "GetWidthUnits", "GetHeightUnits", "GetLeftEdge"}},
+    // the station's and later the fix object's position, the width of lines and markers
+    {kReports | kFix, {"Latitude", "Longitude", "SetLineWidth"}},
     {kPlots,
      {"CalcDistanceBearing", "SetMarkerStyle", "SetMarkerColour", "DrawCircle", "DeleteObject",
       "GetObjectList", "Name", "Comment", "SymbolCode", "SymbolTable", "Int1", "Int2", "Flag", "AddObject"}},

@@ -1,13 +1,15 @@
-#include "host/station_report.h"
+#include "plot/station_report.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "geometry/map_drawing.h"
 #include "host/sim/sim_host.h"
+#include "plot/df_reading.h"
+#include "tests/plot/recording_display.h"
 
 namespace trivex {
 namespace {
@@ -51,18 +53,14 @@ TEST(ParseDfText, ReadsBearingAndAccuracy) {
     }
 }
 
-// The main window's rows against the simulated host; row 1 (of 0..4) is the one reported on.
+// A report for row 1 (of 0..4) against the simulated host.
 class StationReportTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        for (StationEntry& entry : stations) ResetForPlot(entry);
-    }
-
-    void Report(const std::string& callsign) {
-        const TextSink toBox = [this](const std::string& t) { box = t; };
-        const TextSink toLog = [this](const std::string& t) { log.push_back(t); };
-        ReportContext context{host, *app, *map, 2, stations, toBox, toLog};
-        GetStationReport(callsign, context);
+    std::optional<StationReading> Report(const std::string& callsign) {
+        display = RecordingDisplay{};
+        display.bearings[1] = "before";
+        PlotMap plotMap(*map, 2);
+        return GetStationReport(callsign, 1, host, *app, plotMap, display);
     }
 
     static std::vector<std::string> InfoLines(const std::string& callsign, const std::string& info3) {
@@ -73,12 +71,10 @@ class StationReportTest : public ::testing::Test {
     sim::SimHost host;
     std::unique_ptr<host::UivApplication> app = host.NewApplication();
     std::unique_ptr<host::UivMap> map = app->GetMap();
-    StationTable stations;
-    std::string box = "before";
-    std::vector<std::string> log;
+    RecordingDisplay display;
 };
 
-TEST_F(StationReportTest, WithoutAValidReadingLeavesTheTableAndDrawsNothing) {
+TEST_F(StationReportTest, WithoutAValidReadingFindsNothingAndDrawsNothing) {
     struct Case {
         std::string callsign;
         const char* info3;  // nullptr: the host does not know the call-sign
@@ -96,49 +92,36 @@ TEST_F(StationReportTest, WithoutAValidReadingLeavesTheTableAndDrawsNothing) {
     for (const Case& c : cases) {
         host.stations.clear();
         if (c.info3) host.stations.push_back({c.callsign, 3000.0f, 60.0f, "one", "two", c.info3});
-        stations[1].Callsign = c.callsign;
-        box = "before";
-        log.clear();
-        Report(c.callsign);
-        EXPECT_EQ(box, c.box) << c.callsign;
-        EXPECT_EQ(log, c.log) << c.callsign;
-        EXPECT_EQ(stations[1].Bearing, kNoBearing) << c.callsign;
-        EXPECT_EQ(stations[1].LatMinutes, kNoPosition) << c.callsign;
+        EXPECT_FALSE(Report(c.callsign)) << c.callsign;
+        EXPECT_EQ(display.bearings[1], c.box) << c.callsign;
+        EXPECT_EQ(display.log, c.log) << c.callsign;
         // The station information is asked for, unless for a placeholder; nothing is drawn.
         EXPECT_EQ(host.TakeJournal().size(), c.log.empty() ? 0u : 1u) << c.callsign;
     }
 }
 
-TEST_F(StationReportTest, ValidReportLogsDrawsAndRecordsEveryMatchingRow) {
+TEST_F(StationReportTest, ValidReportLogsDrawsAndGivesThePositionAndBearing) {
     host.stations = {{"G4ABC", 3120.0f, -45.0f, "one", "two", "%045%010"}};
-    stations[1].Callsign = "G4ABC";
-    stations[3].Callsign = "G4ABC";
-    stations[4].Callsign = "g4abc";  // call-signs are compared exactly
-    Report("G4ABC");
+    const std::optional<StationReading> reading = Report("G4ABC");
 
-    EXPECT_EQ(box, "45 deg +/-10");
-    EXPECT_EQ(log, InfoLines("G4ABC", "%045%010"));
-    for (int row : {1, 3}) {
-        EXPECT_EQ(stations[row].LatMinutes, 3120.0f) << row;
-        EXPECT_EQ(stations[row].LonMinutes, -45.0f) << row;
-        EXPECT_EQ(stations[row].Bearing, 45) << row;
-    }
-    for (int row : {0, 2, 4}) EXPECT_EQ(stations[row].Bearing, kNoBearing) << row;
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->position.y, 3120.0f);
+    EXPECT_EQ(reading->position.x, -45.0f);
+    EXPECT_EQ(reading->bearing, 45);
+    EXPECT_EQ(display.bearings[1], "45 deg +/-10");
+    EXPECT_EQ(display.log, InfoLines("G4ABC", "%045%010"));
 
     // The host is asked first, then the lines are drawn from the station's own position.
     sim::SimHost reference;
-    DrawBearingLines(*reference.NewApplication()->GetMap(), 2, 3120.0f, -45.0f, 45, 10);
+    PlotMap(*reference.NewApplication()->GetMap(), 2).DrawBearingLines({-45.0f, 3120.0f}, 45, 10);
     std::vector<sim::JournalEntry> expected{{"GetStationInfo", {std::string("G4ABC")}}};
     expected.insert(expected.end(), reference.Journal().begin(), reference.Journal().end());
     EXPECT_EQ(host.TakeJournal(), expected);
 
-    // A host failure stops the report where it occurs: here after the texts, before the table.
+    // A host failure stops the report where it occurs: here after the texts.
     host.FailNext("Latitude", "station gone");
-    stations[1].Bearing = kNoBearing;
-    log.clear();
     EXPECT_THROW(Report("G4ABC"), host::HostError);
-    EXPECT_EQ(log.size(), 5u);
-    EXPECT_EQ(stations[1].Bearing, kNoBearing);
+    EXPECT_EQ(display.log.size(), 5u);
     EXPECT_EQ(host.Journal().size(), 1u);
 }
 

@@ -1,4 +1,4 @@
-#include "geometry/intersection.h"
+#include "plot/intersection.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,8 @@ class ChkIntersectionTest : public testing::Test {
     }
     Intersection Check(double limitMetres = 100000) { return CheckWith(*app_, limitMetres); }
     Intersection CheckWith(host::UivApplication& app, double limitMetres) {
-        return ChkIntersection(stations_, 0, 1, *map_, app, limitMetres);
+        PlotMap map(*map_, 1);
+        return ChkIntersection(stations_, 0, 1, map, app, limitMetres);
     }
 
     sim::SimHost host_;

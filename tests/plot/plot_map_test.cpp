@@ -1,4 +1,4 @@
-#include "geometry/map_drawing.h"
+#include "plot/plot_map.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ class MapDrawingTest : public testing::Test {
 
     // The lines drawn for a station at latitude 20, longitude 30 (or as given).
     std::vector<sim::JournalEntry> Lines(int16_t bearing, int16_t accuracy, float longitude = 30.0f) {
-        DrawBearingLines(*map_, 1, 20.0f, longitude, bearing, accuracy);
+        PlotMap(*map_, 1).DrawBearingLines({longitude, 20.0f}, bearing, accuracy);
         std::vector<sim::JournalEntry> lines;
         for (const sim::JournalEntry& entry : host_.TakeJournal())
             if (entry.call == "DrawLine") lines.push_back(entry);
@@ -43,10 +43,10 @@ TEST_F(MapDrawingTest, DrawsBearingAndAccuracyLinesFromTheStation) {
         {"SetLineWidth", {int16_t{3}}}, LineTo(116.036469f, 101.915207f, 0x0000FF),
         {"SetLineWidth", {int16_t{3}}}, LineTo(152.872818f, 77.3576431f, 0x00FF00),
     };
-    DrawBearingLines(*map_, 3, 20.0f, 30.0f, 45, 10);
+    PlotMap(*map_, 3).DrawBearingLines({30.0f, 20.0f}, 45, 10);
     EXPECT_EQ(host_.TakeJournal(), expected);
     host_.map.heightUnits = 60.0f;  // a vertical axis pointing up draws the same
-    DrawBearingLines(*map_, 3, 20.0f, 30.0f, 45, 10);
+    PlotMap(*map_, 3).DrawBearingLines({30.0f, 20.0f}, 45, 10);
     EXPECT_EQ(host_.TakeJournal(), expected);
 }
 
@@ -81,7 +81,7 @@ TEST_F(MapDrawingTest, LinesKeepTheirAngleOnTheScreenAndReachAcrossTheView) {
 TEST_F(MapDrawingTest, BearingPlusAccuracyMayLeaveSixteenBits) {
     const std::vector<sim::JournalEntry> lines = Lines(32767, 32767);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], LineTo(30.0f, 120.0f, kMinusAccuracyColour));  // 32767 - 32767 = 0: straight up
+    EXPECT_EQ(lines[1], LineTo(30.0f, 120.0f, 0x0000FF));  // 32767 - 32767 = 0: straight up
     const sim::JournalEntry fourteen = Lines(14, 0).at(0);             // 65534 = 182 x 360 + 14
     EXPECT_NEAR(End(lines[2], 2), End(fourteen, 2), 1e-3);
     EXPECT_NEAR(End(lines[2], 3), End(fourteen, 3), 1e-3);
@@ -104,9 +104,9 @@ TEST_F(MapDrawingTest, DrawsNothingOnAViewWithoutScale) {
     };
     for (const Case& c : cases) {
         host_.map = c.view;
-        DrawBearingLines(*map_, 1, 20.0f, 30.0f, 45, 10);
+        PlotMap(*map_, 1).DrawBearingLines({30.0f, 20.0f}, 45, 10);
         EXPECT_TRUE(host_.Journal().empty());
-        DrawPositionMarker(*map_, 1, 20.0f, 30.0f);
+        PlotMap(*map_, 1).DrawPositionMarker({20.0f, 30.0f});
         EXPECT_EQ(!host_.TakeJournal().empty(), c.marker);
     }
 }
@@ -121,7 +121,7 @@ TEST_F(MapDrawingTest, MarkerIsACircleOfEightPixels) {
     };
     for (const auto [widthUnits, radius] : cases) {
         host_.map.widthUnits = widthUnits;
-        DrawPositionMarker(*map_, 3, 36.5f, 12.25f);
+        PlotMap(*map_, 3).DrawPositionMarker({36.5f, 12.25f});
         const std::vector<sim::JournalEntry> expected = {
             {"SetLineWidth", {int16_t{3}}},
             {"SetMarkerStyle", {int16_t{2}}},

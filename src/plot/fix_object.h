@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/host.h"
-#include "host/station_report.h"
+#include "plot/plot_display.h"
 
 namespace trivex {
 
@@ -21,6 +21,6 @@ std::optional<std::string> FirstFreeFixName(const std::vector<std::string>& obje
 // and leaves that name in fixObjectName. When no name is free nothing is added, the log
 // says so and fixObjectName becomes empty. Uses application objects of its own.
 FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees, const std::string& comment,
-                            std::string& fixObjectName, const TextSink& appendLog);
+                            std::string& fixObjectName, PlotDisplay& display);
 
 }  // namespace trivex

@@ -1,4 +1,6 @@
-#include "host/fix_object.h"
+#include "plot/fix_object.h"
+
+#include "tests/plot/recording_display.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +46,10 @@ constexpr const char* kComment = "TRIVEX:G4ABC G4DEF";
 class FixObjectTest : public ::testing::Test {
   protected:
     FixPlacement Place() {
-        return PlaceFixObject(host, 52.25f, -1.5f, kComment, fixObjectName,
-                              [this](const std::string& t) { log.push_back(t); });
+        RecordingDisplay display;
+        const FixPlacement placement = PlaceFixObject(host, 52.25f, -1.5f, kComment, fixObjectName, display);
+        log.insert(log.end(), display.log.begin(), display.log.end());
+        return placement;
     }
 
     sim::SimHost host;

@@ -1,4 +1,4 @@
-#include "host/fix_object.h"
+#include "plot/fix_object.h"
 
 #include <limits>
 #include <memory>
@@ -50,7 +50,7 @@ std::optional<std::string> FirstFreeFixName(const std::vector<std::string>& obje
 }
 
 FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees, const std::string& comment,
-                            std::string& fixObjectName, const TextSink& appendLog) {
+                            std::string& fixObjectName, PlotDisplay& display) {
     const std::unique_ptr<host::UivApplication> app = host.NewApplication();
     const std::unique_ptr<host::UivObject> record = host.NewObject();
     RemoveFixObject(host, fixObjectName);
@@ -59,13 +59,13 @@ FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees
     if (!name) {
         // Nothing of ours is on the map now; keeping RDFFIX99 would delete another program's object.
         fixObjectName.clear();
-        appendLog("No free name from RDFFIX0 to RDFFIX99: the fix object was not placed.\r\n");
+        display.AppendLog("No free name from RDFFIX0 to RDFFIX99: the fix object was not placed.\r\n");
         return FixPlacement::NoFreeName;
     }
     fixObjectName = *name;
     DescribeFix(*record, fixObjectName, latDegrees, lonDegrees, comment);
     const int16_t result = app->AddObject(*record);
-    appendLog("CreateObject() returned " + std::to_string(result));
+    display.AppendLog("CreateObject() returned " + std::to_string(result));
     return FixPlacement::Placed;
 }
 

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "geometry/crossing.h"
+
 namespace trivex {
 
-inline constexpr int16_t kNoBearing = -9999;
 inline constexpr float kNoPosition = -9999.0f;
 inline constexpr int kStationCount = 5;
 

@@ -1,0 +1,47 @@
+#include "plot/plot_map.h"
+
+#include "geometry/bearing_rays.h"
+
+namespace trivex {
+namespace {
+
+constexpr host::Colour kBearingColour = 0x000000;
+constexpr host::Colour kMinusAccuracyColour = 0x0000FF;
+constexpr host::Colour kPlusAccuracyColour = 0x00FF00;
+constexpr host::Colour kMarkerColour = 0xFFFF00;
+constexpr int16_t kMarkerStyle = 2;
+constexpr double kCircleEndAngle = static_cast<double>(6.283186f);  // one turn, as a single
+
+}  // namespace
+
+const MapView& PlotMap::View() {
+    if (!view_)
+        view_ = MapView{map_.GetWidthPixels(), map_.GetHeightPixels(), map_.GetWidthUnits(), map_.GetHeightUnits(),
+                        map_.GetLeftEdge()};
+    return *view_;
+}
+
+void PlotMap::DrawBearingLines(MapPoint station, int16_t bearing, int16_t accuracy) {
+    const std::optional<RayPlan> plan = PlanRays(View(), station);
+    if (!plan) return;
+    const auto draw = [&](int32_t angle, host::Colour colour) {
+        const MapPoint end = RayEnd(*plan, angle);
+        map_.SetLineWidth(lineWidth_);
+        map_.DrawLine(station.x, station.y, end.x, end.y, colour, 0);
+    };
+    draw(bearing, kBearingColour);
+    if (accuracy <= 0) return;
+    draw(int32_t{bearing} - accuracy, kMinusAccuracyColour);
+    draw(int32_t{bearing} + accuracy, kPlusAccuracyColour);
+}
+
+void PlotMap::DrawPositionMarker(MapPoint point) {
+    const std::optional<float> radius = MarkerRadius(View());
+    if (!radius) return;
+    map_.SetLineWidth(lineWidth_);
+    map_.SetMarkerStyle(kMarkerStyle);
+    map_.SetMarkerColour(kMarkerColour);
+    map_.DrawCircle(point.x, point.y, *radius, 0, 0.0, kCircleEndAngle, 1.0f);
+}
+
+}  // namespace trivex

@@ -1,0 +1,32 @@
+// The host's map as one plot uses it: the view is read from the host at its first use and
+// kept for the rest of the plot (handlers are queued, so nothing the program does can change
+// it meanwhile); the drawing goes to the host.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "geometry/map_view.h"
+#include "host/host.h"
+
+namespace trivex {
+
+class PlotMap {
+  public:
+    PlotMap(host::UivMap& map, int16_t lineWidth) : map_(map), lineWidth_(lineWidth) {}
+
+    const MapView& View();
+
+    // The station's bearing line and, for an accuracy above 0, the lines at bearing minus
+    // and plus the accuracy: black, red, green. Nothing on a view without a usable scale.
+    void DrawBearingLines(MapPoint station, int16_t bearing, int16_t accuracy);
+    // A cyan circle of eight pixels' radius around the point.
+    void DrawPositionMarker(MapPoint point);
+
+  private:
+    host::UivMap& map_;
+    int16_t lineWidth_;
+    std::optional<MapView> view_;
+};
+
+}  // namespace trivex

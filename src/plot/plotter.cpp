@@ -1,0 +1,118 @@
+#include "plot/plotter.h"
+
+#include <vector>
+
+#include "geometry/position_text.h"
+#include "plot/fix_object.h"
+#include "plot/intersection.h"
+#include "plot/plot_map.h"
+#include "plot/station_report.h"
+
+namespace trivex {
+namespace {
+
+constexpr int kShownIntersections = 5;
+
+std::string Contributors(const StationTable& stations) {
+    std::string list;
+    for (const StationEntry& entry : stations) {
+        if (entry.FixCount <= 0) continue;
+        if (!list.empty()) list += ",";
+        list += entry.Callsign;
+    }
+    return list;
+}
+
+// "[2,4]  " and the position, with the stations numbered from 1.
+std::string IntersectionText(int i, int j, const Intersection& found) {
+    std::string text = "[";
+    text += std::to_string(i + 1);
+    text += ',';
+    text += std::to_string(j + 1);
+    text += "]  ";
+    text += FormatPosition(found.y, found.x);
+    return text;
+}
+
+std::string IntersectionCountText(int count) {
+    if (count <= kShownIntersections) return std::to_string(count) + " intersections";
+    return "first 5 of " + std::to_string(count) + " intersections";
+}
+
+// Every entry of the call-sign takes what its report found: two rows of one station agree.
+void Record(StationTable& stations, const std::string& callsign, const StationReading& reading) {
+    for (StationEntry& entry : stations) {
+        if (entry.Callsign != callsign) continue;
+        entry.LatMinutes = reading.position.y;
+        entry.LonMinutes = reading.position.x;
+        entry.Bearing = reading.bearing;
+    }
+}
+
+}  // namespace
+
+void Plotter::ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display) {
+    const std::string callsign = stations_[row].Callsign;
+    if (auto reading = GetStationReport(callsign, row, link.host, link.app, map, display))
+        Record(stations_, callsign, *reading);
+}
+
+void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display) {
+    PlotMap map(link.map, lineWidth);
+    for (int row = 0; row < kStationCount; ++row) ReportRow(row, link, map, display);
+}
+
+void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
+                   PlotDisplay& display) {
+    PlotMap map(link.map, settings.lineWidth);
+    for (int row = 0; row < kStationCount; ++row) {
+        stations_[row].Callsign = callSigns[row];
+        ResetForPlot(stations_[row]);
+        ReportRow(row, link, map, display);
+    }
+
+    std::vector<std::string> texts;
+    double sumX = 0.0;
+    double sumY = 0.0;
+    for (int16_t i = 0; i < kStationCount - 1; ++i) {
+        for (int16_t j = static_cast<int16_t>(i + 1); j < kStationCount; ++j) {
+            const Intersection found =
+                ChkIntersection(stations_, i, j, map, link.app, settings.ignoreDistanceMetres);
+            if (!found.accepted) continue;
+            sumX += found.x;
+            sumY += found.y;
+            map.DrawPositionMarker({found.x, found.y});
+            texts.push_back(IntersectionText(i, j, found));
+            ++stations_[i].FixCount;
+            ++stations_[j].FixCount;
+        }
+    }
+    display.ShowIntersections(texts);
+
+    const int count = static_cast<int>(texts.size());
+    if (count == 0) {
+        display.ShowSolution("No intersections", "No solution");
+        return;
+    }
+    const MapPoint solution{static_cast<float>(sumX / count), static_cast<float>(sumY / count)};
+    PlaceFix(solution, link.host, display);
+    map.DrawPositionMarker(solution);
+    display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
+}
+
+void Plotter::PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display) {
+    if (lastSolution_ && lastSolution_->x == solution.x && lastSolution_->y == solution.y) {
+        display.ShowFixObject("Object " + fixObjectName_ + " at same location.");
+        return;
+    }
+    const FixPlacement placement = PlaceFixObject(host, solution.y / 60.0f, solution.x / 60.0f,
+                                                  "TRIVEX:" + Contributors(stations_), fixObjectName_, display);
+    if (placement == FixPlacement::NoFreeName) {
+        display.ShowFixObject("Object not placed: no free name.");
+        return;
+    }
+    display.ShowFixObject("Object " + fixObjectName_ + " at new location.");
+    lastSolution_ = solution;
+}
+
+}  // namespace trivex

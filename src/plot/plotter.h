@@ -1,0 +1,56 @@
+// The Plot command and what it keeps between runs: report the five rows, intersect every
+// pair, list and mark the intersections, average them into the solution and move the fix
+// object there. The window asks for a plot and shows what it is given through PlotDisplay.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "geometry/map_view.h"
+#include "host/host.h"
+#include "plot/plot_display.h"
+#include "plot/plot_map.h"
+#include "plot/stations.h"
+
+namespace trivex {
+
+// The host objects a plot works with: the host creates the objects that live for one call;
+// the application and map objects are the main window's.
+struct HostLink {
+    host::Host& host;
+    host::UivApplication& app;
+    host::UivMap& map;
+};
+
+struct PlotSettings {
+    int16_t lineWidth = 1;
+    double ignoreDistanceMetres = 1000.0;
+};
+
+using CallSigns = std::array<std::string, kStationCount>;
+
+class Plotter {
+  public:
+    StationTable& Stations() { return stations_; }
+    const StationTable& Stations() const { return stations_; }
+    const std::string& FixObjectName() const { return fixObjectName_; }
+
+    // Reports the five rows with the call-signs the table holds, as start-up does: an entry
+    // whose report finds nothing keeps what it had.
+    void ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display);
+
+    // One run of the Plot command on the rows' call-signs.
+    void Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings, PlotDisplay& display);
+
+  private:
+    void ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display);
+    void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
+
+    StationTable stations_{};
+    std::optional<MapPoint> lastSolution_;
+    std::string fixObjectName_;
+};
+
+}  // namespace trivex

@@ -1,0 +1,28 @@
+// The station information report: asks the host about one call-sign, logs the host's texts,
+// reads the DF bearing and accuracy from the third text, shows them in the row's bearing box
+// and draws the bearing lines.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "geometry/map_view.h"
+#include "host/host.h"
+#include "plot/plot_display.h"
+#include "plot/plot_map.h"
+
+namespace trivex {
+
+// What the report found of a station: where it stands and its bearing.
+struct StationReading {
+    MapPoint position;
+    int16_t bearing;
+};
+
+// Nothing for an empty call-sign or "Callsign", for a station the host does not know, and for
+// information without a valid DF reading. Host failures propagate as HostError.
+std::optional<StationReading> GetStationReport(const std::string& callsign, int row, host::Host& host,
+                                               host::UivApplication& app, PlotMap& map, PlotDisplay& display);
+
+}  // namespace trivex
