@@ -28,12 +28,12 @@ class MainWindow::EventSink : public host::HostEvents {
     void DataAvailable() override {}
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
         const bool echo = window_.eventPlotRunning_;
-        window_.Run([this, callsign, latitude, longitude, echo] {
+        window_.QueueHostEvent([this, callsign, latitude, longitude, echo] {
             window_.OnBeacon(callsign, latitude, longitude, echo);
         });
     }
     void UIView32IsClosing() override {
-        window_.Run([this] { window_.Unload(); });
+        window_.QueueHostEvent([this] { window_.Unload(); });
     }
     void MapHasChanged() override { QueueMapEvent("MapHasChanged()\r\n"); }
     void MapRedrawn() override { QueueMapEvent("MapRedrawn()\r\n"); }
@@ -42,7 +42,7 @@ class MainWindow::EventSink : public host::HostEvents {
     void QueueMapEvent(const char* logText) {
         const bool echo = window_.eventPlotRunning_;
         const unsigned plotsBefore = window_.plotsStarted_;
-        window_.Run([this, logText, echo, plotsBefore] {
+        window_.QueueHostEvent([this, logText, echo, plotsBefore] {
             // One replot serves every map event that arrived before it started.
             window_.OnMapEvent(logText, echo || window_.plotsStarted_ != plotsBefore);
         });
@@ -66,26 +66,51 @@ host::HostEvents& MainWindow::HostEventSink() {
 void MainWindow::Run(std::function<void()> handler) {
     if (ended_) return;
     pending_.push_back(std::move(handler));
+    RunQueued();
+}
+
+void MainWindow::QueueHostEvent(std::function<void()> handler) {
+    if (ended_) return;
+    pending_.push_back(std::move(handler));
+    if (!running_ && !view_.PostHostEvents()) RunQueued();
+}
+
+void MainWindow::OnHostEventsPosted() {
+    RunQueued();
+}
+
+void MainWindow::RunQueued() {
     if (running_) return;
     running_ = true;
-    // However the loop is left (a fault of the program ends it), nothing stays queued behind it.
-    struct Idle {
-        MainWindow& window;
-        ~Idle() {
-            window.pending_.clear();
-            window.running_ = false;
-        }
-    } idle{*this};
     while (!pending_.empty() && !ended_) {
-        auto next = std::move(pending_.front());
+        const std::function<void()> next = std::move(pending_.front());
         pending_.pop_front();
         try {
-            next();
-        } catch (const host::HostError& error) {
-            hostFailed_ = true;
-            ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
+            RunHandler(next);
+        } catch (const std::exception& error) {
+            StopOnFault(error.what());
+        } catch (...) {
+            StopOnFault("unknown error");
         }
     }
+    pending_.clear();
+    running_ = false;
+}
+
+void MainWindow::RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const host::HostError& error) {
+        hostFailed_ = true;
+        ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
+    }
+}
+
+// As the platform's standard error box: the run-time error, then the end, nothing saved.
+void MainWindow::StopOnFault(const std::string& what) {
+    ended_ = true;
+    view_.ShowMessage(kStyleCritical, kApplicationTitle, "Run-time error: " + what);
+    platform_.EndProcess();
 }
 
 void MainWindow::ShowError(int style, const std::string& message) {

@@ -7,7 +7,8 @@
 // run, in order, when the running one has finished. A failing host call stops only the
 // running handler: the operator sees a warning and the program goes on. As the failure may
 // mean that the host's server has gone, and with it the host objects the program holds, the
-// next plot connects to the host afresh.
+// next plot connects to the host afresh. Any other fault shows the run-time error box and
+// ends the program, whatever handler it struck.
 #pragma once
 
 #include <deque>
@@ -47,8 +48,10 @@ class MainWindow : private PlotDisplay {
     void OnAboutOk();
     void OnAboutLinkClicked();
 
-    // The sink to which the host delivers its application and map events.
+    // The sink to which the host delivers its application and map events. It only queues
+    // them; they run after the running handler, or once the window hands them back here.
     host::HostEvents& HostEventSink();
+    void OnHostEventsPosted();
 
     bool Ended() const { return ended_; }
     bool AboutOpen() const { return aboutOpen_; }
@@ -60,8 +63,13 @@ class MainWindow : private PlotDisplay {
   private:
     class EventSink;
 
+    // The one dispatcher: every handler runs through it, one at a time, in order.
     void Run(std::function<void()> handler);
+    void QueueHostEvent(std::function<void()> handler);
+    void RunQueued();
+    void RunHandler(const std::function<void()>& handler);
     void ShowError(int style, const std::string& message);
+    void StopOnFault(const std::string& what);
 
     bool RefuseSecondInstance();
     bool RefuseUnsupportedHost();

@@ -17,6 +17,8 @@ constexpr int kFirstCommandId = 100;
 constexpr int kFirstControlId = 1000;
 constexpr int kCommandCount = static_cast<int>(Command::About) + 1;
 constexpr int kControlCount = static_cast<int>(ControlId::Status) + 1;
+// Host events queued while no handler ran, handed back to the logic from the message loop.
+constexpr UINT kHostEventsMessage = WM_APP + 1;
 
 // A label no taller than a text box holds one line: a text too long for it is cut at the
 // right edge rather than wrapped into a line that would show only in part.
@@ -186,6 +188,9 @@ LRESULT MainWindowWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             logic_->OnClose();
             return 0;
+        case kHostEventsMessage:
+            logic_->OnHostEventsPosted();
+            return 0;
         case WM_MOVE:
         case WM_SIZE:
             logic_->OnPlacementChanged();
@@ -216,6 +221,10 @@ LRESULT MainWindowWin32::OnCallSignMessage(HWND edit, UINT message, WPARAM wPara
         wParam = static_cast<unsigned char>(*key);
     }
     return CallWindowProcA(editProc_, edit, message, wParam, lParam);
+}
+
+bool MainWindowWin32::PostHostEvents() {
+    return PostMessageA(window_.get(), kHostEventsMessage, 0, 0) != FALSE;
 }
 
 void MainWindowWin32::SetCaption(const std::string& caption) {

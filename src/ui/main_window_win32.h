@@ -62,6 +62,7 @@ class MainWindowWin32 final : public MainWindowView {
     void ShowMessage(int style, const std::string& title, const std::string& text) override;
     void OpenAbout(const AboutContent& content) override;
     void CloseAbout() override;
+    bool PostHostEvents() override;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -53,6 +53,11 @@ class MainWindowView {
 
     virtual void OpenAbout(const AboutContent& content) = 0;
     virtual void CloseAbout() = 0;
+
+    // Asks the window to call MainWindow::OnHostEventsPosted from its message loop, so that
+    // a host event is never handled inside the host's call that delivered it. False when the
+    // view has no message loop: the events then run at once.
+    virtual bool PostHostEvents() = 0;
 };
 
 }  // namespace trivex::ui

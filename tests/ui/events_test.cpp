@@ -157,15 +157,54 @@ TEST_F(MainWindowTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
     EXPECT_NE(Text(ControlId::Status).find("NotifyBeacon(X, 1, 2)\r\n"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, FaultOfTheProgramLeavesNoHandlerWaitingBehindIt) {
-    ASSERT_TRUE(Start());
-    view.whileMessageShown = [] { throw std::runtime_error("fault"); };
-    host.FailNext("GetStationInfo", "boom");
-    EXPECT_THROW(window.OnCommand(Command::Plot), std::runtime_error);
-    view.whileMessageShown = nullptr;
-    host.TakeJournal();
-    window.OnCommand(Command::Plot);  // runs at once instead of queueing for ever
-    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
+// A fault of the program inside a host call: the run-time error box, then the end,
+// whichever handler it struck.
+struct FaultDuringCall : host::HostEvents {
+    void DataAvailable() override { throw std::runtime_error("fault"); }
+    void NotifyBeacon(const std::string&, float, float) override {}
+    void UIView32IsClosing() override {}
+    void MapHasChanged() override {}
+    void MapRedrawn() override {}
+};
+
+struct World {
+    sim::SimHost host;
+    MemoryView view;
+    MemoryPlatform platform;
+    MainWindow window{view, platform, host};
+};
+
+TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverItStrikes) {
+    const std::pair<const char*, std::function<void(World&)>> cases[] = {
+        {"menu", [](World& w) { w.window.OnCommand(Command::Plot); }},
+        {"Enter key", [](World& w) { w.window.OnCallSignKey(0, 13); }},
+        {"beacon", [](World& w) { w.host.FireNotifyBeacon("NOCALL2", 1, 2); }},
+        {"map redrawn", [](World& w) { w.host.Fire(sim::Event::MapRedrawn); }},
+        {"warning box",  // a fault while the host-error warning is open
+         [](World& w) {
+             w.view.whileMessageShown = [thrown = false]() mutable {
+                 if (!std::exchange(thrown, true)) throw std::runtime_error("fault");
+             };
+             w.host.FailNext("GetStationInfo", "boom");
+             w.window.OnCommand(Command::Plot);
+         }},
+    };
+    for (const auto& [what, trigger] : cases) {
+        World w;
+        w.platform.PutFile(kIniPath, "[SETUP]\r\nReplotAfterMapIsRedrawn=TRUE\r\n");
+        ASSERT_TRUE(w.window.Startup());
+        FaultDuringCall fault;
+        w.host.Subscribe(&fault, false, &fault);
+        w.host.FireDuring("GetStationInfo", sim::Event::DataAvailable);
+        trigger(w);
+        ASSERT_FALSE(w.view.Messages().empty()) << what;
+        EXPECT_EQ(w.view.Messages().back(), (MessageBoxRecord{16, "UI-Trivex", "Run-time error: fault"})) << what;
+        EXPECT_TRUE(w.platform.ended && w.window.Ended()) << what;
+        w.host.TakeJournal();
+        w.window.OnCommand(Command::Plot);  // nothing runs after the end
+        EXPECT_TRUE(w.host.Journal().empty()) << what;
+        w.host.Unsubscribe(&fault);
+    }
 }
 
 TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {

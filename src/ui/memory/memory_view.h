@@ -46,6 +46,7 @@ class MemoryView : public MainWindowView {
 
     void OpenAbout(const AboutContent& content) override { about_ = content; }
     void CloseAbout() override { about_.reset(); }
+    bool PostHostEvents() override { return false; }  // no message loop: host events run at once
 
     // Runs while a message box is open, before ShowMessage returns, as the operator reading
     // it would let host events arrive.

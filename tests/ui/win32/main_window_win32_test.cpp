@@ -160,6 +160,21 @@ TEST_F(GuiMainWindowTest, KeysInACallSignBoxAreFilteredAndEnterPlotsAndF1OpensTh
     EXPECT_THAT(platform_.opened, testing::ElementsAre(folder_.File("Trivex.html") + " (desktop)"));
 }
 
+// A host event is only queued by the call that delivers it: the beacon's plot runs later,
+// from the window's message loop, in the order the events came.
+TEST_F(GuiMainWindowTest, HostEventsRunFromTheMessageLoopNotInsideTheDeliveringCall) {
+    ASSERT_TRUE(Start());
+    host_.TakeJournal();
+    logic_->HostEventSink().NotifyBeacon("NOCALL1", 1.0f, 2.0f);  // a row's call-sign
+    logic_->HostEventSink().MapRedrawn();
+    EXPECT_TRUE(host_.Journal().empty()) << "plotted inside the delivering call";
+    EXPECT_EQ(Text(ControlId::Status).find("NotifyBeacon("), std::string::npos);
+    Pump();
+    const std::string log = Text(ControlId::Status);
+    EXPECT_LT(log.find("NotifyBeacon("), log.find("MapRedrawn()")) << log;
+    EXPECT_FALSE(host_.Journal().empty()) << "no plot for the beacon";
+}
+
 TEST_F(GuiMainWindowTest, LogIsCutToItsLast10000CharactersAbove15000) {
     ASSERT_TRUE(Start());
     const std::string line = "NotifyBeacon(NOBODY, 1, 2)\r\n";
