@@ -49,7 +49,12 @@ unzipped=$work/unzipped
 unzip -q "$zip" -d "$unzipped"
 
 zip_holds() { diff <(printf '%s\n' "$@") <(unzip -Z1 "$zip"); }
-crlf_only() { ! grep -n -v $'\r$' "$1"; }
+crlf_only() {
+  local bare
+  bare=$(grep -c -v $'\r$' "$1" || true)
+  echo "lines without CR LF: $bare"
+  [ "$bare" = 0 ]
+}
 # The PE file header's time stamp and symbol count.
 dated_and_stripped() {
   local pe found
