@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "trivex_version.h"
+
 namespace trivex::ui {
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 4;
-inline constexpr int kVersionRevision = 2;
+inline constexpr int kVersionMajor = TRIVEX_VERSION_MAJOR;
+inline constexpr int kVersionMinor = TRIVEX_VERSION_MINOR;
+inline constexpr int kVersionRevision = TRIVEX_VERSION_PATCH;
 
 // The name by which a running instance is found, and the title of message boxes without one.
 inline constexpr const char* kApplicationTitle = "UI-Trivex";
