@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: natively, then the Windows build under Wine, then
-# natively under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of each
-# fuzz target (scripts/fuzz.sh runs them longer).
+# the release package's checks, then natively under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of each fuzz target (scripts/fuzz.sh runs
+# them longer).
 # The Windows build tested is the shipping 32-bit one where Wine can run 32-bit programs.
 # Elsewhere, or with TRIVEX_WINE64=1, the 32-bit build is only built and checked without
 # running it, and the 64-bit build runs the whole Windows suite (scripts/windows-build.sh).
@@ -63,6 +64,8 @@ else
   test_preset mingw32 -L static
   run_preset mingw64
 fi
+echo "=== release package: tests/release/check_package.sh"
+if tests/release/check_package.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 run_preset asan
 run_preset fuzz
 
