@@ -78,6 +78,15 @@ TEST_F(MapDrawingTest, LinesKeepTheirAngleOnTheScreenAndReachAcrossTheView) {
     }
 }
 
+TEST_F(MapDrawingTest, OnePlotReadsTheViewOnce) {
+    PlotMap plotMap(*map_, 1);
+    plotMap.DrawBearingLines({30.0f, 20.0f}, 45, 0);
+    const std::vector<sim::JournalEntry> first = host_.TakeJournal();
+    host_.map = {400, 200, 60.0f, -20.0f, 10.0f, 20.0f};  // changed in the host meanwhile
+    plotMap.DrawBearingLines({30.0f, 20.0f}, 45, 0);
+    EXPECT_EQ(host_.TakeJournal(), first);
+}
+
 TEST_F(MapDrawingTest, BearingPlusAccuracyMayLeaveSixteenBits) {
     const std::vector<sim::JournalEntry> lines = Lines(32767, 32767);
     ASSERT_EQ(lines.size(), 3u);
