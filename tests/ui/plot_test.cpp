@@ -43,6 +43,11 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
          "4 intersections",
          "00.30.00N, 001.00.00E",
          4},
+        {"exactly five: F meets only D's line in front of both",
+         {"PA1A", "PA1B", "PA1C", "PA1D", "PA1F"},
+         "5 intersections",
+         "00.30.00N, 000.56.00E",
+         5},
         {"no usable row", {"NOPE", "", "PA1A", "", ""}, "No intersections", "No solution", 0},
     };
     for (const Case& c : cases) {
@@ -52,7 +57,8 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         host.stations = {{"PA1A", 30, 50, "", "", "%090%005"},
                          {"PA1B", 20, 60, "", "", "%000%005"},
                          {"PA1C", 40, 60, "", "", "%180%005"},
-                         {"PA1D", 30, 72, "", "", "%270%005"}};
+                         {"PA1D", 30, 72, "", "", "%270%005"},
+                         {"PA1F", 20, 40, "", "", "%000%005"}};
         MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup());
         window.OnCommand(IgnoreItem(5));
@@ -63,6 +69,25 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(view.Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes)
                 << c.what << " box " << row;
+    }
+}
+
+// Two stations whose lines cross on the equator at the prime meridian, from d minutes west
+// and d minutes south: about 1.853 d km from each.
+TEST_F(MainWindowTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
+    const double kilometres[] = {1, 5, 10, 50, 100, 200};
+    SetCallSigns({"W", "S", "", "", ""});
+    ASSERT_TRUE(Start());
+    for (int item = 1; item <= 6; ++item) {
+        window.OnCommand(IgnoreItem(item));
+        for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == item) << item << " " << n;
+        for (const double share : {0.95, 1.05}) {
+            const auto d = static_cast<float>(share * kilometres[item - 1] / 1.853);
+            host.stations = {{"W", 0, -d, "", "", "%090%000"}, {"S", -d, 0, "", "", "%000%000"}};
+            window.OnCommand(Command::Plot);
+            EXPECT_EQ(Text(ControlId::Label3), share < 1 ? "1 intersections" : "No intersections")
+                << kilometres[item - 1] << " km, " << share;
+        }
     }
 }
 
@@ -128,6 +153,14 @@ TEST_F(MainWindowTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
     host.objects.erase(host.objects.begin() + 42);  // RDFFIX42 becomes free
     window.OnCommand(Command::Plot);
     EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX42 at new location.");
+
+    // Another program blocks every name, ours among them: the name is forgotten, so that no
+    // later plot deletes an object of another program under it.
+    host.objects.push_back("#RDFFIX42 of another program");
+    host.stations[0].latitude = 31;  // the solution moves
+    window.OnCommand(Command::Plot);
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object not placed: no free name.");
+    EXPECT_EQ(window.FixObjectName(), "");
 }
 
 TEST_F(MainWindowTest, FixAtZeroZeroIsPlacedOnTheFirstPlot) {
