@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/about.h"
+#include "ui/about.h"
 #include "ui/win32/unique_handle.h"
 
 namespace trivex::ui {

@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
-#include "support/about.h"
-#include "support/error_report.h"
+#include "ui/about.h"
+#include "ui/error_message.h"
 #include "support/host_version.h"
 #include "support/numeric.h"
 

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <limits>
 
-#include "support/error_report.h"
+#include "ui/error_message.h"
 #include "support/numeric.h"
 #include "ui/main_window.h"
 

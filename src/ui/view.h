@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "support/about.h"
+#include "ui/about.h"
 #include "ui/controls.h"
 
 namespace trivex::ui {

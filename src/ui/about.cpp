@@ -1,4 +1,4 @@
-#include "support/about.h"
+#include "ui/about.h"
 
 #include <array>
 

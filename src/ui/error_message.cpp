@@ -1,4 +1,4 @@
-#include "support/error_report.h"
+#include "ui/error_message.h"
 
 namespace trivex {
 
