@@ -2,7 +2,7 @@
 #include "ui/win32/windows_api.h"
 
 #include "host/com/com_host_win32.h"
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 #include "program_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "host/com/com_raii_win32.h"
-#include "host/com/com_text_win32.h"
+#include "com/com_raii_win32.h"
+#include "com/com_text_win32.h"
 #include "server_state_win32.h"
 
 namespace trivex::standin {

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 
 namespace trivex::standin {
 

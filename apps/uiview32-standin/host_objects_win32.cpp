@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "host/com/dispatch_win32.h"
+#include "com/dispatch_win32.h"
 #include "data_json.h"
 
 namespace trivex::standin {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 #include "registration_win32.h"
 #include "server_win32.h"
 

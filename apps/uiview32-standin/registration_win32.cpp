@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 
 namespace trivex::standin {
 

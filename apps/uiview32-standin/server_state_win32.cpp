@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/com/com_error_win32.h"
+#include "com/com_error_win32.h"
 
 namespace trivex::standin {
 

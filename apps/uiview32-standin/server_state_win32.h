@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 #include "host/sim/sim_host.h"
 
 namespace trivex::standin {

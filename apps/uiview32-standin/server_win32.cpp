@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "control_win32.h"
-#include "host/com/com_error_win32.h"
+#include "com/com_error_win32.h"
 #include "host_objects_win32.h"
 #include "data_json.h"
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 
 namespace trivex::test {
 

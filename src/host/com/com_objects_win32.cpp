@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "host/com/com_error_win32.h"
-#include "host/com/com_text_win32.h"
-#include "host/com/type_info_win32.h"
+#include "com/com_error_win32.h"
+#include "com/com_text_win32.h"
+#include "com/type_info_win32.h"
 
 namespace trivex::com {
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "host/com/dispatch_win32.h"
+#include "com/dispatch_win32.h"
 #include "host/com/event_connection_win32.h"
 #include "host/com/host_guids_win32.h"
 #include "host/host.h"

@@ -2,8 +2,8 @@
 
 #include <ocidl.h>
 
-#include "host/com/com_error_win32.h"
-#include "host/com/type_info_win32.h"
+#include "com/com_error_win32.h"
+#include "com/type_info_win32.h"
 
 namespace trivex::com {
 

@@ -2,7 +2,7 @@
 // point: advised on construction, unadvised on destruction.
 #pragma once
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 #include "host/com/event_sink_win32.h"
 
 namespace trivex::com {

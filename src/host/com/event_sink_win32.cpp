@@ -1,8 +1,8 @@
 #include "host/com/event_sink_win32.h"
 
-#include "host/com/com_error_win32.h"
-#include "host/com/com_text_win32.h"
-#include "host/com/type_info_win32.h"
+#include "com/com_error_win32.h"
+#include "com/com_text_win32.h"
+#include "com/type_info_win32.h"
 
 namespace trivex::com {
 

@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 #include "host/host.h"
 
 namespace trivex::com {

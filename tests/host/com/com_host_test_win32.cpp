@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "host/com/com_error_win32.h"
+#include "com/com_error_win32.h"
 #include "host/com/com_host_win32.h"
 #include "host/com/event_sink_win32.h"
 #include "host/sim/sim_host.h"

@@ -1,20 +1,18 @@
 #include "standin_control_win32.h"
 
-#include "host/com/com_error_win32.h"
-#include "host/com/com_text_win32.h"
+#include <uiview32.h>
+
+#include "com/com_error_win32.h"
+#include "com/com_text_win32.h"
 
 namespace trivex::standin {
 
 namespace {
 
-// The stand-in's own control class.
-constexpr CLSID kControlClass = {
-    0xFB0E584D, 0x090D, 0x4723, {0x93, 0x6A, 0x6F, 0x58, 0x53, 0xB3, 0xF7, 0xEF}};
-
 com::ComPtr<IDispatch> CreateControl() {
     com::ComPtr<IDispatch> control;
     com::Check(
-        CoCreateInstance(kControlClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, control.OutVoid()),
+        CoCreateInstance(CLSID_StandInControl, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, control.OutVoid()),
         "creating the stand-in's control object");
     return control;
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/com/dispatch_win32.h"
+#include "com/dispatch_win32.h"
 
 namespace trivex::standin {
 

@@ -1,10 +1,10 @@
-#include "host/com/type_info_win32.h"
+#include "com/type_info_win32.h"
 
 #include <cwchar>
 #include <string>
 
-#include "host/com/com_error_win32.h"
-#include "host/com/dispatch_win32.h"
+#include "com/com_error_win32.h"
+#include "com/dispatch_win32.h"
 
 namespace trivex::com {
 

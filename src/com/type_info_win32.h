@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 
 namespace trivex::com {
 

@@ -1,9 +1,9 @@
-#include "host/com/dispatch_win32.h"
+#include "com/dispatch_win32.h"
 
 #include <algorithm>
 
-#include "host/com/com_error_win32.h"
-#include "host/com/com_text_win32.h"
+#include "com/com_error_win32.h"
+#include "com/com_text_win32.h"
 
 namespace trivex::com {
 

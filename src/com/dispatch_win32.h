@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 
 namespace trivex::com {
 

@@ -1,8 +1,8 @@
-#include "host/com/com_error_win32.h"
+#include "com/com_error_win32.h"
 
 #include <cstdio>
 
-#include "host/com/com_text_win32.h"
+#include "com/com_text_win32.h"
 
 namespace trivex::com {
 

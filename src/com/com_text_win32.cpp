@@ -1,4 +1,4 @@
-#include "host/com/com_text_win32.h"
+#include "com/com_text_win32.h"
 
 #include <new>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/com/com_raii_win32.h"
+#include "com/com_raii_win32.h"
 #include "host/host.h"
 
 namespace trivex::com {
