@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "gui_fixture.h"
-#include "ui/win32/layout_win32.h"
 
 namespace trivex::test {
 namespace {
@@ -30,13 +29,19 @@ std::string Placed(HWND control) {
 }
 
 std::string Pixels(int dpi, int twips) {
-    return std::to_string(win32::TwipsToPixels(twips, dpi));
+    return std::to_string(MulDiv(twips, dpi, 1440));
 }
 
-// The same for a layout in twips at the DPI.
-std::string Layout(int dpi, int left, int top, int width, int height, bool bold, bool underline = false) {
-    return Pixels(dpi, left) + "," + Pixels(dpi, top) + " " + Pixels(dpi, width) + "x" + Pixels(dpi, height) +
-           " MS Sans Serif" + (bold ? " bold" : "") + (underline ? " underlined" : "");
+// A place in twips, as the manual gives it, with the font.
+struct Twips {
+    int left, top, width, height;
+    bool bold;
+    bool underlined = false;
+};
+
+std::string Layout(int dpi, const Twips& t) {
+    return Pixels(dpi, t.left) + "," + Pixels(dpi, t.top) + " " + Pixels(dpi, t.width) + "x" +
+           Pixels(dpi, t.height) + " MS Sans Serif" + (t.bold ? " bold" : "") + (t.underlined ? " underlined" : "");
 }
 
 std::string ClientSize(HWND window) {
@@ -51,31 +56,34 @@ TEST_F(GuiMainWindowTest, ControlsStyleAndTabOrderOfTheWindow) {
     ASSERT_TRUE(Start());
     const HWND main = window_->Handle();
     const int dpi = window_->Dpi();
-    std::vector<ui::ControlLayout> boxes;
-    for (const ui::ControlLayout& c : ui::MainWindowControls()) {
-        EXPECT_EQ(Placed(window_->Control(c.id)), Layout(dpi, c.left, c.top, c.width, c.height, c.bold))
-            << c.name;
-        char className[16] = {};
-        GetClassNameA(window_->Control(c.id), className, sizeof className);
-        EXPECT_STREQ(className, c.kind == ui::ControlKind::Label ? "Static" : "Edit") << c.name;
-        if (c.kind != ui::ControlKind::Label) boxes.push_back(c);
-    }
-    EXPECT_EQ(ClientSize(main),
-              Pixels(dpi, ui::kClientWidthTwips) + "x" + Pixels(dpi, ui::kClientHeightTwips));
+    using enum ControlId;
+    const std::pair<ControlId, Twips> controls[] = {
+        {Label1, {120, 120, 1095, 255, true}},     {Label2, {1680, 120, 2055, 255, true}},
+        {Label3, {3720, 120, 2055, 255, true}},    {CallSign0, {120, 360, 1215, 285, true}},
+        {CallSign4, {120, 1800, 1215, 285, true}}, {Bearing0, {1680, 360, 1575, 285, false}},
+        {Bearing3, {1680, 1440, 1575, 285, false}}, {Intersect0, {3720, 360, 2175, 285, false}},
+        {Intersect4, {3720, 1800, 2175, 285, false}}, {Label4, {120, 2880, 855, 255, true}},
+        {Solution, {1080, 2880, 1935, 285, false}}, {ObjectLabel, {3360, 2760, 2655, 495, true}},
+        {Status, {120, 3360, 5775, 855, false}},
+    };
+    for (const auto& [id, twips] : controls)
+        EXPECT_EQ(Placed(window_->Control(id)), Layout(dpi, twips)) << static_cast<int>(id);
+    EXPECT_EQ(ClientSize(main), Pixels(dpi, 6075) + "x" + Pixels(dpi, 4455));
     EXPECT_EQ(WindowText(main), "UI-View32 add-on TrivexV1.4.2");
     // A fixed single border and only a minimise button, always on top; the log scrolls both ways.
     const LONG_PTR style = GetWindowLongPtrA(main, GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX);
     EXPECT_TRUE(GetWindowLongPtrA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    const LONG_PTR logStyle = GetWindowLongPtrA(window_->Control(ControlId::Status), GWL_STYLE);
+    const LONG_PTR logStyle = GetWindowLongPtrA(window_->Control(Status), GWL_STYLE);
     EXPECT_EQ(logStyle & (WS_HSCROLL | WS_VSCROLL | ES_MULTILINE), WS_HSCROLL | WS_VSCROLL | ES_MULTILINE);
-    // The Tab key follows the boxes' tab index.
-    std::ranges::sort(boxes, {}, &ui::ControlLayout::tabIndex);
-    for (size_t i = 1; i < boxes.size(); ++i) {
-        EXPECT_EQ(GetNextDlgTabItem(main, window_->Control(boxes[i - 1].id), FALSE),
-                  window_->Control(boxes[i].id))
-            << "after " << boxes[i - 1].name << " expected " << boxes[i].name;
-    }
+    // The Tab key follows the boxes' tab index: the log, the solution, then row 0 from the
+    // right, then the call-signs, the bearings and the intersections of rows 1 to 4.
+    const ControlId tabOrder[] = {Status,     Solution,   Intersect0, Bearing0,   CallSign0,  CallSign1,
+                                  CallSign2,  CallSign3,  CallSign4,  Bearing1,   Bearing2,   Bearing3,
+                                  Bearing4,   Intersect1, Intersect2, Intersect3, Intersect4, Status};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        EXPECT_EQ(GetNextDlgTabItem(main, window_->Control(tabOrder[i - 1]), FALSE), window_->Control(tabOrder[i]))
+            << "after " << static_cast<int>(tabOrder[i - 1]);
 }
 
 // The menu as a text: the captions, "-" for a separator, the items of a submenu in brackets.
@@ -202,12 +210,13 @@ TEST_F(GuiMainWindowTest, AboutOpensOnceWithItsLayoutTextsAndLinkAndClosesWithOk
     ASSERT_NE(about, nullptr);
     const HWND handle = about->Handle();
     const int dpi = window_->Dpi();
-    for (const AboutControl& c : AboutControls())
-        EXPECT_EQ(Placed(about->Control(c.name)),
-                  Layout(dpi, c.left, c.top, c.width, c.height, c.bold, c.isLink))
-            << c.name;
-    EXPECT_EQ(ClientSize(handle),
-              Pixels(dpi, kAboutClientWidthTwips) + "x" + Pixels(dpi, kAboutClientHeightTwips));
+    const std::pair<const char*, Twips> controls[] = {
+        {"Label1", {840, 0, 5295, 375, true}},          {"Label3", {840, 960, 5295, 735, false}},
+        {"lblWebURL", {840, 2040, 5055, 255, false, true}}, {"Label4", {120, 2400, 735, 255, true}},
+        {"Label6", {840, 3000, 4095, 855, false}},     {"Command1", {5280, 3480, 975, 375, true}},
+    };
+    for (const auto& [name, twips] : controls) EXPECT_EQ(Placed(about->Control(name)), Layout(dpi, twips)) << name;
+    EXPECT_EQ(ClientSize(handle), Pixels(dpi, 6360) + "x" + Pixels(dpi, 4020));
     const std::pair<const char*, const char*> texts[] = {
         {"Label2", "written by Morven Ashby"},
         {"Label5", "Copyright (C) 2026 the Trivex developers"},  // the program's version information
