@@ -104,6 +104,7 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
         hostFailed_ = true;
         ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
     }
+    view_.FlushLog();
 }
 
 // As the platform's standard error box: the run-time error, then the end, nothing saved.

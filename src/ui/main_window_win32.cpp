@@ -232,6 +232,7 @@ void MainWindowWin32::SetCaption(const std::string& caption) {
 }
 
 std::string MainWindowWin32::Text(ControlId id) {
+    if (id == ControlId::Status) FlushLog();
     const HWND control = Control(id);
     std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
@@ -239,18 +240,28 @@ std::string MainWindowWin32::Text(ControlId id) {
 }
 
 void MainWindowWin32::SetText(ControlId id, const std::string& text) {
+    if (id == ControlId::Status) FlushLog();
     SetWindowTextA(Control(id), text.c_str());
 }
 
 size_t MainWindowWin32::TextLength(ControlId id) {
-    return static_cast<size_t>(GetWindowTextLengthA(Control(id)));
+    const size_t pending = id == ControlId::Status ? pendingLog_.size() : 0;
+    return static_cast<size_t>(GetWindowTextLengthA(Control(id))) + pending;
 }
 
+// Every insertion redraws the box with its scroll bars, which under Wine costs about as much
+// as a host call: the lines of one handler go in at once.
 void MainWindowWin32::AppendToLog(const std::string& text) {
+    pendingLog_ += text;
+}
+
+void MainWindowWin32::FlushLog() {
+    if (pendingLog_.empty()) return;
     const HWND log = Control(ControlId::Status);
     const int end = GetWindowTextLengthA(log);
     SendMessageA(log, EM_SETSEL, static_cast<WPARAM>(end), end);
-    SendMessageA(log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingLog_.c_str()));
+    pendingLog_.clear();
 }
 
 void MainWindowWin32::SetChecked(Command item, bool checked) {
@@ -332,6 +343,7 @@ void MainWindowWin32::Beep() {
 }
 
 void MainWindowWin32::ShowMessage(int style, const std::string& title, const std::string& text) {
+    FlushLog();
     const HWND owner = IsWindowVisible(window_.get()) ? window_.get() : nullptr;
     const char* caption = title.empty() ? kApplicationTitle : title.c_str();
     MessageBoxA(owner, text.c_str(), caption, MB_OK | static_cast<UINT>(style));

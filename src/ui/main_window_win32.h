@@ -48,6 +48,7 @@ class MainWindowWin32 final : public MainWindowView {
     void SetText(ControlId id, const std::string& text) override;
     size_t TextLength(ControlId id) override;
     void AppendToLog(const std::string& text) override;
+    void FlushLog() override;
     void SetChecked(Command item, bool checked) override;
     WindowPosition Position() override;
     void MoveTo(WindowPosition position) override;
@@ -85,6 +86,7 @@ class MainWindowWin32 final : public MainWindowView {
     WNDPROC editProc_ = nullptr;
     bool showMinimised_ = false;  // the state Show() gives a window that is still hidden
     std::unique_ptr<AboutWindowWin32> about_;
+    std::string pendingLog_;  // appended, not yet in the box
 };
 
 }  // namespace trivex::ui

@@ -29,8 +29,10 @@ class MainWindowView {
     virtual std::string Text(ControlId id) = 0;
     virtual void SetText(ControlId id, const std::string& text) = 0;
     virtual size_t TextLength(ControlId id) = 0;
-    // Moves the caret of the status log to its end and inserts the text there.
+    // Moves the caret of the status log to its end and inserts the text there; the box may
+    // show it only at the next FlushLog, which the dispatcher calls after every handler.
     virtual void AppendToLog(const std::string& text) = 0;
+    virtual void FlushLog() = 0;
     virtual void SetChecked(Command item, bool checked) = 0;
 
     // The window's position while not minimised; when minimised, where it will be restored.

@@ -29,6 +29,7 @@ class MemoryView : public MainWindowView {
     void SetText(ControlId id, const std::string& text) override;
     size_t TextLength(ControlId id) override { return texts_.at(static_cast<size_t>(id)).size(); }
     void AppendToLog(const std::string& text) override;
+    void FlushLog() override {}
     void SetChecked(Command item, bool checked) override;
 
     WindowPosition Position() override { return position_; }
