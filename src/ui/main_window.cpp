@@ -162,6 +162,7 @@ void MainWindow::Connect() {
     mUivMap_ = mUIV_->GetMap();
     mUivMap_->Subscribe(sink_.get());
     hostFailed_ = false;
+    view_.MakeTopmost();  // from the first connection on, also one that start-up could not make
 }
 
 void MainWindow::ConnectIfNeeded() {
@@ -172,7 +173,6 @@ void MainWindow::ConnectAndReportRows() {
     // Every row gets its call-sign first, so that a later save keeps them whatever the host does.
     for (int row = 0; row < kStationCount; ++row) view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
     Connect();
-    view_.MakeTopmost();
     plot_.ReportRows({host_, *mUIV_, *mUivMap_}, settings_.PlotLineThickness, *this);
 }
 

@@ -100,6 +100,14 @@ TEST(MainWindowShutdown, EmptiesTheListFileWhateverTheCause) {
     }
 }
 
+TEST_F(MainWindowTest, WindowIsTopmostFromTheFirstConnectionOn) {
+    host.FailNext("GetMap", "map not ready");
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(view.Topmost());
+    window.OnCommand(Command::Plot);  // connects
+    EXPECT_TRUE(view.Topmost());
+}
+
 TEST_F(MainWindowTest, HostFailureAtStartUpKeepsEveryCallSign) {
     SetCallSigns({"A1", "A2", "A3", "A4", "A5"});
     host.FailNext("GetStationInfo", "station list locked");
