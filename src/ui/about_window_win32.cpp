@@ -35,8 +35,7 @@ LRESULT Run(std::function<void()> action) {
 
 }  // namespace
 
-AboutWindowWin32::AboutWindowWin32(HINSTANCE instance, HWND owner, int dpi, const AboutContent& content,
-                                   Actions actions)
+AboutWindowWin32::AboutWindowWin32(HINSTANCE instance, int dpi, const AboutContent& content, Actions actions)
     : dpi_(dpi),
       actions_(std::move(actions)),
       normalFont_(win32::CreateSansSerifFont(dpi, false)),
@@ -45,8 +44,9 @@ AboutWindowWin32::AboutWindowWin32(HINSTANCE instance, HWND owner, int dpi, cons
     win32::RegisterWindowClass(instance, kClassName, WindowProc);
     const RECT outer = win32::OuterRectForClient(kAboutClientWidthTwips, kAboutClientHeightTwips, kStyle,
                                                  kExStyle, false, dpi);
+    // No owner: the window stays when the main window is minimised.
     window_.reset(CreateWindowExA(kExStyle, kClassName, content.caption.c_str(), kStyle, 0, 0,
-                                  outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
+                                  outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                                   instance, this));
     if (!window_) throw std::runtime_error("the About window could not be created");
     CreateControls(content);

@@ -1,5 +1,6 @@
 // The About window: texts from AboutContent, laid out as AboutControls() says, topmost,
-// centred on the screen, not modal. OK and the web link are reported to the owner.
+// centred on the screen, not modal, owned by no window. OK and the web link are reported
+// through its actions.
 #pragma once
 
 #include "ui/win32/windows_api.h"
@@ -22,7 +23,7 @@ class AboutWindowWin32 {
         std::function<void()> link;  // a click on the web address
     };
 
-    AboutWindowWin32(HINSTANCE instance, HWND owner, int dpi, const AboutContent& content, Actions actions);
+    AboutWindowWin32(HINSTANCE instance, int dpi, const AboutContent& content, Actions actions);
     AboutWindowWin32(const AboutWindowWin32&) = delete;
     AboutWindowWin32& operator=(const AboutWindowWin32&) = delete;
 

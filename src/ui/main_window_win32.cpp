@@ -353,7 +353,7 @@ void MainWindowWin32::OpenAbout(const AboutContent& content) {
     if (about_) return;
     AboutWindowWin32::Actions actions{[this] { logic_->OnAboutOk(); },
                                       [this] { logic_->OnAboutLinkClicked(); }};
-    about_ = std::make_unique<AboutWindowWin32>(instance_, window_.get(), dpi_, content, std::move(actions));
+    about_ = std::make_unique<AboutWindowWin32>(instance_, dpi_, content, std::move(actions));
 }
 
 void MainWindowWin32::CloseAbout() {

@@ -231,6 +231,12 @@ TEST_F(GuiMainWindowTest, AboutOpensOnceWithItsLayoutTextsAndLinkAndClosesWithOk
     EXPECT_NEAR(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, 1) << "centred";
     EXPECT_NEAR(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, 1) << "centred";
     EXPECT_TRUE(IsWindowEnabled(window_->Handle())) << "not modal";
+    // A window of its own: minimising the main window leaves it on the screen.
+    EXPECT_EQ(GetWindow(handle, GW_OWNER), nullptr);
+    ShowWindow(window_->Handle(), SW_MINIMIZE);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(handle));
+    ShowWindow(window_->Handle(), SW_RESTORE);
 
     // The link shows the hand and opens the browser.
     const HWND link = about->Control("lblWebURL");
