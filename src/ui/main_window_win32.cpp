@@ -188,6 +188,11 @@ LRESULT MainWindowWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             logic_->OnClose();
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:  // Windows ends the process once this returns: shut down first
+            if (wParam) logic_->OnClose();
+            return 0;
         case kHostEventsMessage:
             logic_->OnHostEventsPosted();
             return 0;

@@ -183,6 +183,17 @@ TEST_F(GuiMainWindowTest, HostEventsRunFromTheMessageLoopNotInsideTheDeliveringC
     EXPECT_FALSE(host_.Journal().empty()) << "no plot for the beacon";
 }
 
+// Log-off or shut-down of Windows runs the program's shut-down, as Exit does.
+TEST_F(GuiMainWindowTest, EndOfTheWindowsSessionShutsDown) {
+    ASSERT_TRUE(Start());
+    WriteWholeFile(folder_.File("Trivex.LST"), "entries");
+    EXPECT_TRUE(SendMessageA(window_->Handle(), WM_QUERYENDSESSION, 0, 0));
+    EXPECT_FALSE(logic_->Ended()) << "asking is not yet ending";
+    SendMessageA(window_->Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(logic_->Ended());
+    EXPECT_EQ(ReadWholeFile(folder_.File("Trivex.LST")), "");
+}
+
 TEST_F(GuiMainWindowTest, LogIsCutToItsLast10000CharactersAbove15000) {
     ASSERT_TRUE(Start());
     const std::string line = "NotifyBeacon(NOBODY, 1, 2)\r\n";
