@@ -188,6 +188,9 @@ LRESULT MainWindowWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             logic_->OnClose();
             return 0;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:  // Windows ends the process once this returns: shut down first
@@ -226,6 +229,18 @@ LRESULT MainWindowWin32::OnCallSignMessage(HWND edit, UINT message, WPARAM wPara
         wParam = static_cast<unsigned char>(*key);
     }
     return CallWindowProcA(editProc_, edit, message, wParam, lParam);
+}
+
+// As a dialog does: the focus leaves with the window and comes back to the same control, or
+// at first to the first control in tab order.
+void MainWindowWin32::OnActivate(bool active) {
+    const HWND main = window_.get();
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(main, focus)) focus_ = focus;
+        return;
+    }
+    SetFocus(focus_ && IsChild(main, focus_) ? focus_ : GetNextDlgTabItem(main, nullptr, FALSE));
 }
 
 bool MainWindowWin32::PostHostEvents() {

@@ -74,6 +74,7 @@ class MainWindowWin32 final : public MainWindowView {
     void CreateControls();
     void CreateMenuBar();
     void SubclassCallSignBox(HWND edit);
+    void OnActivate(bool active);
 
     HINSTANCE instance_;
     std::function<void()> beep_;
@@ -87,6 +88,7 @@ class MainWindowWin32 final : public MainWindowView {
     bool showMinimised_ = false;  // the state Show() gives a window that is still hidden
     std::unique_ptr<AboutWindowWin32> about_;
     std::string pendingLog_;  // appended, not yet in the box
+    HWND focus_ = nullptr;    // the control that had the focus when the window was last left
 };
 
 }  // namespace trivex::ui

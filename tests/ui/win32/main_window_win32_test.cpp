@@ -183,6 +183,22 @@ TEST_F(GuiMainWindowTest, HostEventsRunFromTheMessageLoopNotInsideTheDeliveringC
     EXPECT_FALSE(host_.Journal().empty()) << "no plot for the beacon";
 }
 
+TEST_F(GuiMainWindowTest, FocusStartsOnTheFirstTabStopAndComesBackToWhereItWas) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(GetFocus(), window_->Control(ControlId::Status)) << "the log is first in tab order";
+    const HWND box = window_->Control(ui::CallSignBox(2));
+    SetFocus(box);
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(other);
+    Pump();
+    EXPECT_NE(GetFocus(), box);
+    SetActiveWindow(window_->Handle());
+    Pump();
+    EXPECT_EQ(GetFocus(), box);
+    DestroyWindow(other);
+}
+
 // Log-off or shut-down of Windows runs the program's shut-down, as Exit does.
 TEST_F(GuiMainWindowTest, EndOfTheWindowsSessionShutsDown) {
     ASSERT_TRUE(Start());
