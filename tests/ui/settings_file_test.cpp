@@ -1,5 +1,7 @@
 #include "tests/ui/main_window_fixture.h"
 
+#include <limits>
+
 namespace trivex::ui {
 namespace {
 
@@ -96,6 +98,18 @@ TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
         for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == c.ignoreItem) << c.what;
         EXPECT_EQ(view.IsChecked(Command::OptionsReplot), c.replot) << c.what;
     }
+}
+
+// Sizes at the ends of their range leave more room beside the window than 32 bits hold.
+TEST(MainWindowSettings, CentringHoldsExtremeSizes) {
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    sim::SimHost host;
+    MemoryView view({kMax, kMin});
+    MemoryPlatform platform;
+    platform.screen = {kMin, kMax};
+    MainWindow window(view, platform, host);
+    ASSERT_TRUE(window.Startup());
+    EXPECT_EQ(view.Position(), (WindowPosition{kMin, kMax}));
 }
 
 TEST_F(MainWindowTest, LoadKeepsRejectedValuesInTheFile) {

@@ -22,6 +22,8 @@ std::optional<uint16_t> WordOfText(std::string_view text) {
 }  // namespace
 
 std::optional<FixedFileVersion> FileVersionOfText(std::string_view text) {
+    constexpr size_t kLongestText = 19;  // "-32768.-32768-32768"
+    if (text.size() > kLongestText) return std::nullopt;
     const size_t point = text.find('.');
     if (point == std::string_view::npos) return std::nullopt;
     const auto major = WordOfText(text.substr(0, point));
