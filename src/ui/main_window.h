@@ -99,6 +99,7 @@ class MainWindow {
 
     ProgramFiles files_;
     Settings settings_;
+    bool settingsUnreadable_ = false;  // the settings file could not be read at start-up
     StationTable stations_{};
     WindowPosition savedPosition_;
     std::string fixObjectName_;

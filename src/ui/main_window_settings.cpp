@@ -73,10 +73,19 @@ void MainWindow::loadini() {
     for (int row = 0; row < kStationCount; ++row)
         stations_[row].Callsign =
             ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
+
+    if (const auto& reason = ini.ReadError()) {
+        settingsUnreadable_ = true;
+        ShowError(kStyleWarning, "The settings could not be read from " + files_.IniFile + ": " + *reason +
+                                     "\r\nThe program goes on with the default settings and leaves the file "
+                                     "as it is.");
+    }
 }
 
+// Settings that could not be read at start-up are not saved: they would replace the user's own.
 bool MainWindow::saveini() {
     RememberPosition();
+    if (settingsUnreadable_) return false;
     IniFile ini(platform_, files_.IniFile);
     IniFile::Batch batch(ini);
     batch.Write(kSection, "LEFT", std::to_string(savedPosition_.left));

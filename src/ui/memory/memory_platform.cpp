@@ -43,8 +43,11 @@ std::optional<FixedFileVersion> MemoryPlatform::ReadFixedVersionInfo(const std::
     return hostVersion;
 }
 
-std::optional<std::string> MemoryPlatform::ReadFile(const std::string& path) {
-    return File(path);
+FileRead MemoryPlatform::ReadFile(const std::string& path) {
+    const auto file = files_.find(Key(path));
+    if (file == files_.end()) return {};
+    if (file->second.readError) return {std::nullopt, file->second.readError};
+    return {file->second.bytes, std::nullopt};
 }
 
 bool MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
@@ -79,6 +82,10 @@ int16_t MemoryPlatform::UpperCaseKey(int16_t code) {
 
 void MemoryPlatform::PutFile(const std::string& path, std::string_view bytes) {
     files_[Key(path)].bytes = bytes;
+}
+
+void MemoryPlatform::SetReadError(const std::string& path, std::optional<std::string> reason) {
+    files_[Key(path)].readError = std::move(reason);
 }
 
 std::optional<std::string> MemoryPlatform::File(const std::string& path) const {
