@@ -43,7 +43,8 @@ class Checker : public nlohmann::json_sax<Document> {
     bool start_object(std::size_t) override { return Open(true); }
     bool key(string_t& name) override {
         Container& object = open_.back();
-        if (!object.names.insert(name).second) return Refuse(Path() + ": duplicate field " + Quoted(name));
+        if (!object.names.insert(name).second)
+            return Refuse(Path().append(": duplicate field ") + Quoted(name));
         object.name = name;
         return true;
     }
@@ -87,9 +88,9 @@ class Checker : public nlohmann::json_sax<Document> {
         std::string path;
         for (size_t i = 0; i + 1 < open_.size(); ++i) {
             if (open_[i].isObject)
-                path += (path.empty() ? "" : ".") + PathName(open_[i].name);
+                path.append(path.empty() ? "" : ".").append(PathName(open_[i].name));
             else
-                path += "[" + std::to_string(open_[i].index) + "]";
+                path.append("[").append(std::to_string(open_[i].index)).append("]");
         }
         return path.empty() ? "the scenario" : path;
     }

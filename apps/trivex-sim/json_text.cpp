@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "support/numeric.h"
 
@@ -149,8 +150,8 @@ void Json::Write(std::string& out, size_t indent, size_t column) const {
     out += isArray ? "[\n" : "{\n";
     bool first = true;
     auto next = [&] {
-        out += first ? inner : ",\n" + inner;
-        first = false;
+        if (!std::exchange(first, false)) out += ",\n";
+        out += inner;
     };
     if (isArray) {
         for (const Json& item : std::get<Array>(value_)) {
@@ -166,7 +167,7 @@ void Json::Write(std::string& out, size_t indent, size_t column) const {
             member.Write(out, inner.size(), inner.size() + out.size() - nameStart);
         }
     }
-    out += "\n" + std::string(indent, ' ') + (isArray ? "]" : "}");
+    out.append("\n").append(indent, ' ').append(isArray ? "]" : "}");
 }
 
 }  // namespace trivex::runner

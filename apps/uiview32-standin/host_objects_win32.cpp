@@ -1,9 +1,10 @@
 #include "host_objects_win32.h"
 
+#include <limits>
 #include <stdexcept>
 
-#include "host/com/dispatch_win32.h"
 #include "data_json.h"
+#include "host/com/dispatch_win32.h"
 
 namespace trivex::standin {
 
@@ -65,7 +66,10 @@ StandInStationInfo::StandInStationInfo(ServerState& state)
     : DispatchObject(state, __uuidof(_UivStationInfo)), live_(state), info_(state.sim.NewStationInfo()) {}
 
 HRESULT StandInStationInfo::put_Callsign(BSTR value) {
-    return Run([&] { info_->SetCallsign(com::FromBstr(value)); });
+    return Run([&] {
+        info_->SetCallsign(com::FromBstr(value));
+        callsign_ = com::FromBstr(value);
+    });
 }
 HRESULT StandInStationInfo::GetText(std::string (host::UivStationInfo::*get)(), BSTR* value) {
     return Run([&] { *value = com::ToBstr(((*info_).*get)()).Detach(); });
@@ -148,6 +152,12 @@ ComPtr<T> Own(IDispatch* object, const char* what) {
 HRESULT StandInApplication::GetStationInfo(IDispatch** info, VARIANT_BOOL* found) {
     return Run([&] {
         ComPtr<StandInStationInfo> station = Own<StandInStationInfo>(*info, "station information object");
+        if (state_.TakeMisbehaviour("GetStationInfo", kHandBackAnother)) {
+            ComPtr<StandInStationInfo> another(new StandInStationInfo(state_));
+            another->sim().SetCallsign(station->Callsign());
+            station = std::move(another);
+            ComPtr<IDispatch> passed(std::exchange(*info, ComPtr<IDispatch>::Share(station.get()).Detach()));
+        }
         *found = application_->GetStationInfo(station->sim()) ? VARIANT_TRUE : VARIANT_FALSE;
     });
 }
@@ -160,16 +170,27 @@ HRESULT StandInApplication::GetMap(IDispatch** map) {
 }
 
 HRESULT StandInApplication::GetObjectList(SAFEARRAY** list) {
-    return Run([&] {
-        const std::vector<std::string> texts = application_->GetObjectList();
-        com::SafeArray array(SafeArrayCreateVector(VT_BSTR, 0, static_cast<ULONG>(texts.size())));
-        if (!array.get()) throw std::bad_alloc();
-        for (LONG i = 0; i < static_cast<LONG>(texts.size()); ++i) {
-            const Bstr text = com::ToBstr(texts[static_cast<size_t>(i)]);
-            if (FAILED(SafeArrayPutElement(array.get(), &i, text.get()))) throw std::bad_alloc();
-        }
-        com::SafeArray old(std::exchange(*list, array.Detach()));
-    });
+    return Run([&] { com::SafeArray old(std::exchange(*list, ObjectList())); });
+}
+
+// The host's list from element 0 on, or, when asked to break the rules, a list of one or two
+// texts with bounds no host's list has.
+SAFEARRAY* StandInApplication::ObjectList() {
+    std::vector<std::string> texts = application_->GetObjectList();
+    SAFEARRAYBOUND bounds{static_cast<ULONG>(texts.size()), 0};
+    if (state_.TakeMisbehaviour("GetObjectList", kUpperBoundAtLimit))
+        bounds = {2, std::numeric_limits<LONG>::max() - 1};
+    else if (state_.TakeMisbehaviour("GetObjectList", kHugeLowerBound))
+        bounds = {1, 2'000'000'000};
+    texts.resize(bounds.cElements);
+    com::SafeArray array(SafeArrayCreate(VT_BSTR, 1, &bounds));
+    if (!array.get()) throw std::bad_alloc();
+    for (ULONG n = 0; n < bounds.cElements; ++n) {
+        LONG index = bounds.lLbound + static_cast<LONG>(n);
+        const Bstr text = com::ToBstr(texts[n]);
+        if (FAILED(SafeArrayPutElement(array.get(), &index, text.get()))) throw std::bad_alloc();
+    }
+    return array.Detach();
 }
 
 HRESULT StandInApplication::AddObject(IDispatch** record, short* result) {
