@@ -173,22 +173,28 @@ HRESULT StandInApplication::GetObjectList(SAFEARRAY** list) {
     return Run([&] { com::SafeArray old(std::exchange(*list, ObjectList())); });
 }
 
-// The host's list from element 0 on, or, when asked to break the rules, a list of one or two
-// texts with bounds no host's list has.
+namespace {
+
+// A list of empty texts with the bounds given, as no host's list has them.
+SAFEARRAY* EmptyTexts(SAFEARRAYBOUND bounds) {
+    SAFEARRAY* array = SafeArrayCreate(VT_BSTR, 1, &bounds);
+    if (!array) throw std::bad_alloc();
+    return array;
+}
+
+}  // namespace
+
+// The host's list from element 0 on, or, when asked to break the rules, one with bounds beyond reason.
 SAFEARRAY* StandInApplication::ObjectList() {
-    std::vector<std::string> texts = application_->GetObjectList();
-    SAFEARRAYBOUND bounds{static_cast<ULONG>(texts.size()), 0};
+    const std::vector<std::string> texts = application_->GetObjectList();
     if (state_.TakeMisbehaviour("GetObjectList", kUpperBoundAtLimit))
-        bounds = {2, std::numeric_limits<LONG>::max() - 1};
-    else if (state_.TakeMisbehaviour("GetObjectList", kHugeLowerBound))
-        bounds = {1, 2'000'000'000};
-    texts.resize(bounds.cElements);
-    com::SafeArray array(SafeArrayCreate(VT_BSTR, 1, &bounds));
+        return EmptyTexts({2, std::numeric_limits<LONG>::max() - 1});
+    if (state_.TakeMisbehaviour("GetObjectList", kHugeLowerBound)) return EmptyTexts({1, 2'000'000'000});
+    com::SafeArray array(SafeArrayCreateVector(VT_BSTR, 0, static_cast<ULONG>(texts.size())));
     if (!array.get()) throw std::bad_alloc();
-    for (ULONG n = 0; n < bounds.cElements; ++n) {
-        LONG index = bounds.lLbound + static_cast<LONG>(n);
-        const Bstr text = com::ToBstr(texts[n]);
-        if (FAILED(SafeArrayPutElement(array.get(), &index, text.get()))) throw std::bad_alloc();
+    for (LONG i = 0; i < static_cast<LONG>(texts.size()); ++i) {
+        const Bstr text = com::ToBstr(texts[static_cast<size_t>(i)]);
+        if (FAILED(SafeArrayPutElement(array.get(), &i, text.get()))) throw std::bad_alloc();
     }
     return array.Detach();
 }

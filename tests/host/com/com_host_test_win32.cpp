@@ -1,7 +1,6 @@
 // The COM client of the host against the registered stand-in server, through the host
 // interfaces only; the stand-in's control object sets the data and reads the journal.
 #include <gtest/gtest.h>
-#include <psapi.h>
 
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -12,6 +11,8 @@
 #include "host/com/event_sink_win32.h"
 #include "host/sim/sim_host.h"
 #include "standin_control_win32.h"
+
+#include <psapi.h>  // after <windows.h>
 
 namespace trivex::com {
 namespace {
