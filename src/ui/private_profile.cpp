@@ -161,7 +161,7 @@ std::string CopyToBuffer(std::string_view value, size_t bufferSize) {
 }  // namespace
 
 std::string ProfileReadString(std::string_view fileBytes, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, size_t bufferSize) {
+                             std::string_view defaultValue, size_t bufferSize) {
     if (bufferSize == 0) return {};
     Profile profile = ParseProfile(fileBytes);
     ProfileSection* found = FindSection(profile, UpToNul(section));

@@ -13,7 +13,7 @@ namespace trivex {
 // The text GetPrivateProfileStringA(section, key, defaultValue, buffer of bufferSize characters)
 // leaves in the buffer, its length being the count returned. A missing file is empty bytes.
 std::string ProfileReadString(std::string_view fileBytes, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, size_t bufferSize = 500);
+                             std::string_view defaultValue, size_t bufferSize = 500);
 
 // The whole new content of the file after WritePrivateProfileStringA(section, key, value), or
 // nothing when the file is left as it is (the key already holds exactly that value).
