@@ -67,8 +67,8 @@ StandInStationInfo::StandInStationInfo(ServerState& state)
 
 HRESULT StandInStationInfo::put_Callsign(BSTR value) {
     return Run([&] {
-        info_->SetCallsign(com::FromBstr(value));
         callsign_ = com::FromBstr(value);
+        info_->SetCallsign(callsign_);
     });
 }
 HRESULT StandInStationInfo::GetText(std::string (host::UivStationInfo::*get)(), BSTR* value) {
