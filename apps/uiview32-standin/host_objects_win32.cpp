@@ -67,8 +67,9 @@ StandInStationInfo::StandInStationInfo(ServerState& state)
 
 HRESULT StandInStationInfo::put_Callsign(BSTR value) {
     return Run([&] {
-        callsign_ = com::FromBstr(value);
-        info_->SetCallsign(callsign_);
+        std::string callsign = com::FromBstr(value);
+        info_->SetCallsign(callsign);
+        callsign_ = std::move(callsign);
     });
 }
 HRESULT StandInStationInfo::GetText(std::string (host::UivStationInfo::*get)(), BSTR* value) {
