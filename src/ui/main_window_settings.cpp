@@ -21,7 +21,7 @@ int32_t RoundHalfEvenInt32(double value) {
 // Half the room the screen leaves beside the window, within what a window edge can hold; in 64
 // bits, as sizes at the ends of their range leave more room than 32 bits hold.
 int32_t Centred(int32_t screenExtent, int32_t windowExtent) {
-    const double centred = (int64_t{screenExtent} - windowExtent) / 2.0;
+    const double centred = static_cast<double>(int64_t{screenExtent} - windowExtent) / 2.0;
     return RoundHalfEvenInt32(std::clamp<double>(centred, std::numeric_limits<int32_t>::min(),
                                                  std::numeric_limits<int32_t>::max()));
 }
