@@ -20,10 +20,11 @@ const char* const kBuiltInScenario = R"json({
   ]
 })json";
 
-runner::Scenario LoadScenario(const std::string& path, const std::optional<std::string>& fileText) {
-    if (!fileText) return runner::ReadScenario(kBuiltInScenario);
+runner::Scenario LoadScenario(const std::string& path, const ui::FileRead& file) {
+    if (file.error) throw runner::ScenarioError(path + ": " + *file.error);
+    if (!file.bytes) return runner::ReadScenario(kBuiltInScenario);
     try {
-        return runner::ReadScenario(*fileText);
+        return runner::ReadScenario(*file.bytes);
     } catch (const runner::ScenarioError& error) {
         throw runner::ScenarioError(path + ": " + error.what());
     }

@@ -1,20 +1,20 @@
 // The world of the demo: a scenario file beside the executable, else the built-in one.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "host/sim/sim_host.h"
 #include "scenario.h"
+#include "ui/platform.h"
 
 namespace trivex::demo {
 
 // Five DF stations around one transmitter west of London, their rows in the settings.
 extern const char* const kBuiltInScenario;
 
-// The scenario in the file's text, or the built-in one when there is no file. Throws
-// runner::ScenarioError, naming the file, when its text is not a valid scenario.
-runner::Scenario LoadScenario(const std::string& path, const std::optional<std::string>& fileText);
+// The scenario in the file, or the built-in one when there is no file. Throws
+// runner::ScenarioError, naming the file, when it cannot be read or is not a valid scenario.
+runner::Scenario LoadScenario(const std::string& path, const ui::FileRead& file);
 
 // Gives the simulated host the scenario's map view, stations, objects and events during calls.
 void PrepareHost(const runner::Scenario& scenario, sim::SimHost& host);

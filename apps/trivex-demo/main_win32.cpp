@@ -19,7 +19,9 @@ using namespace trivex;
 // operator's saved settings survive the next start.
 void WriteFirstSettings(ui::PlatformServices& platform, const runner::Scenario& scenario) {
     const std::string iniFile = platform.ProgramFolder() + "\\" + platform.ExeName() + ".INI";
-    if (scenario.settings && !platform.ReadFile(iniFile)) platform.ReplaceFile(iniFile, *scenario.settings);
+    const ui::FileRead existing = platform.ReadFile(iniFile);
+    if (scenario.settings && !existing.bytes && !existing.error)
+        platform.ReplaceFile(iniFile, *scenario.settings);
 }
 
 int RunDemo(HINSTANCE instance) {

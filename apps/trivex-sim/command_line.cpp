@@ -1,11 +1,11 @@
 #include "command_line.h"
 
 #include <fstream>
-#include <iterator>
+#include <new>
 #include <optional>
-#include <sstream>
 
 #include "runner.h"
+#include "transcript.h"
 
 namespace trivex::runner {
 
@@ -36,31 +36,48 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
     return options;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+// The whole file; throws ScenarioError when it cannot be read or is larger than a scenario may be.
+std::string ReadScenarioFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    try {
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {  // a folder, for one
-        return std::nullopt;
+    std::string text;
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        if (text.size() + static_cast<size_t>(in.gcount()) > kMaxScenarioBytes)
+            throw ScenarioError("larger than " + std::to_string(kMaxScenarioBytes >> 20) +
+                                " MiB, the most a scenario may hold");
+        text.append(chunk, static_cast<size_t>(in.gcount()));
     }
+    if (in.bad() || !in.eof()) throw ScenarioError("cannot read the file");  // a folder, for one
+    return text;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    return !out.fail();
+int CannotWrite(std::ostream& err, const std::string& path) {
+    err << "trivex-sim: cannot write " << path << "\n";
+    return kExitFailed;
 }
 
-int Run(const Options& options, const Scenario& scenario, std::ostream& out, std::ostream& err) {
-    ScenarioRun run(scenario);
+// The picture's file is opened before the run, so that a run is not wasted on a picture that
+// cannot be written. The transcript goes out a step at a time as the run makes it.
+int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostream& err) {
+    std::ofstream svg;
+    if (options.svgFile) {
+        svg.open(*options.svgFile, std::ios::binary);
+        if (!svg) return CannotWrite(err, *options.svgFile);
+    }
+    TranscriptWriter transcript(out);
+    ScenarioRun::StepSink recordStep;
+    if (!options.summary) recordStep = [&transcript](const Json& step) { transcript.Step(step); };
+    ScenarioRun run(std::move(scenario), std::move(recordStep));
     run.Play();
-    if (options.svgFile && !WriteWholeFile(*options.svgFile, SvgText(run.Picture()))) {
-        err << "trivex-sim: cannot write " << *options.svgFile << "\n";
-        return kExitFailed;
+    if (options.summary)
+        out << run.Summary();
+    else
+        transcript.Finish();
+    if (options.svgFile) {
+        svg << SvgText(run.Picture());
+        svg.close();
+        if (svg.fail()) return CannotWrite(err, *options.svgFile);
     }
-    out << (options.summary ? run.Summary() : run.Transcript().Text());
     return kExitOk;
 }
 
@@ -73,24 +90,24 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitBadInput;
     }
     const std::string& file = options->scenarioFile;
-    const std::optional<std::string> text = ReadWholeFile(file);
-    if (!text) {
-        err << "trivex-sim: " << file << ": cannot read the file\n";
-        return kExitBadInput;
-    }
     Scenario scenario;
     try {
-        scenario = ReadScenario(*text);
+        scenario = ReadScenario(ReadScenarioFile(file));
     } catch (const ScenarioError& error) {
         err << "trivex-sim: " << file << ": " << error.what() << "\n";
         return kExitBadInput;
+    } catch (const std::bad_alloc&) {
+        err << "trivex-sim: " << file << ": not enough memory to read the scenario\n";
+        return kExitBadInput;
     }
     try {
-        return Run(*options, scenario, out, err);
+        return Run(*options, std::move(scenario), out, err);
+    } catch (const std::bad_alloc&) {
+        err << "trivex-sim: " << file << ": the run failed: not enough memory\n";
     } catch (const std::exception& error) {
         err << "trivex-sim: " << file << ": the run failed: " << error.what() << "\n";
-        return kExitFailed;
     }
+    return kExitFailed;
 }
 
 }  // namespace trivex::runner

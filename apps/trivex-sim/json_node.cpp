@@ -3,16 +3,63 @@
 #include <algorithm>
 #include <cmath>
 
+#include "json_text.h"
 #include "scenario.h"
 
 namespace trivex::runner {
+
+namespace {
+
+constexpr size_t kShownLength = 80;
+
+// At most kShownLength bytes, cut where a UTF-8 character starts.
+std::string_view CutShort(std::string_view text) {
+    if (text.size() <= kShownLength) return text;
+    size_t end = kShownLength;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
+}
+
+// Appends the value's compact JSON text, stopping once `out` is longer than kShownLength.
+void AppendShown(std::string& out, const nlohmann::json& value) {
+    if (value.is_string()) {
+        out += Quoted(value.get_ref<const std::string&>());
+        return;
+    }
+    if (!value.is_structured()) {
+        out += value.dump();
+        return;
+    }
+    out += value.is_array() ? '[' : '{';
+    for (auto item = value.begin(); item != value.end() && out.size() <= kShownLength; ++item) {
+        if (item != value.begin()) out += ',';
+        if (value.is_object()) out += Quoted(item.key()) + ":";
+        AppendShown(out, item.value());
+    }
+    out += value.is_array() ? ']' : '}';
+}
+
+// The value as an error line shows it: its JSON text, cut short.
+std::string Shown(const nlohmann::json& value) {
+    std::string out;
+    AppendShown(out, value);
+    const std::string_view cut = CutShort(out);
+    return cut.size() < out.size() ? std::string(cut) + "..." : out;
+}
+
+}  // namespace
+
+std::string Quoted(std::string_view text) {
+    const std::string_view cut = CutShort(text);
+    return QuotedJson(std::string(cut)) + (cut.size() < text.size() ? "..." : "");
+}
 
 void JsonNode::Fail(const std::string& what) const {
     throw ScenarioError((path_.empty() ? std::string("the scenario") : path_) + ": " + what);
 }
 
 void JsonNode::Expect(bool ok, const char* what) const {
-    if (!ok) Fail(std::string("expected ") + what + ", found " + value_.dump());
+    if (!ok) Fail(std::string("expected ") + what + ", found " + Shown(value_));
 }
 
 std::string JsonNode::String() const {
@@ -58,7 +105,7 @@ void JsonNode::ExpectObject() const {
 void JsonNode::ExpectFields(std::initializer_list<std::string_view> names) const {
     ExpectObject();
     for (const auto& [key, member] : value_.items())
-        if (std::find(names.begin(), names.end(), key) == names.end()) Fail("unknown field \"" + key + "\"");
+        if (std::find(names.begin(), names.end(), key) == names.end()) Fail("unknown field " + Quoted(key));
 }
 
 std::optional<JsonNode> JsonNode::Field(std::string_view name) const {
@@ -69,7 +116,7 @@ std::optional<JsonNode> JsonNode::Field(std::string_view name) const {
 
 JsonNode JsonNode::RequiredField(std::string_view name) const {
     auto field = Field(name);
-    if (!field) Fail("missing field \"" + std::string(name) + "\"");
+    if (!field) Fail("missing field " + Quoted(name));
     return *field;
 }
 

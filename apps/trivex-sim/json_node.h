@@ -37,4 +37,8 @@ class JsonNode {
     std::string path_;
 };
 
+// A text of the scenario as an error line shows it: quoted, control characters escaped, and
+// cut short after about 80 characters.
+std::string Quoted(std::string_view text);
+
 }  // namespace trivex::runner

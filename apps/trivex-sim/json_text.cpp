@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "support/numeric.h"
 
@@ -63,11 +64,10 @@ std::string NumberOrNull(T value) {
     return std::isfinite(value) ? ShortestText(value) : "null";
 }
 
-}  // namespace
-
-std::string QuotedJson(const std::string& text) {
-    std::string out = "\"";
-    for (size_t pos = 0; pos < text.size();) {
+// Appends the text as a JSON string literal, giving up (false) once `out` grows beyond `limit`.
+bool AppendQuoted(std::string& out, const std::string& text, size_t limit) {
+    out += '"';
+    for (size_t pos = 0; pos < text.size() && out.size() <= limit;) {
         const size_t length = Utf8Length(text, pos);
         if (length == 0) {
             out += Escaped(static_cast<unsigned char>(text[pos]));
@@ -79,7 +79,20 @@ std::string QuotedJson(const std::string& text) {
             pos += length;
         }
     }
-    return out + "\"";
+    out += '"';
+    return out.size() <= limit;
+}
+
+bool IsContainer(const auto& value) {
+    return std::holds_alternative<Json::Array>(value) || std::holds_alternative<Json::Object>(value);
+}
+
+}  // namespace
+
+std::string QuotedJson(const std::string& text) {
+    std::string out;
+    AppendQuoted(out, text, std::string::npos);
+    return out;
 }
 
 Json::Json(float value) : value_(Number{NumberOrNull(value)}) {}
@@ -91,25 +104,44 @@ std::string Json::Text() const {
     return out + "\n";
 }
 
-std::string Json::OneLine() const {
-    if (std::holds_alternative<std::nullptr_t>(value_)) return "null";
-    if (const bool* flag = std::get_if<bool>(&value_)) return *flag ? "true" : "false";
-    if (const Number* number = std::get_if<Number>(&value_)) return number->text;
-    if (const std::string* text = std::get_if<std::string>(&value_)) return QuotedJson(*text);
-    std::string out;
-    if (const Array* items = std::get_if<Array>(&value_)) {
-        for (const Json& item : *items) out += (out.empty() ? "" : ", ") + item.OneLine();
-        return "[" + out + "]";
+bool Json::AppendOneLine(std::string& out, size_t limit) const {
+    if (std::holds_alternative<std::nullptr_t>(value_)) {
+        out += "null";
+    } else if (const bool* flag = std::get_if<bool>(&value_)) {
+        out += *flag ? "true" : "false";
+    } else if (const Number* number = std::get_if<Number>(&value_)) {
+        out += number->text;
+    } else if (const std::string* text = std::get_if<std::string>(&value_)) {
+        return AppendQuoted(out, *text, limit);
+    } else if (const Array* items = std::get_if<Array>(&value_)) {
+        out += '[';
+        for (size_t i = 0; i < items->size(); ++i) {
+            if (i > 0) out += ", ";
+            if (!(*items)[i].AppendOneLine(out, limit)) return false;
+        }
+        out += ']';
+    } else {
+        out += '{';
+        bool first = true;
+        for (const auto& [key, member] : std::get<Object>(value_)) {
+            if (!std::exchange(first, false)) out += ", ";
+            if (!AppendQuoted(out, key, limit)) return false;
+            out += ": ";
+            if (!member.AppendOneLine(out, limit)) return false;
+        }
+        out += '}';
     }
-    for (const auto& [key, member] : std::get<Object>(value_))
-        out += (out.empty() ? "" : ", ") + QuotedJson(key) + ": " + member.OneLine();
-    return "{" + out + "}";
+    return out.size() <= limit;
 }
 
+// A container goes on one line when it fits: trying costs at most a line's worth of text.
 void Json::Write(std::string& out, size_t indent, size_t column) const {
-    const std::string line = OneLine();
-    const bool isContainer = std::holds_alternative<Array>(value_) || std::holds_alternative<Object>(value_);
-    if (!isContainer || column + line.size() <= kLineWidth) {
+    if (!IsContainer(value_)) {
+        AppendOneLine(out, std::string::npos);
+        return;
+    }
+    std::string line;
+    if (column <= kLineWidth && AppendOneLine(line, kLineWidth - column)) {
         out += line;
         return;
     }
@@ -118,8 +150,8 @@ void Json::Write(std::string& out, size_t indent, size_t column) const {
     out += isArray ? "[\n" : "{\n";
     bool first = true;
     auto next = [&] {
-        out += first ? inner : ",\n" + inner;
-        first = false;
+        if (!std::exchange(first, false)) out += ",\n";
+        out += inner;
     };
     if (isArray) {
         for (const Json& item : std::get<Array>(value_)) {
@@ -129,12 +161,13 @@ void Json::Write(std::string& out, size_t indent, size_t column) const {
     } else {
         for (const auto& [key, member] : std::get<Object>(value_)) {
             next();
-            const std::string name = QuotedJson(key) + ": ";
-            out += name;
-            member.Write(out, inner.size(), inner.size() + name.size());
+            const size_t nameStart = out.size();
+            AppendQuoted(out, key, std::string::npos);
+            out += ": ";
+            member.Write(out, inner.size(), inner.size() + out.size() - nameStart);
         }
     }
-    out += "\n" + std::string(indent, ' ') + (isArray ? "]" : "}");
+    out.append("\n").append(indent, ' ').append(isArray ? "]" : "}");
 }
 
 }  // namespace trivex::runner

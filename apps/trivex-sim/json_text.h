@@ -31,14 +31,16 @@ class Json {
 
     // Indented by two blanks; a container that fits a line of 100 characters stays on one line.
     std::string Text() const;
+    // Appends the value laid out as Text() lays it out: `indent` is the indentation of the line
+    // it starts on, `column` where on that line it starts.
+    void Write(std::string& out, size_t indent, size_t column) const;
 
   private:
     struct Number {
         std::string text;
     };
-    std::string OneLine() const;
-    // `column` is where the value starts on its line.
-    void Write(std::string& out, size_t indent, size_t column) const;
+    // Appends the one-line form, giving up (false) as soon as `out` grows beyond `limit`.
+    bool AppendOneLine(std::string& out, size_t limit) const;
 
     std::variant<std::nullptr_t, bool, Number, std::string, Array, Object> value_;
 };

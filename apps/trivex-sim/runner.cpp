@@ -30,17 +30,13 @@ void SetUpHost(const Scenario& scenario, sim::SimHost& host) {
     for (const EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
 }
 
-template <typename T>
-std::vector<T> Since(const std::vector<T>& all, size_t& seen) {
-    std::vector<T> fresh(all.begin() + static_cast<std::ptrdiff_t>(seen), all.end());
-    seen = all.size();
-    return fresh;
-}
-
 }  // namespace
 
-ScenarioRun::ScenarioRun(const Scenario& scenario)
-    : scenario_(scenario), view_(scenario_.window), window_(view_, platform_, host_) {
+ScenarioRun::ScenarioRun(Scenario scenario, StepSink recordStep)
+    : scenario_(std::move(scenario)),
+      view_(scenario_.window),
+      window_(view_, platform_, host_),
+      recordStep_(std::move(recordStep)) {
     SetUpPlatform(scenario_, platform_);
     SetUpHost(scenario_, host_);
 }
@@ -131,16 +127,24 @@ void ScenarioRun::Do(const TypeAction& action) {
 }
 
 void ScenarioRun::Record(const std::string& action) {
-    std::vector<sim::JournalEntry> journal = host_.TakeJournal();
-    journal_.insert(journal_.end(), journal.begin(), journal.end());
+    const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
+    picture_.Add(journal);
+    const std::vector<ui::MessageBoxRecord> messages = view_.TakeMessages();
+    messages_.count += messages.size();
+    if (!messages.empty()) messages_.last = messages.back();
+    if (recordStep_) recordStep_(Step(action, journal, messages));
+    platform_.shellRequests.clear();
+}
+
+Json ScenarioRun::Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
+                       const std::vector<ui::MessageBoxRecord>& messages) {
     std::vector<std::string> shell;
-    for (const ui::ShellRequest& request : Since(platform_.shellRequests, shellSeen_))
-        shell.push_back(request.target);
+    for (const ui::ShellRequest& request : platform_.shellRequests) shell.push_back(request.target);
     const ui::ProgramFiles files = ui::MakeProgramFiles(scenario_.programFolder, scenario_.exeName);
-    steps_.emplace_back(Json::Object{
+    return Json::Object{
         {"action", action},
         {"window", WindowJson(view_)},
-        {"messages", MessagesJson(Since(view_.Messages(), messagesSeen_))},
+        {"messages", MessagesJson(messages)},
         {"beeps", view_.Beeps() - std::exchange(beepsSeen_, view_.Beeps())},
         {"shell", TextsJson(shell)},
         {"host", JournalJson(journal)},
@@ -148,15 +152,15 @@ void ScenarioRun::Record(const std::string& action) {
         {"settingsFile", FileJson(platform_.File(files.IniFile))},
         {"listFile", FileJson(platform_.File(files.ListFile))},
         {"ended", Ended()},
-    });
+    };
 }
 
 std::string ScenarioRun::Summary() {
-    return SummaryText(view_, Ended());
+    return SummaryText(view_, messages_, Ended());
 }
 
 MapPicture ScenarioRun::Picture() const {
-    return CollectPicture(journal_, host_.map, host_.stations);
+    return picture_.Picture(host_.map, host_.stations);
 }
 
 }  // namespace trivex::runner

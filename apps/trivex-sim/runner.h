@@ -1,13 +1,17 @@
 // Plays a scenario against the program's logic with the simulated host and the in-memory
 // window and operating system, and records a transcript step for start-up and each action.
+// A step is handed on as soon as it is recorded and not kept: a run's memory does not grow
+// with its number of steps.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "host/sim/sim_host.h"
 #include "json_text.h"
 #include "scenario.h"
+#include "summary.h"
 #include "svg_map.h"
 #include "ui/main_window.h"
 #include "ui/memory/memory_platform.h"
@@ -17,7 +21,9 @@ namespace trivex::runner {
 
 class ScenarioRun {
   public:
-    explicit ScenarioRun(const Scenario& scenario);
+    using StepSink = std::function<void(const Json& step)>;
+    // Without a sink no transcript is made.
+    explicit ScenarioRun(Scenario scenario, StepSink recordStep = {});
     ScenarioRun(const ScenarioRun&) = delete;
     ScenarioRun& operator=(const ScenarioRun&) = delete;
 
@@ -25,8 +31,6 @@ class ScenarioRun {
     // left are still recorded, with nothing happening in them.
     void Play();
 
-    // {"steps": [...]}
-    Json Transcript() const { return Json::Object{{"steps", steps_}}; }
     std::string Summary();
     // What was drawn on the host's map over the whole run.
     MapPicture Picture() const;
@@ -45,6 +49,8 @@ class ScenarioRun {
     void Do(const HostDataAction& action);
     void Do(const FailHostAction& action);
     void Record(const std::string& action);
+    Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
+              const std::vector<ui::MessageBoxRecord>& messages);
     bool Ended() const { return window_.Ended() || platform_.ended; }
 
     const Scenario scenario_;
@@ -53,10 +59,9 @@ class ScenarioRun {
     ui::MemoryPlatform platform_;
     ui::MainWindow window_;
 
-    std::vector<Json> steps_;
-    std::vector<sim::JournalEntry> journal_;
-    size_t messagesSeen_ = 0;
-    size_t shellSeen_ = 0;
+    StepSink recordStep_;
+    PictureCollector picture_;
+    MessageTally messages_;
     int beepsSeen_ = 0;
 };
 

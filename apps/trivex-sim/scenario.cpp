@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include "json_node.h"
+#include "json_parse.h"
 #include "scenario_parts.h"
 #include "ui/memory/memory_platform.h"
 
@@ -19,8 +20,8 @@ std::optional<FixedFileVersion> ReadHostVersion(const JsonNode& node) {
     const std::string text = node.String();
     auto version = ui::FileVersionOfText(text);
     if (!version)
-        node.Fail("\"" + text +
-                  "\" is not the version text of any file version (major \".\" minor and the fourth part "
+        node.Fail(Quoted(text) +
+                  " is not the version text of any file version (major \".\" minor and the fourth part "
                   "run together, as in \"2.03\")");
     return version;
 }
@@ -54,23 +55,10 @@ void ReadHostData(const JsonNode& root, Scenario& scenario) {
     if (auto node = root.Field("eventsDuringCalls")) scenario.eventsDuringCalls = ReadEventRules(*node);
 }
 
-nlohmann::json Parse(const std::string& jsonText) {
-    try {
-        return nlohmann::json::parse(jsonText);
-    } catch (const nlohmann::json::exception& error) {
-        // Drop the library's "[json.exception.parse_error.101] " prefix.
-        std::string what = error.what();
-        const size_t prefixEnd = what.find("] ");
-        if (what.starts_with("[json.exception") && prefixEnd != std::string::npos)
-            what.erase(0, prefixEnd + 2);
-        throw ScenarioError("not valid JSON: " + what);
-    }
-}
-
 }  // namespace
 
 Scenario ReadScenario(const std::string& jsonText) {
-    const nlohmann::json document = Parse(jsonText);
+    const nlohmann::json document = ParseScenarioJson(jsonText);
     const JsonNode root(document, "");
     root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window",
                        "otherInstance", "hostVersion", "hostMissing", "map", "stations", "objects",

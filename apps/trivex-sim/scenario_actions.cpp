@@ -77,7 +77,7 @@ Action::Data ReadMenu(const JsonNode& node) {
     for (const auto& [itemName, action] : kMenuItems)
         if (itemName == name) return action;
     if (name == "aboutLink") return MenuAction{Target::AboutLink, Command::About};
-    item.Fail("unknown menu item \"" + name + "\"");
+    item.Fail("unknown menu item " + Quoted(name));
 }
 
 Action::Data ReadMove(const JsonNode& node) {
@@ -139,7 +139,7 @@ Action ReadAction(const JsonNode& node) {
     const std::string name = what.String();
     for (const auto& [actionName, read] : Readers())
         if (actionName == name) return {name, read(node)};
-    what.Fail("unknown action \"" + name + "\"");
+    what.Fail("unknown action " + Quoted(name));
 }
 
 }  // namespace trivex::runner

@@ -74,7 +74,7 @@ int32_t ReadInt32(const JsonNode& node) {
 std::string ReadHostCall(const JsonNode& node) {
     std::string call = node.String();
     if (std::find(kHostCalls.begin(), kHostCalls.end(), call) == kHostCalls.end())
-        node.Fail("unknown host operation \"" + call + "\"");
+        node.Fail("unknown host operation " + Quoted(call));
     return call;
 }
 
@@ -82,7 +82,7 @@ sim::Event ReadEventName(const JsonNode& node) {
     const std::string name = node.String();
     for (const auto& [eventName, event] : kEvents)
         if (eventName == name) return event;
-    node.Fail("unknown event \"" + name + "\" (dataAvailable, mapRedrawn, mapChanged or hostClosing)");
+    node.Fail("unknown event " + Quoted(name) + " (dataAvailable, mapRedrawn, mapChanged or hostClosing)");
 }
 
 sim::MapView ReadMapView(const JsonNode& node) {

@@ -62,17 +62,17 @@ void WriteLog(std::ostream& out, ui::MemoryView& view) {
     for (size_t i = first; i < lines.size(); ++i) out << "  " << lines[i] << "\n";
 }
 
-void WriteMessages(std::ostream& out, ui::MemoryView& view) {
-    if (view.Messages().empty()) return;
-    out << "\nMessage boxes (" << view.Messages().size() << "), the last:\n";
-    const ui::MessageBoxRecord& last = view.Messages().back();
+void WriteMessages(std::ostream& out, const MessageTally& messages) {
+    if (!messages.last) return;
+    out << "\nMessage boxes (" << messages.count << "), the last:\n";
+    const ui::MessageBoxRecord& last = *messages.last;
     out << "  [" << last.style << "] " << last.title << "\n";
     for (const std::string& line : Lines(last.text)) out << "  " << line << "\n";
 }
 
 }  // namespace
 
-std::string SummaryText(ui::MemoryView& view, bool ended) {
+std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended) {
     std::ostringstream out;
     const ui::WindowPosition position = view.Position();
     out << view.Caption() << "\n";
@@ -83,7 +83,7 @@ std::string SummaryText(ui::MemoryView& view, bool ended) {
     WriteResults(out, view);
     WriteOptions(out, view);
     WriteLog(out, view);
-    WriteMessages(out, view);
+    WriteMessages(out, messages);
     return out.str();
 }
 

@@ -1,12 +1,20 @@
 // What the window shows, laid out for a person to read.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "ui/memory/memory_view.h"
 
 namespace trivex::runner {
 
-std::string SummaryText(ui::MemoryView& view, bool ended);
+// The message boxes of a whole run: how many there were, and the last.
+struct MessageTally {
+    size_t count = 0;
+    std::optional<ui::MessageBoxRecord> last;
+};
+
+std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended);
 
 }  // namespace trivex::runner

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 #include "geometry/position_text.h"
 
@@ -159,28 +161,56 @@ void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const 
 
 }  // namespace
 
-MapPicture CollectPicture(const std::vector<sim::JournalEntry>& journal, const sim::MapView& view,
-                          const std::vector<sim::Station>& stations) {
-    MapPicture picture{view, stations, {}, {}, {}};
-    int16_t width = 1;
-    host::Colour markerColour = 0;
+namespace {
+
+auto Bits(const MapPicture::Line& line) {
+    return std::tuple(std::bit_cast<uint32_t>(line.x1), std::bit_cast<uint32_t>(line.y1),
+                      std::bit_cast<uint32_t>(line.x2), std::bit_cast<uint32_t>(line.y2), line.colour,
+                      line.width);
+}
+
+auto Bits(const MapPicture::Circle& circle) {
+    return std::tuple(std::bit_cast<uint32_t>(circle.x), std::bit_cast<uint32_t>(circle.y),
+                      std::bit_cast<uint32_t>(circle.radius), circle.colour, circle.width);
+}
+
+}  // namespace
+
+bool PictureCollector::BitwiseLess::operator()(const MapPicture::Line& a, const MapPicture::Line& b) const {
+    return Bits(a) < Bits(b);
+}
+
+bool PictureCollector::BitwiseLess::operator()(const MapPicture::Circle& a,
+                                               const MapPicture::Circle& b) const {
+    return Bits(a) < Bits(b);
+}
+
+void PictureCollector::Add(const std::vector<sim::JournalEntry>& journal) {
     for (const sim::JournalEntry& entry : journal) {
-        if (entry.call == "SetLineWidth") width = Arg<int16_t>(entry, 0);
-        if (entry.call == "SetMarkerColour") markerColour = Arg<host::Colour>(entry, 0);
-        if (entry.call == "DrawLine")
-            picture.lines.push_back({Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2),
-                                     Arg<float>(entry, 3), Arg<host::Colour>(entry, 4), width});
-        if (entry.call == "DrawCircle")
-            picture.circles.push_back(
-                {Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2), markerColour, width});
-        if (entry.call == "AddObject") picture.objects.push_back(Arg<sim::ObjectRecord>(entry, 0));
+        if (entry.call == "SetLineWidth") width_ = Arg<int16_t>(entry, 0);
+        if (entry.call == "SetMarkerColour") markerColour_ = Arg<host::Colour>(entry, 0);
+        if (entry.call == "DrawLine") {
+            const MapPicture::Line line{Arg<float>(entry, 0),        Arg<float>(entry, 1),
+                                        Arg<float>(entry, 2),        Arg<float>(entry, 3),
+                                        Arg<host::Colour>(entry, 4), width_};
+            if (linesDrawn_.insert(line).second) lines_.push_back(line);
+        }
+        if (entry.call == "DrawCircle") {
+            const MapPicture::Circle circle{Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2),
+                                            markerColour_, width_};
+            if (circlesDrawn_.insert(circle).second) circles_.push_back(circle);
+        }
+        if (entry.call == "AddObject") objects_.push_back(Arg<sim::ObjectRecord>(entry, 0));
         if (entry.call == "DeleteObject") {
             const auto name = Arg<std::string>(entry, 0);
-            std::erase_if(picture.objects,
-                          [&](const sim::ObjectRecord& object) { return object.Name == name; });
+            std::erase_if(objects_, [&](const sim::ObjectRecord& object) { return object.Name == name; });
         }
     }
-    return picture;
+}
+
+MapPicture PictureCollector::Picture(const sim::MapView& view,
+                                     const std::vector<sim::Station>& stations) const {
+    return {view, stations, lines_, circles_, objects_};
 }
 
 std::string SvgText(const MapPicture& picture) {

@@ -1,5 +1,7 @@
 #include "transcript.h"
 
+#include <utility>
+
 #include "plot/stations.h"
 
 namespace trivex::runner {
@@ -108,6 +110,17 @@ Json TextsJson(const std::vector<std::string>& texts) {
 
 Json FileJson(const std::optional<std::string>& content) {
     return content ? Json(*content) : Json();
+}
+
+void TranscriptWriter::Step(const Json& step) {
+    constexpr size_t kStepIndent = 4;
+    std::string text = std::exchange(first_, false) ? "{\n  \"steps\": [\n    " : ",\n    ";
+    step.Write(text, kStepIndent, kStepIndent);
+    out_ << text;
+}
+
+void TranscriptWriter::Finish() {
+    out_ << (first_ ? "{\"steps\": []}\n" : "\n  ]\n}\n");
 }
 
 }  // namespace trivex::runner

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,18 @@ Json JournalJson(const std::vector<sim::JournalEntry>& journal);
 Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
 Json TextsJson(const std::vector<std::string>& texts);
 Json FileJson(const std::optional<std::string>& content);
+
+// Writes the transcript {"steps": [...]} to a stream a step at a time, laid out as Json::Text()
+// lays out the whole (a step never fits on one line).
+class TranscriptWriter {
+  public:
+    explicit TranscriptWriter(std::ostream& out) : out_(out) {}
+    void Step(const Json& step);
+    void Finish();
+
+  private:
+    std::ostream& out_;
+    bool first_ = true;
+};
 
 }  // namespace trivex::runner

@@ -29,6 +29,10 @@ HRESULT StandInControl::FireDuring(BSTR operation, BSTR event) {
     return Run([&] { state_.sim.FireDuring(FromBstr(operation), EventNamed(FromBstr(event))); });
 }
 
+HRESULT StandInControl::Misbehave(BSTR operation, BSTR how) {
+    return Run([&] { state_.Misbehave(FromBstr(operation), FromBstr(how)); });
+}
+
 HRESULT StandInControl::ReadJournal(BSTR* json) {
     return Run([&] { *json = com::ToBstr(JournalJson(state_.sim.Journal())).Detach(); });
 }

@@ -17,6 +17,7 @@ class StandInControl final : public DispatchObject<IStandInControl> {
     HRESULT STDMETHODCALLTYPE FireNotifyBeacon(BSTR callsign, float latitude, float longitude) override;
     HRESULT STDMETHODCALLTYPE FailNext(BSTR operation, BSTR message) override;
     HRESULT STDMETHODCALLTYPE FireDuring(BSTR operation, BSTR event) override;
+    HRESULT STDMETHODCALLTYPE Misbehave(BSTR operation, BSTR how) override;
     HRESULT STDMETHODCALLTYPE ReadJournal(BSTR* json) override;
     HRESULT STDMETHODCALLTYPE TakeJournal(BSTR* json) override;
     HRESULT STDMETHODCALLTYPE get_LiveObjects(LONG* count) override;

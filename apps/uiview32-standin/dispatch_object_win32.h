@@ -72,6 +72,8 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO* exception, UINT* badArgument) override {
+        if (exception && server_.TakeMisbehaviour(MemberName(id), kFailWithTexts))
+            return FailWithTexts(*exception);
         const HRESULT hr = DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags, params,
                                       result, exception, badArgument);
         std::optional<std::string> error = std::exchange(error_, std::nullopt);
@@ -90,7 +92,7 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
 
   protected:
     DispatchObject(ServerState& state, const IID& iid)
-        : dispatchInfo_(state.TypeInfo(iid)), vtableInfo_(state.VtableInfo(iid)) {
+        : server_(state), dispatchInfo_(state.TypeInfo(iid)), vtableInfo_(state.VtableInfo(iid)) {
         LockServer();
     }
     ~DispatchObject() override { UnlockServer(); }
@@ -110,6 +112,22 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
 
   private:
+    std::string MemberName(DISPID id) const {
+        com::Bstr name;
+        if (FAILED(dispatchInfo_->GetDocumentation(id, name.Out(), nullptr, nullptr, nullptr))) return {};
+        return com::FromBstr(name.get());
+    }
+
+    // Against the rules: exception texts, and large ones, with a failure other than DISP_E_EXCEPTION.
+    static HRESULT FailWithTexts(EXCEPINFO& exception) {
+        constexpr size_t kTextLength = size_t{1} << 20;
+        const std::wstring text(kTextLength, L'x');
+        exception = EXCEPINFO{};
+        exception.bstrSource = SysAllocString(L"UIView32");
+        exception.bstrDescription = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        return E_FAIL;
+    }
+
     template <typename Extra>
     bool OfferExtra(REFIID iid, void** out) {
         if (iid != __uuidof(Extra)) return false;
@@ -118,6 +136,7 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
 
     ULONG references_ = 1;
+    ServerState& server_;
     com::ComPtr<ITypeInfo> dispatchInfo_, vtableInfo_;
     std::optional<std::string> error_;
 };

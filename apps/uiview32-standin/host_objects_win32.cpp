@@ -1,5 +1,6 @@
 #include "host_objects_win32.h"
 
+#include <limits>
 #include <stdexcept>
 
 #include "com/dispatch_win32.h"
@@ -65,7 +66,11 @@ StandInStationInfo::StandInStationInfo(ServerState& state)
     : DispatchObject(state, __uuidof(_UivStationInfo)), live_(state), info_(state.sim.NewStationInfo()) {}
 
 HRESULT StandInStationInfo::put_Callsign(BSTR value) {
-    return Run([&] { info_->SetCallsign(com::FromBstr(value)); });
+    return Run([&] {
+        std::string callsign = com::FromBstr(value);
+        info_->SetCallsign(callsign);
+        callsign_ = std::move(callsign);
+    });
 }
 HRESULT StandInStationInfo::GetText(std::string (host::UivStationInfo::*get)(), BSTR* value) {
     return Run([&] { *value = com::ToBstr(((*info_).*get)()).Detach(); });
@@ -148,6 +153,12 @@ ComPtr<T> Own(IDispatch* object, const char* what) {
 HRESULT StandInApplication::GetStationInfo(IDispatch** info, VARIANT_BOOL* found) {
     return Run([&] {
         ComPtr<StandInStationInfo> station = Own<StandInStationInfo>(*info, "station information object");
+        if (state_.TakeMisbehaviour("GetStationInfo", kHandBackAnother)) {
+            ComPtr<StandInStationInfo> another(new StandInStationInfo(state_));
+            another->sim().SetCallsign(station->Callsign());
+            station = std::move(another);
+            ComPtr<IDispatch> passed(std::exchange(*info, ComPtr<IDispatch>::Share(station.get()).Detach()));
+        }
         *found = application_->GetStationInfo(station->sim()) ? VARIANT_TRUE : VARIANT_FALSE;
     });
 }
@@ -160,16 +171,33 @@ HRESULT StandInApplication::GetMap(IDispatch** map) {
 }
 
 HRESULT StandInApplication::GetObjectList(SAFEARRAY** list) {
-    return Run([&] {
-        const std::vector<std::string> texts = application_->GetObjectList();
-        com::SafeArray array(SafeArrayCreateVector(VT_BSTR, 0, static_cast<ULONG>(texts.size())));
-        if (!array.get()) throw std::bad_alloc();
-        for (LONG i = 0; i < static_cast<LONG>(texts.size()); ++i) {
-            const Bstr text = com::ToBstr(texts[static_cast<size_t>(i)]);
-            if (FAILED(SafeArrayPutElement(array.get(), &i, text.get()))) throw std::bad_alloc();
-        }
-        com::SafeArray old(std::exchange(*list, array.Detach()));
-    });
+    return Run([&] { com::SafeArray old(std::exchange(*list, ObjectList())); });
+}
+
+namespace {
+
+// A list of empty texts with the bounds given, as no host's list has them.
+SAFEARRAY* EmptyTexts(SAFEARRAYBOUND bounds) {
+    SAFEARRAY* array = SafeArrayCreate(VT_BSTR, 1, &bounds);
+    if (!array) throw std::bad_alloc();
+    return array;
+}
+
+}  // namespace
+
+// The host's list from element 0 on, or, when asked to break the rules, one with bounds beyond reason.
+SAFEARRAY* StandInApplication::ObjectList() {
+    const std::vector<std::string> texts = application_->GetObjectList();
+    if (state_.TakeMisbehaviour("GetObjectList", kUpperBoundAtLimit))
+        return EmptyTexts({2, std::numeric_limits<LONG>::max() - 1});
+    if (state_.TakeMisbehaviour("GetObjectList", kHugeLowerBound)) return EmptyTexts({1, 2'000'000'000});
+    com::SafeArray array(SafeArrayCreateVector(VT_BSTR, 0, static_cast<ULONG>(texts.size())));
+    if (!array.get()) throw std::bad_alloc();
+    for (LONG i = 0; i < static_cast<LONG>(texts.size()); ++i) {
+        const Bstr text = com::ToBstr(texts[static_cast<size_t>(i)]);
+        if (FAILED(SafeArrayPutElement(array.get(), &i, text.get()))) throw std::bad_alloc();
+    }
+    return array.Detach();
 }
 
 HRESULT StandInApplication::AddObject(IDispatch** record, short* result) {

@@ -71,6 +71,7 @@ class StandInStationInfo final : public DispatchObject<_UivStationInfo> {
   public:
     explicit StandInStationInfo(ServerState& state);
     host::UivStationInfo& sim() { return *info_; }
+    const std::string& Callsign() const { return callsign_; }
 
     HRESULT STDMETHODCALLTYPE put_Callsign(BSTR value) override;
     HRESULT STDMETHODCALLTYPE get_InfoText1(BSTR* value) override;
@@ -84,6 +85,7 @@ class StandInStationInfo final : public DispatchObject<_UivStationInfo> {
 
     LiveObject live_;
     std::unique_ptr<host::UivStationInfo> info_;
+    std::string callsign_;
 };
 
 class StandInObject final : public DispatchObject<_UivObject> {
@@ -123,6 +125,7 @@ class StandInApplication final : public EventingObject<_UivApplication> {
     HRESULT STDMETHODCALLTYPE DeleteObject(BSTR* name, VARIANT_BOOL* flag, short* result) override;
 
   private:
+    SAFEARRAY* ObjectList();
     std::unique_ptr<host::UivApplication> application_;
 };
 

@@ -1,6 +1,9 @@
 #include "server_state_win32.h"
 
 #include <algorithm>
+#include <iterator>
+#include <stdexcept>
+#include <string_view>
 
 #include "com/com_error_win32.h"
 
@@ -45,6 +48,21 @@ void ServerState::AddEmitter(EventEmitter& emitter) {
 
 void ServerState::RemoveEmitter(EventEmitter& emitter) {
     std::erase(emitters_, &emitter);
+}
+
+void ServerState::Misbehave(const std::string& operation, const std::string& how) {
+    constexpr std::string_view kWays[] = {kFailWithTexts, kUpperBoundAtLimit, kHugeLowerBound,
+                                          kHandBackAnother};
+    if (std::find(std::begin(kWays), std::end(kWays), how) == std::end(kWays))
+        throw std::invalid_argument("no such misbehaviour: " + how);
+    misbehaviours_.emplace_back(operation, how);
+}
+
+bool ServerState::TakeMisbehaviour(const std::string& operation, const std::string& how) {
+    const auto found = std::find(misbehaviours_.begin(), misbehaviours_.end(), std::pair(operation, how));
+    if (found == misbehaviours_.end()) return false;
+    misbehaviours_.erase(found);
+    return true;
 }
 
 void ServerState::DataAvailable() {

@@ -4,12 +4,19 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "com/com_raii_win32.h"
 #include "host/sim/sim_host.h"
 
 namespace trivex::standin {
+
+// The ways the server breaks the COM rules when a test asks it to.
+inline constexpr const char* kFailWithTexts = "failWithTexts";
+inline constexpr const char* kUpperBoundAtLimit = "upperBoundAtLimit";
+inline constexpr const char* kHugeLowerBound = "hugeLowerBound";
+inline constexpr const char* kHandBackAnother = "handBackAnother";
 
 // Keeps the server process running while a COM object of it lives.
 void LockServer();
@@ -45,6 +52,11 @@ class ServerState : private host::HostEvents {
     void AddEmitter(EventEmitter& emitter);
     void RemoveEmitter(EventEmitter& emitter);
 
+    // The next call of the operation breaks the COM rules in the way named (see IStandInControl).
+    void Misbehave(const std::string& operation, const std::string& how);
+    // True, once, when the next call of the operation is to break the rules in that way.
+    bool TakeMisbehaviour(const std::string& operation, const std::string& how);
+
   private:
     void DataAvailable() override;
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override;
@@ -56,6 +68,7 @@ class ServerState : private host::HostEvents {
 
     com::ComPtr<ITypeLib> typeLibrary_;
     std::vector<EventEmitter*> emitters_;
+    std::vector<std::pair<std::string, std::string>> misbehaviours_;  // operation, how
     // Subscribed to the simulated host: they receive every event it fires.
     std::unique_ptr<host::UivApplication> applicationEvents_;
     std::unique_ptr<host::UivMap> mapEvents_;

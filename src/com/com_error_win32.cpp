@@ -28,13 +28,11 @@ void Check(HRESULT result, const std::string& doing) {
     if (FAILED(result)) throw ComHostError(result, SystemText(result) + ": " + doing);
 }
 
-void ThrowInvokeError(HRESULT result, EXCEPINFO& info, const std::string& doing) {
+void ThrowInvokeError(HRESULT result, ExcepInfo& info, const std::string& doing) {
     if (result != DISP_E_EXCEPTION) Check(result, doing);
-    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
-    const Bstr source(info.bstrSource), description(info.bstrDescription), helpFile(info.bstrHelpFile);
-    info.bstrSource = info.bstrDescription = info.bstrHelpFile = nullptr;
-    const HRESULT code = info.scode ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, info.wCode);
-    const std::string message = FromBstr(description.get());
+    if (info->pfnDeferredFillIn) info->pfnDeferredFillIn(info.get());
+    const HRESULT code = info->scode ? info->scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, info->wCode);
+    const std::string message = FromBstr(info->bstrDescription);
     throw ComHostError(code, message.empty() ? SystemText(code) + ": " + doing : message);
 }
 

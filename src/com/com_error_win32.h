@@ -23,6 +23,6 @@ void Check(HRESULT result, const std::string& doing);
 
 // Throws ComHostError for a failed IDispatch::Invoke: a server exception carries its own
 // code and description, which become the error's.
-[[noreturn]] void ThrowInvokeError(HRESULT result, EXCEPINFO& info, const std::string& doing);
+[[noreturn]] void ThrowInvokeError(HRESULT result, ExcepInfo& info, const std::string& doing);
 
 }  // namespace trivex::com

@@ -147,6 +147,26 @@ class SafeArray {
     SAFEARRAY* a_ = nullptr;
 };
 
+// The exception information of one IDispatch::Invoke. Its texts are freed whatever the call's
+// outcome: a server may fill them on a failure other than DISP_E_EXCEPTION, or on success.
+class ExcepInfo {
+  public:
+    ExcepInfo() = default;
+    ExcepInfo(const ExcepInfo&) = delete;
+    ExcepInfo& operator=(const ExcepInfo&) = delete;
+    ~ExcepInfo() {
+        SysFreeString(info_.bstrSource);
+        SysFreeString(info_.bstrDescription);
+        SysFreeString(info_.bstrHelpFile);
+    }
+
+    EXCEPINFO* get() { return &info_; }
+    EXCEPINFO* operator->() { return &info_; }
+
+  private:
+    EXCEPINFO info_{};
+};
+
 // The apartment of the calling thread: a single-threaded apartment, left again on
 // destruction only if entering it succeeded.
 class ComApartment {

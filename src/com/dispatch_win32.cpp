@@ -48,10 +48,10 @@ Variant Dispatch::Get(const wchar_t* name) {
 }
 
 void Dispatch::Invoke(DISPID id, const wchar_t* name, WORD flags, DISPPARAMS& params, VARIANT* result) {
-    EXCEPINFO info{};
+    ExcepInfo info;
     UINT badArgument = 0;
     const HRESULT hr =
-        object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &badArgument);
+        object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, info.get(), &badArgument);
     if (FAILED(hr)) ThrowInvokeError(hr, info, Narrow(name));
 }
 

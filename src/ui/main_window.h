@@ -110,6 +110,7 @@ class MainWindow : private PlotDisplay {
     ProgramFiles files_;
     Settings settings_;
     Plotter plot_;
+    bool settingsUnreadable_ = false;  // the settings file could not be read at start-up
     WindowPosition savedPosition_;
 
     std::unique_ptr<host::UivApplication> mUIV_;

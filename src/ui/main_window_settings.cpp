@@ -1,5 +1,7 @@
 // The settings file: read once at start-up, written only by the Save settings command.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "ui/error_message.h"
@@ -14,6 +16,14 @@ constexpr const char* kSection = "SETUP";
 
 int32_t RoundHalfEvenInt32(double value) {
     return static_cast<int32_t>(std::nearbyint(value));
+}
+
+// Half the room the screen leaves beside the window, within what a window edge can hold; in 64
+// bits, as sizes at the ends of their range leave more room than 32 bits hold.
+int32_t Centred(int32_t screenExtent, int32_t windowExtent) {
+    const double centred = static_cast<double>(int64_t{screenExtent} - windowExtent) / 2.0;
+    return RoundHalfEvenInt32(std::clamp<double>(centred, std::numeric_limits<int32_t>::min(),
+                                                 std::numeric_limits<int32_t>::max()));
 }
 
 // A window edge from the file: the centred position when the value lies beyond the screen
@@ -42,8 +52,8 @@ void MainWindow::loadini() {
     IniFile ini(platform_, files_.IniFile);
     const Size screen = platform_.ScreenSize();
     const Size window = view_.OuterSize();
-    const int32_t centredLeft = RoundHalfEvenInt32((screen.width - window.width) / 2.0);
-    const int32_t centredTop = RoundHalfEvenInt32((screen.height - window.height) / 2.0);
+    const int32_t centredLeft = Centred(screen.width, window.width);
+    const int32_t centredTop = Centred(screen.height, window.height);
 
     WindowPosition position;
     position.left =
@@ -63,10 +73,19 @@ void MainWindow::loadini() {
     for (int row = 0; row < kStationCount; ++row)
         plot_.Stations()[row].Callsign =
             ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
+
+    if (const auto& reason = ini.ReadError()) {
+        settingsUnreadable_ = true;
+        ShowError(kStyleWarning, "The settings could not be read from " + files_.IniFile + ": " + *reason +
+                                     "\r\nThe program goes on with the default settings and leaves the file "
+                                     "as it is.");
+    }
 }
 
+// Settings that could not be read at start-up are not saved: they would replace the user's own.
 bool MainWindow::saveini() {
     RememberPosition();
+    if (settingsUnreadable_) return false;
     IniFile ini(platform_, files_.IniFile);
     IniFile::Batch batch(ini);
     batch.Write(kSection, "LEFT", std::to_string(savedPosition_.left));

@@ -17,6 +17,12 @@ struct HostFolderRead {
     std::optional<std::string> error;  // the system's description when reading failed
 };
 
+// A whole file as read. Neither bytes nor error: the file, or its folder, does not exist.
+struct FileRead {
+    std::optional<std::string> bytes;
+    std::optional<std::string> error;  // the system's description when the file could not be read
+};
+
 class PlatformServices {
   public:
     virtual ~PlatformServices() = default;
@@ -35,9 +41,10 @@ class PlatformServices {
     virtual HostFolderRead ReadHostFolder() = 0;
     virtual std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) = 0;
 
-    // Whole-file access; a missing file reads as nullopt. ReplaceFile writes beside the
-    // file and renames, so the file is either the old or the new one; false on failure.
-    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    // Whole-file access. ReplaceFile writes beside the file and renames, so the file is either
+    // the old or the new one; false on failure, and for a file marked read-only, which the user
+    // means to keep as it is.
+    virtual FileRead ReadFile(const std::string& path) = 0;
     virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
 
     virtual Size ScreenSize() = 0;  // twips

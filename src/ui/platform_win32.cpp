@@ -142,19 +142,32 @@ std::optional<FixedFileVersion> PlatformWin32::ReadFixedVersionInfo(const std::s
                             HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
 }
 
-std::optional<std::string> PlatformWin32::ReadFile(const std::string& path) {
+// Only a missing file or folder is no file: any other failure, a sharing violation while
+// another program holds the file for one, is an error, and so is a read that fails part-way.
+FileRead PlatformWin32::ReadFile(const std::string& path) {
     HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
+    if (opened == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+        return {std::nullopt, SystemErrorText(error)};
+    }
     const win32::UniqueKernelObject file(opened);
     std::string bytes;
     char chunk[4096];
-    DWORD read = 0;
-    while (::ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
-    return bytes;
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr))
+            return {std::nullopt, SystemErrorText(GetLastError())};
+        if (read == 0) return {std::move(bytes), std::nullopt};
+        bytes.append(chunk, read);
+    }
 }
 
+// The read-only mark is checked here: Wine renames over a read-only file and clears the mark.
 bool PlatformWin32::ReplaceFile(const std::string& path, std::string_view bytes) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::string temporary = path + ".tmp";
     HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);

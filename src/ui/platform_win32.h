@@ -29,7 +29,7 @@ class PlatformWin32 : public PlatformServices {
     std::string LegalCopyright() override;
     HostFolderRead ReadHostFolder() override;
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
-    std::optional<std::string> ReadFile(const std::string& path) override;
+    FileRead ReadFile(const std::string& path) override;
     bool ReplaceFile(const std::string& path, std::string_view bytes) override;
     Size ScreenSize() override;
     void ShellOpen(const std::string& target, bool ownedByDesktop) override;

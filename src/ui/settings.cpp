@@ -18,19 +18,23 @@ std::string BoolToText(bool flag) {
     return flag ? "TRUE" : "FALSE";
 }
 
-std::string IniFile::Bytes() {
-    return platform_.ReadFile(path_).value_or("");
+std::optional<std::string> IniFile::Bytes() {
+    if (readError_) return std::nullopt;
+    FileRead read = platform_.ReadFile(path_);
+    readError_ = std::move(read.error);
+    if (readError_) return std::nullopt;
+    return std::move(read.bytes).value_or(std::string());
 }
 
 std::string IniFile::GetIniString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) {
-    return ProfileReadString(Bytes(), section, key, defaultValue);
+    return ProfileReadString(Bytes().value_or(std::string()), section, key, defaultValue);
 }
 
 std::string IniFile::GetIniSetting(const std::string& section, const std::string& key,
                                    const std::string& defaultValue) {
     const std::string value = GetIniString(section, key, defaultValue);
-    if (value == defaultValue) {
+    if (value == defaultValue && !readError_) {
         Batch batch(*this);
         batch.Write(section, key, defaultValue);
         batch.Commit();  // a default that cannot be written back is not worth a message
@@ -41,14 +45,15 @@ std::string IniFile::GetIniSetting(const std::string& section, const std::string
 IniFile::Batch::Batch(IniFile& file) : file_(file), bytes_(file.Bytes()) {}
 
 void IniFile::Batch::Write(const std::string& section, const std::string& key, const std::string& value) {
-    if (auto changed = ProfileWriteString(bytes_, section, key, value)) {
+    if (!bytes_) return;
+    if (auto changed = ProfileWriteString(*bytes_, section, key, value)) {
         bytes_ = std::move(*changed);
         changed_ = true;
     }
 }
 
 bool IniFile::Batch::Commit() {
-    return !changed_ || file_.platform_.ReplaceFile(file_.path_, bytes_);
+    return bytes_ && (!changed_ || file_.platform_.ReplaceFile(file_.path_, *bytes_));
 }
 
 }  // namespace trivex::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ui/platform.h"
@@ -20,17 +21,24 @@ bool IsTrueText(const std::string& text);
 std::string BoolToText(bool flag);
 
 // The private-profile file of the program, read and written as a whole through the platform.
+// A file that does not exist reads as empty. Once a read has failed, the file is neither read
+// nor written again through this object: what it would write could only be built on text that
+// did not come from the file.
 class IniFile {
   public:
     IniFile(PlatformServices& platform, std::string path) : platform_(platform), path_(std::move(path)) {}
 
+    // The default when the file cannot be read.
     std::string GetIniString(const std::string& section, const std::string& key,
                              const std::string& defaultValue);
     // Reads the key; a value equal to the default is written back, silently.
     std::string GetIniSetting(const std::string& section, const std::string& key,
                               const std::string& defaultValue);
+    // The system's reason why a read failed.
+    const std::optional<std::string>& ReadError() const { return readError_; }
 
-    // Collects writes and replaces the file once; false when the file could not be written.
+    // Collects writes over the file as read and replaces it once; false when the file could
+    // not be read or written.
     class Batch {
       public:
         explicit Batch(IniFile& file);
@@ -39,14 +47,15 @@ class IniFile {
 
       private:
         IniFile& file_;
-        std::string bytes_;
+        std::optional<std::string> bytes_;
         bool changed_ = false;
     };
 
   private:
-    std::string Bytes();
+    std::optional<std::string> Bytes();
     PlatformServices& platform_;
     std::string path_;
+    std::optional<std::string> readError_;
 };
 
 }  // namespace trivex::ui

@@ -1,12 +1,14 @@
 // The runner's scenario reader on any text: it reads a scenario or throws ScenarioError,
 // nothing else. A scenario it reads is played to the end and written out as a transcript,
 // a summary and a picture.
+#include <sstream>
 #include <string>
 
 #include "runner.h"
 #include "scenario.h"
 #include "svg_map.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "transcript.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace trivex;
@@ -21,10 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::erase_if(scenario.eventsDuringCalls, [](const runner::EventRule& rule) {
         return rule.event != sim::Event::DataAvailable && rule.event != sim::Event::UIView32IsClosing;
     });
-    runner::ScenarioRun run(scenario);
+    std::ostringstream transcript;
+    runner::TranscriptWriter writer(transcript);
+    runner::ScenarioRun run(std::move(scenario), [&writer](const runner::Json& step) { writer.Step(step); });
     run.Play();
+    writer.Finish();
     fuzz::Check(
-        !run.Transcript().Text().empty() && !run.Summary().empty() && !runner::SvgText(run.Picture()).empty(),
+        !transcript.str().empty() && !run.Summary().empty() && !runner::SvgText(run.Picture()).empty(),
         "a transcript, a summary and a picture");
     return 0;
 }

@@ -2,6 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <sstream>
+
+#include "command_line.h"
+
+namespace {
+
+// While a test lowers it, a larger allocation fails, as it would on a machine short of memory.
+std::atomic<size_t> largestAllocation{SIZE_MAX};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    void* block = size <= largestAllocation ? std::malloc(size > 0 ? size : 1) : nullptr;
+    if (block == nullptr) throw std::bad_alloc();
+    return block;
+}
+// Not inlined: the compiler would take the free() of a block from operator new for a mismatch.
+[[gnu::noinline]] void operator delete(void* block) noexcept {
+    std::free(block);
+}
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
+
 namespace trivex::runner {
 namespace {
 
@@ -52,9 +82,12 @@ TEST(ReadScenario, ReadsActions) {
 
 TEST(ReadScenario, NamesTheFieldAtFault) {
     struct Case {
-        const char* json;
+        std::string json;
         const char* message;
     };
+    const std::string deep = std::string(50000, '[') + std::string(50000, ']');
+    std::string longList = "{\"settings\": [0";
+    for (int i = 0; i < 200000; ++i) longList += ",0";
     const Case cases[] = {
         {"[1]", "the scenario: expected an object, found [1]"},
         {R"({"hostVersoin": "2.03"})", "the scenario: unknown field \"hostVersoin\""},
@@ -75,16 +108,53 @@ TEST(ReadScenario, NamesTheFieldAtFault) {
         {R"({"actions": [{"do": "menu", "item": "ignore7"}]})",
          "actions[0].item: unknown menu item \"ignore7\""},
         {"{\"actions\": [}", "not valid JSON: parse error at line 1, column 14"},
+        {R"({"actions": [{"do": "plot"}, {"do": "plot", "do": "close"}]})",
+         "actions[1]: duplicate field \"do\""},                             // not the last one winning
+        {deep, "the scenario: nested deeper than 64 levels"},               // not a stack overflow
+        {longList + "]}", "settings: expected a text, found [0,0,0,0,0,"},  // cut short, see below
+        {R"({"actions": [{"do": "plo\u0007t"}]})",
+         "actions[0].do: unknown action \"plo\\u0007t\""},  // control characters escaped
+        {R"({"hostVersion": "1.)" + std::string(100000, '0') + "\"}",
+         "hostVersion: \"1.000"},  // refused at once, not after quadratic time
     };
     for (const Case& c : cases) {
+        const std::string shown = c.json.substr(0, 80);
         try {
             ReadScenario(c.json);
-            ADD_FAILURE() << "no error for " << c.json;
+            ADD_FAILURE() << "no error for " << shown;
         } catch (const ScenarioError& error) {
             EXPECT_EQ(std::string(error.what()).find(c.message), 0u)
-                << "for " << c.json << "\n  expected: " << c.message << "\n  actual:   " << error.what();
+                << "for " << shown << "\n  expected: " << c.message << "\n  actual:   " << error.what();
+            EXPECT_LT(std::string(error.what()).size(), 250u) << "an error line of a sane length";
         }
     }
+}
+
+// A file too large for a scenario, or too large for the memory left, is refused in one line.
+TEST(RunCommandLine, RefusesWhatItCannotHold) {
+    struct Case {
+        std::string content;
+        size_t largestAllocation;
+        const char* error;
+    };
+    const Case cases[] = {
+        {std::string(kMaxScenarioBytes + 1, ' '), SIZE_MAX,
+         "larger than 8 MiB, the most a scenario may hold"},
+        {"{\"settings\": \"" + std::string(size_t{1} << 20, 'x') + "\"}", size_t{1} << 18,
+         "not enough memory to read the scenario"},
+    };
+    const std::string file = (std::filesystem::temp_directory_path() / "trivex-sim-test.json").string();
+    for (const Case& c : cases) {
+        std::ofstream(file, std::ios::binary) << c.content;
+        std::ostringstream out, err;
+        largestAllocation = c.largestAllocation;
+        const int exitCode = RunCommandLine({file}, out, err);
+        largestAllocation = SIZE_MAX;
+        EXPECT_EQ(exitCode, kExitBadInput) << c.error;
+        EXPECT_EQ(err.str(), "trivex-sim: " + file + ": " + c.error + "\n");
+        EXPECT_EQ(out.str(), "");
+    }
+    std::filesystem::remove(file);
 }
 
 }  // namespace

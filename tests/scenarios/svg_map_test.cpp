@@ -7,12 +7,13 @@ namespace {
 
 using sim::JournalEntry;
 
-TEST(CollectPicture, ReplaysWidthsColoursAndObjects) {
+TEST(PictureCollector, ReplaysWidthsColoursAndObjects) {
     sim::ObjectRecord first, second;
     first.Name = "RDFFIX0";
     second.Name = "RDFFIX1";
     const std::vector<JournalEntry> journal = {
         {"DrawLine", {1.0f, 2.0f, 3.0f, 4.0f, int32_t{0x0000FF}, int16_t{0}}},  // before any width: 1
+        {"DrawLine", {1.0f, 2.0f, 3.0f, 4.0f, int32_t{0x0000FF}, int16_t{0}}},  // drawn again: no more
         {"SetLineWidth", {int16_t{3}}},
         {"SetMarkerColour", {int32_t{0xFFFF00}}},
         {"DrawCircle", {5.0f, 6.0f, 0.5f, int32_t{0}, 0.0, 6.283185958862305, 1.0f}},
@@ -21,7 +22,9 @@ TEST(CollectPicture, ReplaysWidthsColoursAndObjects) {
         {"DeleteObject", {std::string("RDFFIX0"), true}},  // deleted objects leave the map
         {"GetStationInfo", {std::string("G4ABC")}},        // not drawing
     };
-    const MapPicture picture = CollectPicture(journal, sim::MapView{}, {});
+    PictureCollector collector;
+    collector.Add(journal);
+    const MapPicture picture = collector.Picture(sim::MapView{}, {});
     ASSERT_EQ(picture.lines.size(), 1u);
     EXPECT_EQ(picture.lines[0].width, 1);
     EXPECT_EQ(picture.lines[0].colour, 0x0000FF);

@@ -1,5 +1,7 @@
 #include "tests/ui/main_window_fixture.h"
 
+#include <limits>
+
 namespace trivex::ui {
 namespace {
 
@@ -98,6 +100,18 @@ TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
     }
 }
 
+// Sizes at the ends of their range leave more room beside the window than 32 bits hold.
+TEST(MainWindowSettings, CentringHoldsExtremeSizes) {
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    sim::SimHost host;
+    MemoryView view({kMax, kMin});
+    MemoryPlatform platform;
+    platform.screen = {kMin, kMax};
+    MainWindow window(view, platform, host);
+    ASSERT_TRUE(window.Startup());
+    EXPECT_EQ(view.Position(), (WindowPosition{kMin, kMax}));
+}
+
 TEST_F(MainWindowTest, LoadKeepsRejectedValuesInTheFile) {
     platform.PutFile(kIniPath, "[SETUP]\r\nPlotLineThickness=7\r\n");
     ASSERT_TRUE(Start());
@@ -166,6 +180,45 @@ TEST_F(MainWindowTest, ReadOnlyFolderStartsSilentlyOnDefaults) {
     EXPECT_EQ(Text(CallSignBox(4)), "NOCALL5");
     window.OnCommand(Command::FileExit);  // the list file cannot be emptied either: no message
     EXPECT_TRUE(view.Messages().empty());
+}
+
+// A settings file that cannot be read, at start-up or later at Save, is never written: start-up
+// warns with the file and the system's reason and goes on with the defaults, Save says it could
+// not save, and the user's file keeps every byte.
+TEST(MainWindowSettings, AFileThatCannotBeReadIsNeverWritten) {
+    const std::string userFile =
+        "[SETUP]\r\nLEFT=100\r\nTOP=200\r\nMINIMIZED=FALSE\r\nPlotLineThickness=2\r\nIgnoreDistance=3\r\n"
+        "ReplotAfterMapIsRedrawn=TRUE\r\nCallSign1=G4XYZ\r\nCallSign2=\r\nCallSign3=\r\nCallSign4=\r\n"
+        "CallSign5=\r\n[OTHER]\r\nKept=1\r\n";
+    const std::string reason = "Sharing violation.";
+    for (const bool atStartup : {true, false}) {
+        sim::SimHost host;
+        MemoryView view;
+        MemoryPlatform platform;
+        platform.PutFile(kIniPath, userFile);
+        if (atStartup) platform.SetReadError(kIniPath, reason);
+        MainWindow window(view, platform, host);
+        ASSERT_TRUE(window.Startup());
+        EXPECT_EQ(view.Text(CallSignBox(0)), atStartup ? "NOCALL1" : "G4XYZ") << atStartup;
+        ASSERT_EQ(view.Messages().size(), atStartup ? 1u : 0u);
+        if (atStartup) {
+            EXPECT_EQ(view.Messages()[0].style, 48);
+            EXPECT_NE(
+                view.Messages()[0].text.find("The settings could not be read from C:\\Trivex\\Trivex.INI: " +
+                                             reason + "\r\nThe program goes on with the default settings"),
+                std::string::npos)
+                << view.Messages()[0].text;
+        }
+        // Released after start-up, or held by another program from now on.
+        platform.SetReadError(kIniPath, atStartup ? std::nullopt : std::optional(reason));
+        window.OnCommand(Command::FileSave);
+        EXPECT_NE(
+            view.Messages().back().text.find("The settings could not be saved to C:\\Trivex\\Trivex.INI"),
+            std::string::npos)
+            << atStartup;
+        EXPECT_EQ(platform.File(kIniPath), userFile) << atStartup;
+        EXPECT_EQ(platform.WriteCount(kIniPath), 0) << atStartup;
+    }
 }
 
 TEST_F(MainWindowTest, OptionsMoveTheirCheckMarksWithoutPlottingOrSaving) {

@@ -8,6 +8,14 @@
 
 namespace trivex::com {
 
+namespace {
+
+// The highest index of a host's object list that is taken for real: a host shows a few hundred
+// objects on its map, not millions.
+constexpr LONG kLastObjectIndex = 65535;
+
+}  // namespace
+
 ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
     ComPtr<IDispatch> object;
     Check(CoCreateInstance(id, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER, IID_IDispatch,
@@ -101,10 +109,14 @@ Com& SameHost(Portable& object) {
 
 }  // namespace
 
+// The object passes in and out: a host may hand back another one, and that one holds the answer.
 bool ComApplication::GetStationInfo(host::UivStationInfo& info) {
-    ComPtr<IDispatch> station = ComPtr<IDispatch>::Share(SameHost<ComStationInfo>(info).get());
+    ComStationInfo& passed = SameHost<ComStationInfo>(info);
+    ComPtr<IDispatch> station = ComPtr<IDispatch>::Share(passed.get());
     VARIANT_BOOL found = VARIANT_FALSE;
     application_.Call(L"GetStationInfo", {ByRef(station.InOut()), ByRefBool(&found)});
+    if (!station) Check(E_POINTER, "GetStationInfo gave no station information object");
+    if (station.get() != passed.get()) passed.Replace(std::move(station));
     return found != VARIANT_FALSE;
 }
 
@@ -115,21 +127,25 @@ std::unique_ptr<host::UivMap> ComApplication::GetMap() {
     return std::make_unique<ComMap>(std::move(map));
 }
 
+// The array's bounds are the host's word: they are checked before anything is taken from it.
 std::vector<std::string> ComApplication::GetObjectList() {
     SafeArray list;
     application_.Call(L"GetObjectList", {ByRefStrings(list.InOut())});
     std::vector<std::string> texts;
     if (!list.get()) return texts;
     VARTYPE type = VT_EMPTY;
-    SafeArrayGetVartype(list.get(), &type);
-    if (SafeArrayGetDim(list.get()) != 1 || type != VT_BSTR)
+    if (FAILED(SafeArrayGetVartype(list.get(), &type)) || SafeArrayGetDim(list.get()) != 1 || type != VT_BSTR)
         Check(DISP_E_TYPEMISMATCH, "GetObjectList gave no list of texts");
     LONG lower = 0, upper = -1;
     Check(SafeArrayGetLBound(list.get(), 1, &lower), "GetObjectList");
     Check(SafeArrayGetUBound(list.get(), 1, &upper), "GetObjectList");
+    if (lower < 0 || upper > kLastObjectIndex)
+        Check(DISP_E_BADINDEX, "GetObjectList gave a list of elements " + std::to_string(lower) + " to " +
+                                   std::to_string(upper) + "; an object list has elements 0 to " +
+                                   std::to_string(kLastObjectIndex) + " at most");
     // Indexed as the host's array: positions below its lower bound stay empty.
     texts.resize(static_cast<size_t>(std::max<LONG>(upper + 1, 0)));
-    for (LONG i = std::max<LONG>(lower, 0); i <= upper; ++i) {
+    for (LONG i = lower; i <= upper; ++i) {
         Bstr text;
         Check(SafeArrayGetElement(list.get(), &i, text.Out()), "GetObjectList");
         texts[static_cast<size_t>(i)] = FromBstr(text.get());

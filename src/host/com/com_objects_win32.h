@@ -57,6 +57,8 @@ class ComStationInfo : public host::UivStationInfo {
   public:
     explicit ComStationInfo(ComPtr<IDispatch> info) : info_(std::move(info)) {}
     IDispatch* get() const { return info_.get(); }
+    // The object the host handed back in its place.
+    void Replace(ComPtr<IDispatch> info) { info_ = Dispatch(std::move(info)); }
 
     void SetCallsign(const std::string& callsign) override;
     std::string InfoText1() override { return ToString(info_.Get(L"InfoText1"), L"InfoText1"); }

@@ -22,6 +22,8 @@ std::optional<uint16_t> WordOfText(std::string_view text) {
 }  // namespace
 
 std::optional<FixedFileVersion> FileVersionOfText(std::string_view text) {
+    constexpr size_t kLongestText = 19;  // "-32768.-32768-32768"
+    if (text.size() > kLongestText) return std::nullopt;
     const size_t point = text.find('.');
     if (point == std::string_view::npos) return std::nullopt;
     const auto major = WordOfText(text.substr(0, point));
@@ -41,8 +43,11 @@ std::optional<FixedFileVersion> MemoryPlatform::ReadFixedVersionInfo(const std::
     return hostVersion;
 }
 
-std::optional<std::string> MemoryPlatform::ReadFile(const std::string& path) {
-    return File(path);
+FileRead MemoryPlatform::ReadFile(const std::string& path) {
+    const auto file = files_.find(Key(path));
+    if (file == files_.end()) return {};
+    if (file->second.readError) return {std::nullopt, file->second.readError};
+    return {file->second.bytes, std::nullopt};
 }
 
 bool MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
@@ -77,6 +82,10 @@ int16_t MemoryPlatform::UpperCaseKey(int16_t code) {
 
 void MemoryPlatform::PutFile(const std::string& path, std::string_view bytes) {
     files_[Key(path)].bytes = bytes;
+}
+
+void MemoryPlatform::SetReadError(const std::string& path, std::optional<std::string> reason) {
+    files_[Key(path)].readError = std::move(reason);
 }
 
 std::optional<std::string> MemoryPlatform::File(const std::string& path) const {

@@ -36,7 +36,7 @@ class MemoryPlatform : public PlatformServices {
     // The host's version block, found only at the host folder's "uiview32.exe".
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
-    std::optional<std::string> ReadFile(const std::string& path) override;
+    FileRead ReadFile(const std::string& path) override;
     // Fails while the folder is read-only. Works in the steps of the Windows one: create
     // path + ".tmp", write the first half of the bytes, the rest, rename it over the file.
     bool ReplaceFile(const std::string& path, std::string_view bytes) override;
@@ -52,6 +52,8 @@ class MemoryPlatform : public PlatformServices {
 
     // Sets a file's content directly, whether or not the folder is read-only.
     void PutFile(const std::string& path, std::string_view bytes);
+    // From now on the file exists but reading it fails with that reason (nothing: reads again).
+    void SetReadError(const std::string& path, std::optional<std::string> reason);
     // Files are found without regard to case, and with repeated separators taken as one.
     std::optional<std::string> File(const std::string& path) const;
     // How many times ReplaceFile wrote the file.
@@ -82,6 +84,7 @@ class MemoryPlatform : public PlatformServices {
     struct StoredFile {
         std::string bytes;
         int writes = 0;
+        std::optional<std::string> readError;
     };
     static std::string Key(std::string_view path);
     bool Step();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/view.h"
@@ -61,6 +62,7 @@ class MemoryView : public MainWindowView {
     bool Closed() const { return closed_; }
     int Beeps() const { return beeps_; }
     const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
+    std::vector<MessageBoxRecord> TakeMessages() { return std::exchange(messages_, {}); }
     const std::optional<AboutContent>& About() const { return about_; }
 
   private:

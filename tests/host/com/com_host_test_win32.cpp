@@ -12,6 +12,8 @@
 #include "host/sim/sim_host.h"
 #include "standin_control_win32.h"
 
+#include <psapi.h>  // after <windows.h>
+
 namespace trivex::com {
 namespace {
 
@@ -154,6 +156,65 @@ TEST_F(ComHostTest, AFailedCallRaisesTheServersMessageAndTheNextCallWorks) {
         }
         EXPECT_NO_THROW(c.call()) << c.operation;
     }
+}
+
+// A host that breaks the rules: an object list with bounds no host's list has, another station
+// information object handed back, exception texts with a failure other than DISP_E_EXCEPTION.
+TEST_F(ComHostTest, AnObjectListWithBoundsBeyondReasonIsAHostError) {
+    auto app = host.NewApplication();
+    const std::pair<const char*, const char*> cases[] = {
+        {"upperBoundAtLimit", "elements 2147483646 to 2147483647"},  // upper + 1 overflows
+        {"hugeLowerBound", "elements 2000000000 to 2000000000"},     // gigabytes of empty texts
+    };
+    for (const auto& [how, bounds] : cases) {
+        control().Misbehave("GetObjectList", how);
+        try {
+            app->GetObjectList();
+            ADD_FAILURE() << how << ": no error";
+        } catch (const ComHostError& e) {
+            EXPECT_NE(std::string(e.what()).find(std::string("GetObjectList gave a list of ") + bounds),
+                      std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(app->GetObjectList(), (std::vector<std::string>{"", "*OTHER"})) << how;
+    }
+}
+
+TEST_F(ComHostTest, TheStationInformationObjectHandedBackIsTheOneRead) {
+    auto app = host.NewApplication();
+    auto info = host.NewStationInfo();
+    info->SetCallsign("G4ABC");
+    control().Misbehave("GetStationInfo", "handBackAnother");
+    EXPECT_TRUE(app->GetStationInfo(*info));
+    EXPECT_EQ(info->InfoText3(), "%090%005");  // the object passed was never filled
+    EXPECT_EQ(info->Latitude(), 3100.25f);
+    EXPECT_EQ(control().LiveObjects(), liveAtStart_ + 2) << "the application and the object handed back";
+}
+
+size_t WorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
+TEST_F(ComHostTest, ExceptionTextsOfAPlainFailureAreFreed) {
+    auto app = host.NewApplication();
+    auto map = app->GetMap();
+    auto fail = [&] {
+        control().Misbehave("GetWidthPixels", "failWithTexts");  // 2 MB of text each time
+        try {
+            map->GetWidthPixels();
+            ADD_FAILURE() << "no error";
+        } catch (const ComHostError& e) {
+            EXPECT_EQ(e.code(), E_FAIL);
+        }
+    };
+    fail();  // what the calls share is set up by the first
+    const size_t before = WorkingSet();
+    constexpr int kCalls = 24;
+    for (int n = 0; n < kCalls; ++n) fail();
+    EXPECT_LT(WorkingSet(), before + (size_t{16} << 20)) << "48 MB of texts left unfreed would show";
+    EXPECT_EQ(map->GetWidthPixels(), 640);
 }
 
 // Records the events it receives as text, noting those that come while a call is outgoing;

@@ -44,6 +44,10 @@ void StandInControlClient::FireDuring(const std::string& operation, const std::s
     CallWithTexts(L"FireDuring", operation, event);
 }
 
+void StandInControlClient::Misbehave(const std::string& operation, const std::string& how) {
+    CallWithTexts(L"Misbehave", operation, how);
+}
+
 std::string StandInControlClient::ReadJournal() {
     return com::ToString(control_.Call(L"ReadJournal", {}), L"ReadJournal");
 }

@@ -17,6 +17,7 @@ class StandInControlClient {
     void FireNotifyBeacon(const std::string& callsign, float latitude, float longitude);
     void FailNext(const std::string& operation, const std::string& message);
     void FireDuring(const std::string& operation, const std::string& event);
+    void Misbehave(const std::string& operation, const std::string& how);
     std::string ReadJournal();
     std::string TakeJournal();
     long LiveObjects();

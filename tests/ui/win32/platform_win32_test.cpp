@@ -50,16 +50,46 @@ TEST(PlatformWin32Test, ReplaceFileWritesBesideAndRenames) {
     PlatformWin32 platform;
     TemporaryFolder folder;
     const std::string file = folder.File("Trivex.INI");
-    EXPECT_FALSE(platform.ReadFile(file));
     for (const char* bytes : {"first\r\n", "second\r\n", ""}) {
         ASSERT_TRUE(platform.ReplaceFile(file, bytes));
-        EXPECT_EQ(platform.ReadFile(file), bytes);
+        EXPECT_EQ(platform.ReadFile(file).bytes, bytes);
         EXPECT_FALSE(ReadWholeFile(file + ".tmp")) << "nothing is left beside";
     }
     // A missing folder and a target that is a folder fail, and remove their temporary file.
     EXPECT_FALSE(platform.ReplaceFile(folder.File("missing\\Trivex.INI"), "x"));
     EXPECT_FALSE(platform.ReplaceFile(folder.Path(), "x"));
     EXPECT_FALSE(ReadWholeFile(folder.Path() + ".tmp"));
+    // A file marked read-only keeps its bytes and its mark.
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(platform.ReplaceFile(file, "x"));
+    EXPECT_EQ(ReadWholeFile(file), "");
+    EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Only a missing file or folder reads as no file: a file that another program holds, or a
+// folder in its place, is an error with the system's reason.
+TEST(PlatformWin32Test, ReadFileTellsAMissingFileFromOneThatCannotBeRead) {
+    PlatformWin32 platform;
+    TemporaryFolder folder;
+    const std::string file = folder.File("Trivex.INI");
+    for (const std::string& missing : {file, folder.File("missing\\Trivex.INI")}) {
+        const ui::FileRead read = platform.ReadFile(missing);
+        EXPECT_TRUE(!read.bytes && !read.error) << missing;
+    }
+    WriteWholeFile(file, "[SETUP]\r\n");
+    EXPECT_EQ(platform.ReadFile(file).bytes, "[SETUP]\r\n");
+    {
+        const HANDLE opened = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(opened, INVALID_HANDLE_VALUE);
+        const win32::UniqueKernelObject held(opened);  // as another program holding the file
+        const ui::FileRead read = platform.ReadFile(file);
+        EXPECT_FALSE(read.bytes);
+        EXPECT_EQ(read.error, ui::SystemErrorText(ERROR_SHARING_VIOLATION));
+    }
+    const ui::FileRead folderRead = platform.ReadFile(folder.Path());
+    EXPECT_TRUE(!folderRead.bytes && folderRead.error);
 }
 
 }  // namespace

@@ -1,0 +1,17 @@
+// The JSON text of a scenario as a document. Refused besides what is not JSON: a field named
+// twice in one object, which the JSON library would take silently, the last one winning, and
+// values nested so deep that walking them would overflow the stack.
+#pragma once
+
+#include <cstddef>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace trivex::runner {
+
+inline constexpr size_t kMaxJsonDepth = 64;
+
+// Throws ScenarioError.
+nlohmann::json ParseScenarioJson(const std::string& text);
+
+}  // namespace trivex::runner
