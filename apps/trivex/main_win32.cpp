@@ -1,8 +1,8 @@
 // Trivex.exe: the main window on UI-View32, reached through its automation server.
 #include "ui/win32/windows_api.h"
 
-#include "host/com/com_host_win32.h"
 #include "com/com_raii_win32.h"
+#include "host/com/com_host_win32.h"
 #include "program_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

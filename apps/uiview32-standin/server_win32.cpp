@@ -9,10 +9,10 @@
 #include <sstream>
 #include <vector>
 
-#include "control_win32.h"
 #include "com/com_error_win32.h"
-#include "host_objects_win32.h"
+#include "control_win32.h"
 #include "data_json.h"
+#include "host_objects_win32.h"
 
 namespace trivex::standin {
 

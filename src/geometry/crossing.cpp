@@ -60,10 +60,12 @@ BearingCheck CheckBearings(int16_t first, int16_t second) {
     return BearingCheck::Usable;
 }
 
-std::optional<Crossing> CrossBearingLines(const BearingLine& first, const BearingLine& second, double aspect) {
-    const std::optional<Crossing> point = IsNorthSouth(first.bearing)    ? CrossNorthSouth(first, second, aspect)
-                                          : IsNorthSouth(second.bearing) ? CrossNorthSouth(second, first, aspect)
-                                                                         : CrossSloped(first, second, aspect);
+std::optional<Crossing> CrossBearingLines(const BearingLine& first, const BearingLine& second,
+                                          double aspect) {
+    const std::optional<Crossing> point = IsNorthSouth(first.bearing) ? CrossNorthSouth(first, second, aspect)
+                                          : IsNorthSouth(second.bearing)
+                                              ? CrossNorthSouth(second, first, aspect)
+                                              : CrossSloped(first, second, aspect);
     if (!point || !std::isfinite(static_cast<float>(point->x)) || !std::isfinite(point->y) ||
         std::fabs(point->y) > kPoleMinutes)
         return std::nullopt;

@@ -16,8 +16,8 @@ constexpr double kCircleEndAngle = static_cast<double>(6.283186f);  // one turn,
 
 const MapView& PlotMap::View() {
     if (!view_)
-        view_ = MapView{map_.GetWidthPixels(), map_.GetHeightPixels(), map_.GetWidthUnits(), map_.GetHeightUnits(),
-                        map_.GetLeftEdge()};
+        view_ = MapView{map_.GetWidthPixels(), map_.GetHeightPixels(), map_.GetWidthUnits(),
+                        map_.GetHeightUnits(), map_.GetLeftEdge()};
     return *view_;
 }
 

@@ -105,8 +105,9 @@ void Plotter::PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display
         display.ShowFixObject("Object " + fixObjectName_ + " at same location.");
         return;
     }
-    const FixPlacement placement = PlaceFixObject(host, solution.y / 60.0f, solution.x / 60.0f,
-                                                  "TRIVEX:" + Contributors(stations_), fixObjectName_, display);
+    const FixPlacement placement =
+        PlaceFixObject(host, solution.y / 60.0f, solution.x / 60.0f, "TRIVEX:" + Contributors(stations_),
+                       fixObjectName_, display);
     if (placement == FixPlacement::NoFreeName) {
         display.ShowFixObject("Object not placed: no free name.");
         return;

@@ -42,7 +42,8 @@ class Plotter {
     void ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display);
 
     // One run of the Plot command on the rows' call-signs.
-    void Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings, PlotDisplay& display);
+    void Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
+              PlotDisplay& display);
 
   private:
     void ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display);

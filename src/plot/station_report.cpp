@@ -23,7 +23,8 @@ std::string LogInfoTexts(const std::string& callsign, host::UivStationInfo& info
 }  // namespace
 
 std::optional<StationReading> GetStationReport(const std::string& callsign, int row, host::Host& host,
-                                               host::UivApplication& app, PlotMap& map, PlotDisplay& display) {
+                                               host::UivApplication& app, PlotMap& map,
+                                               PlotDisplay& display) {
     if (callsign.empty() || callsign == "Callsign") return std::nullopt;
 
     const std::unique_ptr<host::UivStationInfo> info = host.NewStationInfo();

@@ -36,6 +36,8 @@ AboutContent MakeAboutContent(const std::string& appTitle, const std::string& le
     return content;
 }
 
-std::span<const AboutControl> AboutControls() { return kControls; }
+std::span<const AboutControl> AboutControls() {
+    return kControls;
+}
 
 }  // namespace trivex

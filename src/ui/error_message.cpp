@@ -2,8 +2,8 @@
 
 namespace trivex {
 
-std::optional<ErrorMessage> MakeErrorMessage(int style, const std::string& message, const std::string& appTitle,
-                                             const std::string& htmlHelpFile) {
+std::optional<ErrorMessage> MakeErrorMessage(int style, const std::string& message,
+                                             const std::string& appTitle, const std::string& htmlHelpFile) {
     if (style != kStyleCritical && style != kStyleWarning && style != kStyleInformation) return std::nullopt;
     std::string text = "The following error has ocurred, you may want to read the online help file (" +
                        htmlHelpFile + ") on this :\r\n\r\n" + message;

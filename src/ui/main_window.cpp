@@ -1,9 +1,9 @@
 #include "ui/main_window.h"
 
-#include "ui/about.h"
-#include "ui/error_message.h"
 #include "support/host_version.h"
 #include "support/numeric.h"
+#include "ui/about.h"
+#include "ui/error_message.h"
 
 namespace trivex::ui {
 
@@ -171,7 +171,8 @@ void MainWindow::ConnectIfNeeded() {
 
 void MainWindow::ConnectAndReportRows() {
     // Every row gets its call-sign first, so that a later save keeps them whatever the host does.
-    for (int row = 0; row < kStationCount; ++row) view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
+    for (int row = 0; row < kStationCount; ++row)
+        view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
     Connect();
     plot_.ReportRows({host_, *mUIV_, *mUivMap_}, settings_.PlotLineThickness, *this);
 }

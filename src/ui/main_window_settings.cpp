@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "ui/error_message.h"
 #include "support/numeric.h"
+#include "ui/error_message.h"
 #include "ui/main_window.h"
 
 namespace trivex::ui {
@@ -100,7 +100,8 @@ bool MainWindow::saveini() {
 }
 
 void MainWindow::SaveSettings() {
-    for (int row = 0; row < kStationCount; ++row) plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
+    for (int row = 0; row < kStationCount; ++row)
+        plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
     if (!saveini()) ShowError(kStyleWarning, "The settings could not be saved to " + files_.IniFile);
 }
 

@@ -72,7 +72,7 @@ class DataAvailableHook : public host::HostEvents {
 // One operation of each kind the client calls differently, in the order of a plot that moves
 // the fix: a method with an out argument, a property, a drawing call, the distance, the object
 // list's array and the record's placement. The logic tests fail every operation in turn.
-const char* const kOperations[] = {"GetStationInfo", "InfoText3",     "DrawLine",
+const char* const kOperations[] = {"GetStationInfo",      "InfoText3",     "DrawLine",
                                    "CalcDistanceBearing", "GetObjectList", "AddObject"};
 
 // The object record's position shares its operations' names with the station's: their failure

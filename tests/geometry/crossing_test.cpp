@@ -17,14 +17,14 @@ TEST(Aspect, IsMinutesUpPerMinuteAcrossOfTheSameScreenDistance) {
         double aspect;  // 0: no usable scale
     };
     const Case cases[] = {
-        {{800, 600, 120, 60, 0}, 2.0 / 3},  // 0.15 across and 0.1 up per pixel
+        {{800, 600, 120, 60, 0}, 2.0 / 3},   // 0.15 across and 0.1 up per pixel
         {{800, 600, 120, -60, 0}, 2.0 / 3},  // a vertical axis pointing down: the same
-        {{600, 600, -60, 60, 0}, 1.0},      // only magnitudes count
-        {{0, 600, 60, 60, 0}, 0},           // no width in pixels
-        {{600, 0, 60, 60, 0}, 0},           // no height in pixels
-        {{600, 600, 0, 60, 0}, 0},          // no width in minutes
-        {{600, 600, kInf, 60, 0}, 0},       // extents that are not numbers
-        {{600, 600, 60, kNan, 0}, 0},       //
+        {{600, 600, -60, 60, 0}, 1.0},       // only magnitudes count
+        {{0, 600, 60, 60, 0}, 0},            // no width in pixels
+        {{600, 0, 60, 60, 0}, 0},            // no height in pixels
+        {{600, 600, 0, 60, 0}, 0},           // no width in minutes
+        {{600, 600, kInf, 60, 0}, 0},        // extents that are not numbers
+        {{600, 600, 60, kNan, 0}, 0},        //
     };
     for (const Case& c : cases) {
         const std::optional<double> aspect = Aspect(c.view);
@@ -39,19 +39,19 @@ TEST(CheckBearings, TakesTheFirstRuleThatApplies) {
         BearingCheck expected;
     };
     const Case cases[] = {
-        {kNoBearing, 400, NoData},         // missing data before range
-        {400, kNoBearing, NoData},         // for either station
-        {-1, 45, FirstOutOfRange},         // below 0
-        {45, 361, SecondOutOfRange},       // above 360
-        {361, -1, FirstOutOfRange},        // the first station first
-        {360, 400, SecondOutOfRange},      // range before same bearings
-        {45, 45, SameBearings},            // equal
-        {0, 360, SameBearings},            // both north-south
-        {180, 0, SameBearings},            //
-        {90, 270, SameBearings},           // both east-west
-        {45, 225, Usable},                 // opposite, but neither north-south nor east-west
-        {0, 90, Usable},                   // 0 and 360 are in range
-        {360, 359, Usable},                //
+        {kNoBearing, 400, NoData},     // missing data before range
+        {400, kNoBearing, NoData},     // for either station
+        {-1, 45, FirstOutOfRange},     // below 0
+        {45, 361, SecondOutOfRange},   // above 360
+        {361, -1, FirstOutOfRange},    // the first station first
+        {360, 400, SecondOutOfRange},  // range before same bearings
+        {45, 45, SameBearings},        // equal
+        {0, 360, SameBearings},        // both north-south
+        {180, 0, SameBearings},        //
+        {90, 270, SameBearings},       // both east-west
+        {45, 225, Usable},             // opposite, but neither north-south nor east-west
+        {0, 90, Usable},               // 0 and 360 are in range
+        {360, 359, Usable},            //
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckBearings(c.first, c.second), c.expected) << c.first << " and " << c.second;
@@ -66,18 +66,18 @@ TEST(CrossBearingLines, MeetWhereTheLinesCrossOnTheScreen) {
     };
     const double none = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
-        {{0, 0, 45}, {10, 0, 315}, 1, 5, 5},                   // in front of both
-        {{0, 0, 45}, {30, 0, 0}, 0.5, 30, 15},                 // flatter where minutes up are fewer per pixel
-        {{0, 0, 45}, {60, 0, 315}, 2.0 / 3, 30, 20},           // mirror images meet half way
-        {{2.7f, -4.1f, 0}, {-7.3f, 0, 90}, 1, 2.7f, 0},        // north meets east: the second's latitude
+        {{0, 0, 45}, {10, 0, 315}, 1, 5, 5},             // in front of both
+        {{0, 0, 45}, {30, 0, 0}, 0.5, 30, 15},           // flatter where minutes up are fewer per pixel
+        {{0, 0, 45}, {60, 0, 315}, 2.0 / 3, 30, 20},     // mirror images meet half way
+        {{2.7f, -4.1f, 0}, {-7.3f, 0, 90}, 1, 2.7f, 0},  // north meets east: the second's latitude
         {{2.7f, 4.1f, 360}, {13.1f, 21.7f, 270}, 1, 2.7f, 21.7f},  // 360 is north too
         {{13.1f, 21.7f, 270}, {2.7f, 4.1f, 180}, 1, 2.7f, 21.7f},  // in either order
-        {{2.7f, 4.1f, 180}, {-20, -50, 45}, 1, 2.7f, -27.3f},  // south meets a sloping line on that line
+        {{2.7f, 4.1f, 180}, {-20, -50, 45}, 1, 2.7f, -27.3f},      // south meets a sloping line on that line
         {{0, 0, 45}, {1, 0, 300}, 1, 0.36602540378443865, 0.366025418f},  // (sqrt(3) - 1) / 2, unrounded
-        {{0, 0, 45}, {10, 0, 225}, 1, none, 0},                // parallel: they never meet
-        {{0, 0, 1}, {600, 0, 359}, 1, none, 0},                // they meet 286 degrees north
-        {{0, 0, 179}, {600, 0, 181}, 1, none, 0},              // or as far south
-        {{0, 0, 89}, {1, 0, 91}, 1e38, none, 0},               // beyond the range of a single
+        {{0, 0, 45}, {10, 0, 225}, 1, none, 0},                           // parallel: they never meet
+        {{0, 0, 1}, {600, 0, 359}, 1, none, 0},                           // they meet 286 degrees north
+        {{0, 0, 179}, {600, 0, 181}, 1, none, 0},                         // or as far south
+        {{0, 0, 89}, {1, 0, 91}, 1e38, none, 0},                          // beyond the range of a single
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
@@ -99,16 +99,17 @@ TEST(IsInFront, WithinNinetyDegreesAroundTheCircle) {
         bool inFront;
     };
     const Case cases[] = {
-        {1.0, 359, true},     // across north: 2 degrees apart, not 358
-        {359.0, 1, true},     //
-        {134.9, 45, true},    // just inside
-        {135.0, 45, false},   // exactly 90 is not in front
-        {225.0, 45, false},   // straight behind
-        {80.0, 350, false},   // 90 across north
-        {45.0, 405, true},    // a full turn changes nothing
+        {1.0, 359, true},    // across north: 2 degrees apart, not 358
+        {359.0, 1, true},    //
+        {134.9, 45, true},   // just inside
+        {135.0, 45, false},  // exactly 90 is not in front
+        {225.0, 45, false},  // straight behind
+        {80.0, 350, false},  // 90 across north
+        {45.0, 405, true},   // a full turn changes nothing
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsInFront(c.toPoint, c.bearing), c.inFront) << c.toPoint << " from a bearing of " << c.bearing;
+        EXPECT_EQ(IsInFront(c.toPoint, c.bearing), c.inFront)
+            << c.toPoint << " from a bearing of " << c.bearing;
 }
 
 }  // namespace

@@ -63,7 +63,8 @@ TEST_F(ChkIntersectionTest, AsksTheHostFromEachStationToTheCrossingInDegrees) {
     ASSERT_EQ(app.questions.size(), 2u);
     for (size_t call = 0; call < 2; ++call)
         for (size_t arg = 0; arg < 5; ++arg)
-            EXPECT_NEAR(app.questions[call][arg], expected[call][arg], 1e-15) << "call " << call << ", argument " << arg;
+            EXPECT_NEAR(app.questions[call][arg], expected[call][arg], 1e-15)
+                << "call " << call << ", argument " << arg;
 }
 
 TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
@@ -72,13 +73,13 @@ TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
         bool accepted;
     };
     const Case cases[] = {
-        {45, 1, 315, 1, 1000, true},            // in front of both, within the limit
-        {225, 1, 315, 1, 1000, false},          // behind station 1
-        {45, 1, 135, 1, 1000, false},           // behind station 2
-        {45, 2.5, 315, 2.5, 2500, true},        // a distance equal to the limit
-        {45, 2.6, 315, 1, 2500, false},         // station 1 beyond it
+        {45, 1, 315, 1, 1000, true},              // in front of both, within the limit
+        {225, 1, 315, 1, 1000, false},            // behind station 1
+        {45, 1, 135, 1, 1000, false},             // behind station 2
+        {45, 2.5, 315, 2.5, 2500, true},          // a distance equal to the limit
+        {45, 2.6, 315, 1, 2500, false},           // station 1 beyond it
         {45, 1, 315, 2.5000000001, 2500, false},  // station 2 just beyond it
-        {45, 0.001, 315, 0, 0, false},          // a limit of 0 keeps nothing away from the stations
+        {45, 0.001, 315, 0, 0, false},            // a limit of 0 keeps nothing away from the stations
     };
     for (const Case& c : cases) {
         FixedAnswers app({{c.km1, c.toPoint1}, {c.km2, c.toPoint2}});

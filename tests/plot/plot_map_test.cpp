@@ -90,8 +90,8 @@ TEST_F(MapDrawingTest, OnePlotReadsTheViewOnce) {
 TEST_F(MapDrawingTest, BearingPlusAccuracyMayLeaveSixteenBits) {
     const std::vector<sim::JournalEntry> lines = Lines(32767, 32767);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], LineTo(30.0f, 120.0f, 0x0000FF));  // 32767 - 32767 = 0: straight up
-    const sim::JournalEntry fourteen = Lines(14, 0).at(0);             // 65534 = 182 x 360 + 14
+    EXPECT_EQ(lines[1], LineTo(30.0f, 120.0f, 0x0000FF));   // 32767 - 32767 = 0: straight up
+    const sim::JournalEntry fourteen = Lines(14, 0).at(0);  // 65534 = 182 x 360 + 14
     EXPECT_NEAR(End(lines[2], 2), End(fourteen, 2), 1e-3);
     EXPECT_NEAR(End(lines[2], 3), End(fourteen, 3), 1e-3);
 }

@@ -25,7 +25,8 @@ TEST_F(MainWindowTest, FirstStartWritesEveryDefaultAndAsksForTheFivePlaceholders
 }
 
 TEST(MainWindowStartup, RefusalsEndTheProgramBeforeAnythingIsWritten) {
-    const std::string badHost = " is invalid for this add-on, minimum version 1.55, maximum version 2.99 is required";
+    const std::string badHost =
+        " is invalid for this add-on, minimum version 1.55, maximum version 2.99 is required";
     struct Case {
         bool otherInstance;
         std::optional<FixedFileVersion> hostVersion;

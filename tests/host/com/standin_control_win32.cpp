@@ -11,9 +11,9 @@ namespace {
 
 com::ComPtr<IDispatch> CreateControl() {
     com::ComPtr<IDispatch> control;
-    com::Check(
-        CoCreateInstance(CLSID_StandInControl, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, control.OutVoid()),
-        "creating the stand-in's control object");
+    com::Check(CoCreateInstance(CLSID_StandInControl, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                                control.OutVoid()),
+               "creating the stand-in's control object");
     return control;
 }
 

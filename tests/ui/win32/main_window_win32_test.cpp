@@ -41,7 +41,8 @@ struct Twips {
 
 std::string Layout(int dpi, const Twips& t) {
     return Pixels(dpi, t.left) + "," + Pixels(dpi, t.top) + " " + Pixels(dpi, t.width) + "x" +
-           Pixels(dpi, t.height) + " MS Sans Serif" + (t.bold ? " bold" : "") + (t.underlined ? " underlined" : "");
+           Pixels(dpi, t.height) + " MS Sans Serif" + (t.bold ? " bold" : "") +
+           (t.underlined ? " underlined" : "");
 }
 
 std::string ClientSize(HWND window) {
@@ -58,12 +59,12 @@ TEST_F(GuiMainWindowTest, ControlsStyleAndTabOrderOfTheWindow) {
     const int dpi = window_->Dpi();
     using enum ControlId;
     const std::pair<ControlId, Twips> controls[] = {
-        {Label1, {120, 120, 1095, 255, true}},     {Label2, {1680, 120, 2055, 255, true}},
-        {Label3, {3720, 120, 2055, 255, true}},    {CallSign0, {120, 360, 1215, 285, true}},
-        {CallSign4, {120, 1800, 1215, 285, true}}, {Bearing0, {1680, 360, 1575, 285, false}},
-        {Bearing3, {1680, 1440, 1575, 285, false}}, {Intersect0, {3720, 360, 2175, 285, false}},
+        {Label1, {120, 120, 1095, 255, true}},        {Label2, {1680, 120, 2055, 255, true}},
+        {Label3, {3720, 120, 2055, 255, true}},       {CallSign0, {120, 360, 1215, 285, true}},
+        {CallSign4, {120, 1800, 1215, 285, true}},    {Bearing0, {1680, 360, 1575, 285, false}},
+        {Bearing3, {1680, 1440, 1575, 285, false}},   {Intersect0, {3720, 360, 2175, 285, false}},
         {Intersect4, {3720, 1800, 2175, 285, false}}, {Label4, {120, 2880, 855, 255, true}},
-        {Solution, {1080, 2880, 1935, 285, false}}, {ObjectLabel, {3360, 2760, 2655, 495, true}},
+        {Solution, {1080, 2880, 1935, 285, false}},   {ObjectLabel, {3360, 2760, 2655, 495, true}},
         {Status, {120, 3360, 5775, 855, false}},
     };
     for (const auto& [id, twips] : controls)
@@ -78,11 +79,12 @@ TEST_F(GuiMainWindowTest, ControlsStyleAndTabOrderOfTheWindow) {
     EXPECT_EQ(logStyle & (WS_HSCROLL | WS_VSCROLL | ES_MULTILINE), WS_HSCROLL | WS_VSCROLL | ES_MULTILINE);
     // The Tab key follows the boxes' tab index: the log, the solution, then row 0 from the
     // right, then the call-signs, the bearings and the intersections of rows 1 to 4.
-    const ControlId tabOrder[] = {Status,     Solution,   Intersect0, Bearing0,   CallSign0,  CallSign1,
-                                  CallSign2,  CallSign3,  CallSign4,  Bearing1,   Bearing2,   Bearing3,
-                                  Bearing4,   Intersect1, Intersect2, Intersect3, Intersect4, Status};
+    const ControlId tabOrder[] = {Status,    Solution,   Intersect0, Bearing0,   CallSign0,  CallSign1,
+                                  CallSign2, CallSign3,  CallSign4,  Bearing1,   Bearing2,   Bearing3,
+                                  Bearing4,  Intersect1, Intersect2, Intersect3, Intersect4, Status};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
-        EXPECT_EQ(GetNextDlgTabItem(main, window_->Control(tabOrder[i - 1]), FALSE), window_->Control(tabOrder[i]))
+        EXPECT_EQ(GetNextDlgTabItem(main, window_->Control(tabOrder[i - 1]), FALSE),
+                  window_->Control(tabOrder[i]))
             << "after " << static_cast<int>(tabOrder[i - 1]);
 }
 
@@ -238,11 +240,15 @@ TEST_F(GuiMainWindowTest, AboutOpensOnceWithItsLayoutTextsAndLinkAndClosesWithOk
     const HWND handle = about->Handle();
     const int dpi = window_->Dpi();
     const std::pair<const char*, Twips> controls[] = {
-        {"Label1", {840, 0, 5295, 375, true}},          {"Label3", {840, 960, 5295, 735, false}},
-        {"lblWebURL", {840, 2040, 5055, 255, false, true}}, {"Label4", {120, 2400, 735, 255, true}},
-        {"Label6", {840, 3000, 4095, 855, false}},     {"Command1", {5280, 3480, 975, 375, true}},
+        {"Label1", {840, 0, 5295, 375, true}},
+        {"Label3", {840, 960, 5295, 735, false}},
+        {"lblWebURL", {840, 2040, 5055, 255, false, true}},
+        {"Label4", {120, 2400, 735, 255, true}},
+        {"Label6", {840, 3000, 4095, 855, false}},
+        {"Command1", {5280, 3480, 975, 375, true}},
     };
-    for (const auto& [name, twips] : controls) EXPECT_EQ(Placed(about->Control(name)), Layout(dpi, twips)) << name;
+    for (const auto& [name, twips] : controls)
+        EXPECT_EQ(Placed(about->Control(name)), Layout(dpi, twips)) << name;
     EXPECT_EQ(ClientSize(handle), Pixels(dpi, 6360) + "x" + Pixels(dpi, 4020));
     const std::pair<const char*, const char*> texts[] = {
         {"Label2", "written by Morven Ashby"},
