@@ -201,12 +201,13 @@ TEST(MainWindowSettings, AFileThatCannotBeReadIsNeverWritten) {
         ASSERT_TRUE(window.Startup());
         EXPECT_EQ(view.Text(CallSignBox(0)), atStartup ? "NOCALL1" : "G4XYZ") << atStartup;
         ASSERT_EQ(view.Messages().size(), atStartup ? 1u : 0u);
-        if (atStartup)
+        if (atStartup) {
             EXPECT_NE(
                 view.Messages()[0].text.find("The settings could not be read from C:\\Trivex\\Trivex.INI: " +
                                              reason + "\r\nThe program goes on with the default settings"),
                 std::string::npos)
                 << view.Messages()[0].text;
+        }
         // Released after start-up, or held by another program from now on.
         platform.SetReadError(kIniPath, atStartup ? std::nullopt : std::optional(reason));
         window.OnCommand(Command::FileSave);
