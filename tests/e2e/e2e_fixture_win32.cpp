@@ -109,10 +109,9 @@ void EndToEndTest::StartHost() {
     liveAtStart_ = control_->LiveObjects();
 }
 
-json EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines,
-                               const std::function<void(HWND box)>& startUpBox) {
+json EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
     if (settings) WriteWholeFile(trivex_.File("Trivex.INI"), *settings);
-    if (!trivex_.Start(startUpBox)) throw std::runtime_error("Trivex.exe showed no main window");
+    if (!trivex_.Start()) throw std::runtime_error("Trivex.exe showed no main window");
     json journal;
     const auto startedUp = [&] {
         journal = json::parse(control_->ReadJournal());

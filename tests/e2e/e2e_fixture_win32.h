@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -36,12 +35,10 @@ class EndToEndTest : public ::testing::Test {
     // Registers the stand-in, connects to its control object (which starts the server) and
     // loads the five stations. Throws when the stand-in cannot be registered.
     void UseHost(StandIn which = StandIn::Accepted);
-    // Starts Trivex.exe with that settings file (none: a first start or one laid down already)
-    // and waits until its start-up has looked up that many stations and drawn that many lines;
-    // the start-up's journal. Throws when no main window appears. A message box that start-up
-    // shows first goes to `startUpBox` (see TrivexProgram::Start).
-    json StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines,
-                     const std::function<void(HWND box)>& startUpBox = {});
+    // Starts Trivex.exe with that settings file (none: a first start) and waits until its
+    // start-up has looked up that many stations and drawn that many lines; the start-up's journal.
+    // Throws when no main window appears.
+    json StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines);
 
     // Ends the stand-in's process at once, as a crash would; a new one can be started.
     static void KillHost();

@@ -7,7 +7,6 @@
 #include "ui/main_window.h"
 #include "ui/memory/memory_platform.h"
 #include "ui/memory/memory_view.h"
-#include "ui/platform_win32.h"
 
 namespace trivex::test {
 namespace {
@@ -120,50 +119,6 @@ TEST_F(EndToEndTest, SecondInstanceIsRefusedAndTheFirstComesToTheFront) {
     EXPECT_EQ(ReadWholeFile(trivex_.File("Trivex.INI")), settings);
     EXPECT_FALSE(ReadWholeFile(trivex_.File("Trivex.LST")));
 }
-
-// A settings file that another program holds at start-up (it lets go once start-up is over), or
-// that the user marked read-only: start-up and Save settings leave its bytes, and its mark, as
-// they were, and say so.
-class KeptSettingsTest : public EndToEndTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(KeptSettingsTest, FileIsNeverWritten) {
-    const bool held = GetParam();
-    UseHost();
-    const std::string file = trivex_.File("Trivex.INI");
-    WriteWholeFile(file, kFiveStationsSettings);
-    win32::UniqueKernelObject holder;
-    std::string warning;
-    std::function<void(HWND)> startUpBox;
-    if (held) {
-        const HANDLE opened = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(opened, INVALID_HANDLE_VALUE);
-        holder.reset(opened);  // as another program holding the file
-        startUpBox = [&](HWND box) {
-            warning = MessageBoxText(box);
-            PressOk(box);
-        };
-    } else {
-        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
-    }
-    StartTrivex(std::nullopt, 5, held ? 0 : 15, startUpBox);
-    if (held) {
-        EXPECT_THAT(warning, HasSubstr("The settings could not be read from " + file + ": " +
-                                       ui::SystemErrorText(ERROR_SHARING_VIOLATION)));
-        EXPECT_EQ(trivex_.Text(ui::CallSignBox(0)), "NOCALL1") << "the defaults";
-        holder.reset();
-    }
-    trivex_.Post(Command::FileSave);
-    const HWND box = trivex_.WaitForBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_THAT(MessageBoxText(box), HasSubstr("The settings could not be saved to " + file));
-    PressOk(box);
-    EXPECT_EQ(ReadWholeFile(file), kFiveStationsSettings);
-    EXPECT_EQ(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY,
-              held ? 0u : FILE_ATTRIBUTE_READONLY);
-    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-INSTANTIATE_TEST_SUITE_P(HeldOrReadOnly, KeptSettingsTest, ::testing::Bool());
 
 // A host that is not there or has a version outside 1.55 to 2.99: the critical box names the
 // version found, and the program ends before it writes a file.

@@ -39,14 +39,9 @@ TrivexProgram::TrivexProgram() {
     CopyOrThrow(Folder(exe) + "\\Trivex.html", folder_.File("Trivex.html"));
 }
 
-bool TrivexProgram::Start(const std::function<void(HWND box)>& startUpBox) {
+bool TrivexProgram::Start() {
     process_ = std::make_unique<ChildProgram>(folder_.File("Trivex.exe"));
     const DWORD id = process_->Id();
-    if (startUpBox) {
-        const HWND box = WaitForWindow([id] { return FindProcessWindow(id, "#32770"); });
-        if (!box) return false;
-        startUpBox(box);
-    }
     window_ = WaitForWindow([id] { return FindProcessWindow(id, ui::MainWindowWin32::kClassName); });
     return window_ != nullptr;
 }

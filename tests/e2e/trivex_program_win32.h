@@ -22,10 +22,8 @@ class TrivexProgram {
 
     // Starts a copy (another one while one runs: a second instance) and waits for nothing.
     ChildProgram Launch() const { return ChildProgram(folder_.File("Trivex.exe")); }
-    // Starts the program and waits for its main window; false when none appeared. With
-    // `startUpBox`, start-up is expected to show a message box before the window: it is handed
-    // the box to read and answer.
-    bool Start(const std::function<void(HWND box)>& startUpBox = {});
+    // Starts the program and waits for its main window; false when none appeared.
+    bool Start();
     ChildProgram& Process() { return *process_; }
     HWND Window() const { return window_; }
     bool Running();
