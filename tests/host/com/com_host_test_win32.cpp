@@ -223,7 +223,7 @@ class Recorder : public host::HostEvents {
   public:
     void DataAvailable() override { Note("DataAvailable()"); }
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
-        if (failOnBeacon) throw std::runtime_error("receiver failed");
+        if (failOnBeacon) throw ComHostError(E_INVALIDARG, "beacon arguments");
         std::ostringstream text;
         text.precision(9);
         text << "NotifyBeacon(" << callsign << ", " << latitude << ", " << longitude << ")";
@@ -281,6 +281,7 @@ TEST_F(ComHostTest, AnEventFiredInsideACallArrivesDuringThatCall) {
     EXPECT_EQ(events.Take(), Events{"DataAvailable() during call"});
 }
 
+// A host error in a receiver goes back to the server as its code.
 TEST_F(ComHostTest, AFailingReceiverDoesNotDisturbTheServer) {
     auto app = host.NewApplication();
     Recorder receiver;
