@@ -89,8 +89,8 @@ void ReportStartUp(const TrivexProgram& trivex, const std::string& minimalWindow
     std::printf("Trivex.exe's own start-up to a drawn window (difference)        %8.1f ms\n", own);
     std::printf("Trivex.exe's own start-up to the five rows reported             %8.1f ms\n",
                 Median(ready) - Median(minimal));
-    std::printf("target: start-up to the five rows at most %.0f ms beyond Wine's own start: %s\n", kReadyTargetMs,
-                Verdict(Median(ready) - Median(minimal) <= kReadyTargetMs));
+    std::printf("target: start-up to the five rows at most %.0f ms beyond Wine's own start: %s\n",
+                kReadyTargetMs, Verdict(Median(ready) - Median(minimal) <= kReadyTargetMs));
     std::printf("target: start-up to a drawn window under 150 ms without Wine's own start: %s\n",
                 Verdict(own < 150));
     std::printf("\n=== Memory (GetProcessMemoryInfo)\n");

@@ -65,8 +65,8 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
         if (!info) return E_POINTER;
         *info = nullptr;
         if (index != 0) return DISP_E_BADINDEX;
-        com::ComPtr<ITypeInfo> wide = server_.Wide() ? server_.Wide()->TypeInfo(__uuidof(Interface))
-                                                          : com::ComPtr<ITypeInfo>();
+        com::ComPtr<ITypeInfo> wide =
+            server_.Wide() ? server_.Wide()->TypeInfo(__uuidof(Interface)) : com::ComPtr<ITypeInfo>();
         *info = wide ? wide.Detach() : com::ComPtr<ITypeInfo>::Share(dispatchInfo_.get()).Detach();
         return S_OK;
     }
@@ -82,9 +82,10 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
                               exception, badArgument);
         };
         const WideIntegers* wide = server_.Wide();
-        const HRESULT hr = wide && params ? wide->Invoke(__uuidof(Interface), id, flags, *params, badArgument, dispatch)
-                                          : DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags,
-                                                       params, result, exception, badArgument);
+        const HRESULT hr = wide && params
+                               ? wide->Invoke(__uuidof(Interface), id, flags, *params, badArgument, dispatch)
+                               : DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags,
+                                            params, result, exception, badArgument);
         std::optional<std::string> error = std::exchange(error_, std::nullopt);
         if (SUCCEEDED(hr) || !error) return hr;
         if (exception) {

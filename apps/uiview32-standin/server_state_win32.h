@@ -37,7 +37,8 @@ class EventEmitter {
 class ServerState : private host::HostEvents {
   public:
     // The executable holds the standard type library as its first resource, the wide one as its second.
-    ServerState(std::wstring executable, com::ComPtr<ITypeLib> typeLibrary, com::ComPtr<ITypeLib> wideLibrary);
+    ServerState(std::wstring executable, com::ComPtr<ITypeLib> typeLibrary,
+                com::ComPtr<ITypeLib> wideLibrary);
     ServerState(const ServerState&) = delete;
     ServerState& operator=(const ServerState&) = delete;
     ~ServerState() override;

@@ -41,7 +41,7 @@ com::ComPtr<ITypeInfo> WideIntegers::TypeInfo(const IID& iid) const {
 }
 
 std::pair<const com::Member*, const com::Member*> WideIntegers::Members(const IID& iid, DISPID id,
-                                                                         WORD flags) const {
+                                                                        WORD flags) const {
     const Interface* found = Find(iid);
     if (!found) return {nullptr, nullptr};
     return {found->wide.Find(id, KindOf(flags)), found->standard.Find(id, KindOf(flags))};

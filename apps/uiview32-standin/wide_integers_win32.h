@@ -24,7 +24,8 @@ class WideIntegers {
     // converted to the first library's declaration; DISP_E_TYPEMISMATCH, with the argument's
     // position, for a by-reference argument not of the wide declaration's type.
     template <typename Call>
-    HRESULT Invoke(const IID& iid, DISPID id, WORD flags, DISPPARAMS& params, UINT* badArgument, Call call) const;
+    HRESULT Invoke(const IID& iid, DISPID id, WORD flags, DISPPARAMS& params, UINT* badArgument,
+                   Call call) const;
 
   private:
     struct Interface {

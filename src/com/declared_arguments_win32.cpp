@@ -16,15 +16,25 @@ void* DataOf(VARIANT& v, VARTYPE type) {
 size_t SizeOf(VARTYPE type) {
     if (type & VT_ARRAY) return sizeof(SAFEARRAY*);
     switch (type) {
-        case VT_I1: case VT_UI1:
+        case VT_I1:
+        case VT_UI1:
             return 1;
-        case VT_I2: case VT_UI2: case VT_BOOL:
+        case VT_I2:
+        case VT_UI2:
+        case VT_BOOL:
             return 2;
-        case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_R4: case VT_ERROR:
+        case VT_I4:
+        case VT_UI4:
+        case VT_INT:
+        case VT_UINT:
+        case VT_R4:
+        case VT_ERROR:
             return 4;
         case VT_VARIANT:
             return sizeof(VARIANT);
-        case VT_BSTR: case VT_DISPATCH: case VT_UNKNOWN:
+        case VT_BSTR:
+        case VT_DISPATCH:
+        case VT_UNKNOWN:
             return sizeof(void*);
         default:
             return 8;
@@ -47,11 +57,13 @@ void StoreThrough(const VARIANT& target, VARIANT& value) {
 
 }  // namespace
 
-DeclaredArguments::DeclaredArguments(const Member* member, VARIANT* given, UINT count, const std::string& what)
+DeclaredArguments::DeclaredArguments(const Member* member, VARIANT* given, UINT count,
+                                     const std::string& what)
     : what_(what), passed_(given, given + count) {
     if (!member || member->params.size() != count) return;
     converted_.reserve(count);
-    for (UINT i = 0; i < count; ++i) passed_[count - 1 - i] = Convert(given[count - 1 - i], member->params[i]);
+    for (UINT i = 0; i < count; ++i)
+        passed_[count - 1 - i] = Convert(given[count - 1 - i], member->params[i]);
 }
 
 VARIANT DeclaredArguments::Convert(const VARIANT& given, ParamType declared) {

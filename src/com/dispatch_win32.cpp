@@ -33,8 +33,8 @@ Dispatch::Target Dispatch::Bind(const wchar_t* name, INVOKEKIND kind) {
 
 Variant Dispatch::Call(const wchar_t* name, std::initializer_list<VARIANT> args) {
     Variant result;
-    Invoke(Bind(name, INVOKE_FUNC), name, DISPATCH_METHOD, std::vector<VARIANT>(std::rbegin(args), std::rend(args)),
-           result.get());
+    Invoke(Bind(name, INVOKE_FUNC), name, DISPATCH_METHOD,
+           std::vector<VARIANT>(std::rbegin(args), std::rend(args)), result.get());
     return result;
 }
 
@@ -60,8 +60,8 @@ void Dispatch::Invoke(Target target, const wchar_t* name, WORD flags, std::vecto
     DISPPARAMS params{declared.data(), put ? &named : nullptr, declared.size(), put ? 1u : 0u};
     ExcepInfo info;
     UINT badArgument = 0;
-    const HRESULT hr =
-        object_->Invoke(target.id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, info.get(), &badArgument);
+    const HRESULT hr = object_->Invoke(target.id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
+                                       info.get(), &badArgument);
     if (FAILED(hr)) ThrowInvokeError(hr, info, Narrow(name));
     declared.WriteBack();
 }

@@ -89,10 +89,26 @@ class TypeAttr {
 // The types a variant holds by value or by reference.
 bool IsVariantType(VARTYPE type) {
     switch (type) {
-        case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
-        case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
-        case VT_R4: case VT_R8: case VT_CY: case VT_DATE:
-        case VT_BSTR: case VT_BOOL: case VT_ERROR: case VT_VARIANT: case VT_DISPATCH: case VT_UNKNOWN:
+        case VT_I1:
+        case VT_I2:
+        case VT_I4:
+        case VT_I8:
+        case VT_INT:
+        case VT_UI1:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_UI8:
+        case VT_UINT:
+        case VT_R4:
+        case VT_R8:
+        case VT_CY:
+        case VT_DATE:
+        case VT_BSTR:
+        case VT_BOOL:
+        case VT_ERROR:
+        case VT_VARIANT:
+        case VT_DISPATCH:
+        case VT_UNKNOWN:
             return true;
         default:
             return false;

@@ -10,8 +10,9 @@ std::unique_ptr<host::UivApplication> ComHost::NewApplication() {
 }
 
 std::unique_ptr<host::UivStationInfo> ComHost::NewStationInfo() {
-    return std::make_unique<ComStationInfo>(OfInterface(
-        CreateHostObject(kStationInfoClass, "station information object"), kStationInfoInterface, *interfaces_));
+    return std::make_unique<ComStationInfo>(
+        OfInterface(CreateHostObject(kStationInfoClass, "station information object"), kStationInfoInterface,
+                    *interfaces_));
 }
 
 std::unique_ptr<host::UivObject> ComHost::NewObject() {

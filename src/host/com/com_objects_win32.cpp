@@ -79,7 +79,8 @@ void ComStationInfo::SetCallsign(const std::string& callsign) {
 
 ComObject::ComObject(Dispatch record) : record_(std::move(record)) {
     const InterfaceInfo* members = record_.members();
-    const std::vector<const Member*> flags = members ? members->SettersOf({VT_BOOL}) : std::vector<const Member*>();
+    const std::vector<const Member*> flags =
+        members ? members->SettersOf({VT_BOOL}) : std::vector<const Member*>();
     const std::vector<const Member*> integers =
         members ? members->SettersOf({VT_I2, VT_I4}) : std::vector<const Member*>();
     if (flags.empty() || integers.size() < 2)

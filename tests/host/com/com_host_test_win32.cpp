@@ -152,9 +152,9 @@ TEST_F(ComHostTest, ArgumentsTakeTheTypesTheHostDeclares) {
         record->SetInt2(-1);
         EXPECT_EQ(app->AddObject(*record), 0) << registered;
         EXPECT_EQ(app->DeleteObject("RDFFIX0", true), 0) << registered;
-        const json added = {{"Name", "RDFFIX0"}, {"Latitude", 0.0},    {"Longitude", 0.0},
-                            {"Comment", ""},     {"SymbolCode", ""},   {"SymbolTable", ""},
-                            {"Flag", false},     {"Int1", -32768},     {"Int2", -1}};
+        const json added = {{"Name", "RDFFIX0"}, {"Latitude", 0.0},  {"Longitude", 0.0},
+                            {"Comment", ""},     {"SymbolCode", ""}, {"SymbolTable", ""},
+                            {"Flag", false},     {"Int1", -32768},   {"Int2", -1}};
         const json expected = {
             {{"call", "SetMarkerStyle"}, {"args", {2}}},
             {{"call", "DrawLine"}, {"args", {1.5, 2.5, 3.5, 4.5, 0x00FF00, 7}}},
