@@ -11,6 +11,7 @@
 #include "geometry/map_view.h"
 #include "host/host.h"
 #include "plot/plot_display.h"
+#include "plot/pair_review.h"
 #include "plot/plot_map.h"
 #include "plot/stations.h"
 
@@ -27,6 +28,7 @@ struct HostLink {
 struct PlotSettings {
     int16_t lineWidth = 1;
     double ignoreDistanceMetres = 1000.0;
+    bool logPairResults = false;  // a line per pair and per contributing station after the reports
 };
 
 using CallSigns = std::array<std::string, kStationCount>;
@@ -36,6 +38,9 @@ class Plotter {
     StationTable& Stations() { return stations_; }
     const StationTable& Stations() const { return stations_; }
     const std::string& FixObjectName() const { return fixObjectName_; }
+    // The review of the last plot that came as far as its pairs, and how many did.
+    const PlotReview& LastReview() const { return review_; }
+    unsigned ReviewCount() const { return reviewCount_; }
 
     // Reports the five rows with the call-signs the table holds, as start-up does: an entry
     // whose report finds nothing keeps what it had.
@@ -47,11 +52,14 @@ class Plotter {
 
   private:
     void ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display);
+    void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};
     std::optional<MapPoint> lastSolution_;
     std::string fixObjectName_;
+    PlotReview review_;
+    unsigned reviewCount_ = 0;
 };
 
 }  // namespace trivex
