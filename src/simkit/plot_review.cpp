@@ -53,7 +53,10 @@ Json PointJson(const std::optional<MapPoint>& point) {
 Json PairJson(const PairOutcome& pair) {
     Json::Object json{{"pair", Json::Array{pair.first + 1, pair.second + 1}},
                       {"outcome", OutcomeName(pair.verdict)}};
-    if (pair.stationRow >= 0) json.emplace_back("station", pair.station);
+    if (pair.stationRow >= 0) {
+        json.emplace_back("station", pair.station);
+        json.emplace_back("row", pair.stationRow + 1);
+    }
     switch (pair.verdict) {
         case PairVerdict::OutOfRange:
             json.emplace_back("stationBearing", pair.stationBearing);
@@ -80,12 +83,12 @@ Json LeftOutJson(const LeftOut& left) {
                         {"movesKm", left.fix ? Json(left.movesKm) : Json()}};
 }
 
-// The station whose removal moves the fix most; one whose removal leaves no fix counts most.
+// The station whose removal moves the fix most, of those whose removal leaves a fix.
 const LeftOut* MostPulling(const std::vector<LeftOut>& leaveOneOut) {
-    const auto pull = [](const LeftOut& left) { return left.fix ? left.movesKm : 1e300; };
-    const auto most = std::max_element(leaveOneOut.begin(), leaveOneOut.end(),
-                                       [&](const LeftOut& a, const LeftOut& b) { return pull(a) < pull(b); });
-    return most == leaveOneOut.end() ? nullptr : &*most;
+    const LeftOut* most = nullptr;
+    for (const LeftOut& left : leaveOneOut)
+        if (left.fix && (!most || left.movesKm > most->movesKm)) most = &left;
+    return most;
 }
 
 }  // namespace
@@ -119,10 +122,10 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
         out << "  " << PairName(pair) << "  " << verdict << VerdictDetails(pair) << "\n";
     }
     if (const LeftOut* most = MostPulling(review.leaveOneOut))
-        out << "Pulls the fix most: " << most->station << " ("
-            << (most->fix ? "without it the fix moves " + Fixed(most->movesKm, 2) + " km"
-                          : "without it there is no fix")
-            << ")\n";
+        out << "Pulls the fix most: " << most->station << " (without it the fix moves " << Fixed(most->movesKm, 2)
+            << " km)\n";
+    else if (!review.leaveOneOut.empty())
+        out << "Pulls the fix most: none (without any one station there is no fix)\n";
     if (!transmitter) return;
     if (!review.fix) {
         out << "Miss: no fix to score\n";
