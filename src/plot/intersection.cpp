@@ -27,7 +27,8 @@ void CheckPairBearings(const StationTable& stations, PairOutcome& outcome) {
             outcome.verdict = PairVerdict::Accepted;
             return;
         case BearingCheck::NoData:
-            return Name(outcome, PairVerdict::NoData, stations, b1 == kNoBearing ? outcome.first : outcome.second);
+            return Name(outcome, PairVerdict::NoData, stations,
+                        b1 == kNoBearing ? outcome.first : outcome.second);
         case BearingCheck::FirstOutOfRange:
             return Name(outcome, PairVerdict::OutOfRange, stations, outcome.first);
         case BearingCheck::SecondOutOfRange:

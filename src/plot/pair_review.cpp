@@ -30,7 +30,8 @@ std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, in
     double sumY = 0.0;
     int count = 0;
     for (const PairOutcome& pair : pairs) {
-        if (pair.verdict != PairVerdict::Accepted || pair.first == without || pair.second == without) continue;
+        if (pair.verdict != PairVerdict::Accepted || pair.first == without || pair.second == without)
+            continue;
         sumX += pair.crossing->x;
         sumY += pair.crossing->y;
         ++count;

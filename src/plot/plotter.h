@@ -10,8 +10,8 @@
 
 #include "geometry/map_view.h"
 #include "host/host.h"
-#include "plot/plot_display.h"
 #include "plot/pair_review.h"
+#include "plot/plot_display.h"
 #include "plot/plot_map.h"
 #include "plot/stations.h"
 

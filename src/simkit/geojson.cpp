@@ -15,7 +15,8 @@ Json Position(float xMinutes, float yMinutes) {
 }
 
 Json Feature(Json geometry, Json::Object properties) {
-    return Json::Object{{"type", "Feature"}, {"geometry", std::move(geometry)}, {"properties", std::move(properties)}};
+    return Json::Object{
+        {"type", "Feature"}, {"geometry", std::move(geometry)}, {"properties", std::move(properties)}};
 }
 
 Json Point(MapPoint point) {
@@ -45,7 +46,8 @@ const char* LineKind(host::Colour colour) {
     return "bearing";
 }
 
-void AddStations(Json::Array& features, const PlotReview& review, const std::vector<sim::Station>& hostStations) {
+void AddStations(Json::Array& features, const PlotReview& review,
+                 const std::vector<sim::Station>& hostStations) {
     for (int row = 0; row < kStationCount; ++row) {
         const StationEntry& entry = review.stations[row];
         if (entry.Bearing == kNoBearing) continue;
@@ -60,24 +62,28 @@ void AddStations(Json::Array& features, const PlotReview& review, const std::vec
 
 void AddLines(Json::Array& features, const PlotReview& review, const MapPicture& drawing) {
     for (const MapPicture::Line& line : drawing.lines)
-        features.push_back(Feature(
-            Json::Object{{"type", "LineString"},
-                         {"coordinates", Json::Array{Position(line.x1, line.y1), Position(line.x2, line.y2)}}},
-            {{"kind", "bearingLine"}, {"line", LineKind(line.colour)}, {"callsign", LineStation(line, review.stations)}}));
+        features.push_back(Feature(Json::Object{{"type", "LineString"},
+                                                {"coordinates", Json::Array{Position(line.x1, line.y1),
+                                                                            Position(line.x2, line.y2)}}},
+                                   {{"kind", "bearingLine"},
+                                    {"line", LineKind(line.colour)},
+                                    {"callsign", LineStation(line, review.stations)}}));
 }
 
 void AddCrossingsAndFix(Json::Array& features, const PlotReview& review) {
     for (const PairOutcome& pair : review.pairs)
         if (pair.verdict == PairVerdict::Accepted)
-            features.push_back(Feature(Point(*pair.crossing),
-                                       {{"kind", "crossing"}, {"pair", Json::Array{pair.first + 1, pair.second + 1}}}));
+            features.push_back(
+                Feature(Point(*pair.crossing),
+                        {{"kind", "crossing"}, {"pair", Json::Array{pair.first + 1, pair.second + 1}}}));
     if (review.fix) features.push_back(Feature(Point(*review.fix), {{"kind", "fix"}}));
 }
 
 }  // namespace
 
 std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
-                        const std::vector<sim::Station>& hostStations, const std::optional<MapPoint>& transmitter) {
+                        const std::vector<sim::Station>& hostStations,
+                        const std::optional<MapPoint>& transmitter) {
     Json::Array features;
     AddStations(features, review, hostStations);
     AddLines(features, review, drawing);

@@ -18,6 +18,7 @@ namespace trivex::simkit {
 // text), the bearing lines of `drawing` as drawn on the map, the accepted crossings, the fix
 // and the transmitter.
 std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
-                        const std::vector<sim::Station>& hostStations, const std::optional<MapPoint>& transmitter);
+                        const std::vector<sim::Station>& hostStations,
+                        const std::optional<MapPoint>& transmitter);
 
 }  // namespace trivex::simkit

@@ -94,7 +94,8 @@ const LeftOut* MostPulling(const std::vector<LeftOut>& leaveOneOut) {
 }  // namespace
 
 Miss MissOf(MapPoint transmitter, MapPoint fix) {
-    const GreatCircleLeg leg = GreatCircle(transmitter.y / 60.0, transmitter.x / 60.0, fix.y / 60.0, fix.x / 60.0);
+    const GreatCircleLeg leg =
+        GreatCircle(transmitter.y / 60.0, transmitter.x / 60.0, fix.y / 60.0, fix.x / 60.0);
     return {leg.distanceKm, leg.bearingDegrees};
 }
 
@@ -122,8 +123,8 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
         out << "  " << PairName(pair) << "  " << verdict << VerdictDetails(pair) << "\n";
     }
     if (const LeftOut* most = MostPulling(review.leaveOneOut))
-        out << "Pulls the fix most: " << most->station << " (without it the fix moves " << Fixed(most->movesKm, 2)
-            << " km)\n";
+        out << "Pulls the fix most: " << most->station << " (without it the fix moves "
+            << Fixed(most->movesKm, 2) << " km)\n";
     else if (!review.leaveOneOut.empty())
         out << "Pulls the fix most: none (without any one station there is no fix)\n";
     if (!transmitter) return;

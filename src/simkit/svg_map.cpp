@@ -13,8 +13,8 @@ namespace trivex::simkit {
 
 namespace {
 
-constexpr host::Colour kStationColour = 0x9C4E1F;  // 0x00BBGGRR, a dark blue
-constexpr host::Colour kObjectColour = 0x1E1EB4;   // a dark red
+constexpr host::Colour kStationColour = 0x9C4E1F;      // 0x00BBGGRR, a dark blue
+constexpr host::Colour kObjectColour = 0x1E1EB4;       // a dark red
 constexpr host::Colour kTransmitterColour = 0x327D2E;  // a dark green
 constexpr const char* kPaper = "#f6f3ea";
 constexpr const char* kGrid = "#d6d0c0";
@@ -142,8 +142,8 @@ void WriteLabelled(std::string& out, const std::string& mark, double x, double y
            Escaped(label) + "</text></g>\n";
 }
 
-void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const std::vector<sim::Station>& stations,
-                             const Projection& at) {
+void WriteStationsAndObjects(std::string& out, const MapPicture& picture,
+                             const std::vector<sim::Station>& stations, const Projection& at) {
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
     for (const sim::Station& station : stations)
         WriteLabelled(out, "<rect x=\"-4\" y=\"-4\" width=\"8\" height=\"8\"/>", at.X(station.longitude),
@@ -177,16 +177,17 @@ void WriteRejected(std::string& out, const std::vector<PairOutcome>& pairs, cons
 
 void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& at) {
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
-    WriteLabelled(out, "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + ColourText(kTransmitterColour) +
-                           "\" stroke-width=\"3\"/>",
+    WriteLabelled(out,
+                  "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + ColourText(kTransmitterColour) +
+                      "\" stroke-width=\"3\"/>",
                   at.X(transmitter.x), at.Y(transmitter.y), "transmitter", kTransmitterColour);
     out += "</g>\n";
 }
 
 }  // namespace
 
-std::string SvgText(const MapPicture& picture, const sim::MapView& view, const std::vector<sim::Station>& stations,
-                    const MapNotes& notes) {
+std::string SvgText(const MapPicture& picture, const sim::MapView& view,
+                    const std::vector<sim::Station>& stations, const MapNotes& notes) {
     const Projection at(view);
     const std::string width = std::to_string(at.Width());
     const std::string height = std::to_string(at.Height());

@@ -75,13 +75,14 @@ TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
         double number;      // the bearing to the crossing (behind) or the distance (too far)
     };
     const Case cases[] = {
-        {45, 1, 315, 1, 1000, PairVerdict::Accepted, "", 0},           // in front of both, within the limit
-        {225, 1, 315, 1, 1000, PairVerdict::Behind, "DF1", 225},       // behind station 1
-        {45, 1, 135, 1, 1000, PairVerdict::Behind, "DF2", 135},        // behind station 2
-        {45, 2.5, 315, 2.5, 2500, PairVerdict::Accepted, "", 0},       // a distance equal to the limit
-        {45, 2.6, 315, 1, 2500, PairVerdict::TooFar, "DF1", 2.6},      // station 1 beyond it
+        {45, 1, 315, 1, 1000, PairVerdict::Accepted, "", 0},       // in front of both, within the limit
+        {225, 1, 315, 1, 1000, PairVerdict::Behind, "DF1", 225},   // behind station 1
+        {45, 1, 135, 1, 1000, PairVerdict::Behind, "DF2", 135},    // behind station 2
+        {45, 2.5, 315, 2.5, 2500, PairVerdict::Accepted, "", 0},   // a distance equal to the limit
+        {45, 2.6, 315, 1, 2500, PairVerdict::TooFar, "DF1", 2.6},  // station 1 beyond it
         {45, 1, 315, 2.5000000001, 2500, PairVerdict::TooFar, "DF2", 2.5000000001},  // station 2 just beyond
-        {45, 0.001, 315, 0, 0, PairVerdict::TooFar, "DF1", 0.001},  // a limit of 0 keeps nothing away from them
+        {45, 0.001, 315, 0, 0, PairVerdict::TooFar, "DF1",
+         0.001},  // a limit of 0 keeps nothing away from them
     };
     for (const Case& c : cases) {
         FixedAnswers app({{c.km1, c.toPoint1}, {c.km2, c.toPoint2}});

@@ -39,8 +39,9 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
     PairOutcome accepted{0, 2, PairVerdict::Accepted};
     accepted.crossing = MapPoint{30.0f, 30.0f};
     const std::string svg = SvgText({}, view, {}, {{inView, outside, accepted}, MapPoint{90.0f, 15.0f}});
-    EXPECT_NE(svg.find("<circle cx=\"400\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
-              std::string::npos)
+    EXPECT_NE(
+        svg.find("<circle cx=\"400\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
+        std::string::npos)
         << svg;
     EXPECT_EQ(svg.find("<title>[1,3]"), std::string::npos) << "an accepted crossing is the host's marker";
     EXPECT_EQ(svg.find("cx=\"866.67\""), std::string::npos) << "outside the view";

@@ -114,7 +114,8 @@ std::string CheckMarks(HMENU menu) {
         marks += checked(ui::IgnoreItem(n)) ? "I" + std::to_string(n) : "";
     for (int n = 1; n <= ui::kThicknessItems; ++n)
         marks += checked(ui::ThicknessItem(n)) ? " T" + std::to_string(n) : "";
-    return marks + (checked(Command::OptionsReplot) ? " R" : "") + (checked(Command::OptionsLogPairs) ? " L" : "");
+    return marks + (checked(Command::OptionsReplot) ? " R" : "") +
+           (checked(Command::OptionsLogPairs) ? " L" : "");
 }
 
 TEST_F(GuiMainWindowTest, MenuCaptionsAndCheckMarksAfterTheCommands) {
