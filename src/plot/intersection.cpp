@@ -45,6 +45,27 @@ host::DistanceBearing MeasureTo(host::UivApplication& app, const StationEntry& s
                                    static_cast<double>(point.y) / 60, point.x / 60, true);
 }
 
+// Asks the host for the distance and bearing from each station to the crossing, both before
+// anything is decided; the crossing is accepted in front of both and within the limit.
+void JudgeCrossing(const StationTable& stations, Crossing point, host::UivApplication& app,
+                   double ignoreDistanceMetres, PairOutcome& outcome) {
+    const StationEntry& s1 = stations.at(outcome.first);
+    const StationEntry& s2 = stations.at(outcome.second);
+    const host::DistanceBearing to1 = MeasureTo(app, s1, point);
+    const host::DistanceBearing to2 = MeasureTo(app, s2, point);
+    const bool front1 = IsInFront(to1.bearingDegrees, s1.Bearing);
+    if (!front1 || !IsInFront(to2.bearingDegrees, s2.Bearing)) {
+        Name(outcome, PairVerdict::Behind, stations, front1 ? outcome.second : outcome.first);
+        outcome.bearingToCrossing = front1 ? to2.bearingDegrees : to1.bearingDegrees;
+        return;
+    }
+    outcome.limitKm = ignoreDistanceMetres / 1000;
+    if (to1.distanceKm <= outcome.limitKm && to2.distanceKm <= outcome.limitKm) return;
+    const bool far1 = to1.distanceKm > outcome.limitKm;
+    Name(outcome, PairVerdict::TooFar, stations, far1 ? outcome.first : outcome.second);
+    outcome.distanceKm = far1 ? to1.distanceKm : to2.distanceKm;
+}
+
 }  // namespace
 
 Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t iDF2, PlotMap& map,
@@ -55,36 +76,21 @@ Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t
     outcome.second = iDF2;
     const std::optional<double> aspect = Aspect(map.View());
     if (!aspect) return result;
-    const StationEntry& s1 = stations.at(iDF1);
-    const StationEntry& s2 = stations.at(iDF2);
     CheckPairBearings(stations, outcome);
     if (outcome.verdict != PairVerdict::Accepted) return result;
-    const std::variant<Crossing, NoCrossing> crossed = CrossBearingLines(LineOf(s1), LineOf(s2), *aspect);
+    const std::variant<Crossing, NoCrossing> crossed =
+        CrossBearingLines(LineOf(stations.at(iDF1)), LineOf(stations.at(iDF2)), *aspect);
     if (const NoCrossing* none = std::get_if<NoCrossing>(&crossed)) {
         outcome.verdict = *none == NoCrossing::Parallel ? PairVerdict::Parallel : PairVerdict::BeyondRange;
         return result;
     }
     const Crossing point = std::get<Crossing>(crossed);
     outcome.crossing = MapPoint{static_cast<float>(point.x), point.y};
-
-    const host::DistanceBearing to1 = MeasureTo(app, s1, point);
-    const host::DistanceBearing to2 = MeasureTo(app, s2, point);
-    const bool front1 = IsInFront(to1.bearingDegrees, s1.Bearing);
-    if (!front1 || !IsInFront(to2.bearingDegrees, s2.Bearing)) {
-        Name(outcome, PairVerdict::Behind, stations, front1 ? iDF2 : iDF1);
-        outcome.bearingToCrossing = front1 ? to2.bearingDegrees : to1.bearingDegrees;
-        return result;
-    }
-
-    outcome.limitKm = ignoreDistanceMetres / 1000;
-    if (to1.distanceKm <= outcome.limitKm && to2.distanceKm <= outcome.limitKm) {
+    JudgeCrossing(stations, point, app, ignoreDistanceMetres, outcome);
+    if (outcome.verdict == PairVerdict::Accepted) {
         result.accepted = true;
         result.x = outcome.crossing->x;
         result.y = outcome.crossing->y;
-    } else {
-        const bool far1 = to1.distanceKm > outcome.limitKm;
-        Name(outcome, PairVerdict::TooFar, stations, far1 ? iDF1 : iDF2);
-        outcome.distanceKm = far1 ? to1.distanceKm : to2.distanceKm;
     }
     return result;
 }
