@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev valgrind
   mingw-w64 mingw-w64-tools libwine-dev
   wine wine64 wine32:i386
-  xvfb x11-utils imagemagick fonts-wine jq zip unzip
+  xvfb x11-utils imagemagick fonts-wine jq zip unzip gdal-bin
 )
 
 missing() {

@@ -11,11 +11,13 @@ namespace trivex::simkit {
 
 namespace {
 
-constexpr const char* kUsage = "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--summary]";
+constexpr const char* kUsage =
+    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--summary]";
 
 struct Options {
     std::string scenarioFile;
     std::optional<std::string> svgFile;
+    std::optional<std::string> geoJsonFile;
     bool summary = false;
 };
 
@@ -26,6 +28,8 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
             options.summary = true;
         } else if (args[i] == "--svg" && i + 1 < args.size()) {
             options.svgFile = args[++i];
+        } else if (args[i] == "--geojson" && i + 1 < args.size()) {
+            options.geoJsonFile = args[++i];
         } else if (args[i].starts_with("--") || !options.scenarioFile.empty()) {
             return std::nullopt;
         } else {
@@ -56,14 +60,34 @@ int CannotWrite(std::ostream& err, const std::string& path) {
     return kExitFailed;
 }
 
-// The picture's file is opened before the run, so that a run is not wasted on a picture that
-// cannot be written. The transcript goes out a step at a time as the run makes it.
-int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostream& err) {
-    std::ofstream svg;
-    if (options.svgFile) {
-        svg.open(*options.svgFile, std::ios::binary);
-        if (!svg) return CannotWrite(err, *options.svgFile);
+// An output file opened before the run, so that a run is not wasted on a file that cannot be
+// written; closed when the run has written it.
+class OutputFile {
+  public:
+    explicit OutputFile(const std::optional<std::string>& path) : path_(path) {
+        if (path_) file_.open(*path_, std::ios::binary);
     }
+    bool Opened() const { return !path_ || file_.is_open(); }
+    // False when the file could not be written.
+    bool Write(const std::string& text) {
+        if (!path_) return true;
+        file_ << text;
+        file_.close();
+        return !file_.fail();
+    }
+    const std::string& Path() const { return *path_; }
+
+  private:
+    std::optional<std::string> path_;
+    std::ofstream file_;
+};
+
+// The transcript goes out a step at a time as the run makes it.
+int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostream& err) {
+    OutputFile svg(options.svgFile);
+    if (!svg.Opened()) return CannotWrite(err, svg.Path());
+    OutputFile geoJson(options.geoJsonFile);
+    if (!geoJson.Opened()) return CannotWrite(err, geoJson.Path());
     TranscriptWriter transcript(out);
     ScenarioRun::StepSink recordStep;
     if (!options.summary) recordStep = [&transcript](const Json& step) { transcript.Step(step); };
@@ -73,11 +97,8 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
         out << run.Summary();
     else
         transcript.Finish();
-    if (options.svgFile) {
-        svg << run.MapSvg();
-        svg.close();
-        if (svg.fail()) return CannotWrite(err, *options.svgFile);
-    }
+    if (!svg.Write(options.svgFile ? run.MapSvg() : "")) return CannotWrite(err, svg.Path());
+    if (!geoJson.Write(options.geoJsonFile ? run.GeoJson() : "")) return CannotWrite(err, geoJson.Path());
     return kExitOk;
 }
 

@@ -1,4 +1,4 @@
-// trivex-sim SCENARIO.json [--svg MAP.svg] [--summary]
+// trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--summary]
 #pragma once
 
 #include <cstddef>

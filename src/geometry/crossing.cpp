@@ -1,6 +1,7 @@
 #include "geometry/crossing.h"
 
 #include <cmath>
+#include <optional>
 
 #include "geometry/degree_trig.h"
 
@@ -60,16 +61,18 @@ BearingCheck CheckBearings(int16_t first, int16_t second) {
     return BearingCheck::Usable;
 }
 
-std::optional<Crossing> CrossBearingLines(const BearingLine& first, const BearingLine& second,
-                                          double aspect) {
+std::variant<Crossing, NoCrossing> CrossBearingLines(const BearingLine& first, const BearingLine& second,
+                                                     double aspect) {
     const std::optional<Crossing> point = IsNorthSouth(first.bearing) ? CrossNorthSouth(first, second, aspect)
                                           : IsNorthSouth(second.bearing)
                                               ? CrossNorthSouth(second, first, aspect)
                                               : CrossSloped(first, second, aspect);
-    if (!point || !std::isfinite(static_cast<float>(point->x)) || !std::isfinite(point->y) ||
-        std::fabs(point->y) > kPoleMinutes)
-        return std::nullopt;
-    return point;
+    if (point && std::isfinite(static_cast<float>(point->x)) && std::isfinite(point->y) &&
+        std::fabs(point->y) <= kPoleMinutes)
+        return *point;
+    // Opposite bearings are parallel lines, though their rounded slopes may differ a little.
+    const bool opposite = (first.bearing - second.bearing) % 180 == 0;
+    return !point || opposite ? NoCrossing::Parallel : NoCrossing::BeyondRange;
 }
 
 bool IsInFront(double bearingToPoint, int16_t stationBearing) {

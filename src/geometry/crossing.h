@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <variant>
 
 #include "geometry/map_view.h"
 
@@ -30,9 +30,13 @@ struct Crossing {
     float y = 0.0f;
 };
 
-// Where the full lines meet on a map of the given aspect. Empty when they are parallel, or meet
-// beyond the range of a single or beyond a pole, where no position is.
-std::optional<Crossing> CrossBearingLines(const BearingLine& first, const BearingLine& second, double aspect);
+// Why two lines give no position: they are parallel on the map (bearings 180 degrees apart),
+// or they meet beyond a pole or beyond the range of a single, where no position is.
+enum class NoCrossing { Parallel, BeyondRange };
+
+// Where the full lines meet on a map of the given aspect.
+std::variant<Crossing, NoCrossing> CrossBearingLines(const BearingLine& first, const BearingLine& second,
+                                                     double aspect);
 
 // Whether a point whose bearing from the station is bearingToPoint lies ahead of it: less
 // than 90 degrees from the station's bearing, the difference taken around the circle.

@@ -1,9 +1,8 @@
 #include "plot/intersection.h"
 
-#include <optional>
+#include <variant>
 
 #include "geometry/crossing.h"
-#include "support/numeric.h"
 
 namespace trivex {
 namespace {
@@ -12,20 +11,32 @@ BearingLine LineOf(const StationEntry& station) {
     return {station.LonMinutes, station.LatMinutes, station.Bearing};
 }
 
-std::optional<std::string> BearingRejection(const StationEntry& s1, const StationEntry& s2) {
-    switch (CheckBearings(s1.Bearing, s2.Bearing)) {
+void Name(PairOutcome& outcome, PairVerdict verdict, const StationTable& stations, int16_t row) {
+    outcome.verdict = verdict;
+    outcome.stationRow = row;
+    outcome.station = stations.at(row).Callsign;
+    outcome.stationBearing = stations.at(row).Bearing;
+}
+
+// The verdict of the bearings alone; Accepted when they can be intersected.
+void CheckPairBearings(const StationTable& stations, PairOutcome& outcome) {
+    const int16_t b1 = stations.at(outcome.first).Bearing;
+    const int16_t b2 = stations.at(outcome.second).Bearing;
+    switch (CheckBearings(b1, b2)) {
         case BearingCheck::Usable:
-            return std::nullopt;
+            outcome.verdict = PairVerdict::Accepted;
+            return;
         case BearingCheck::NoData:
-            return "no data";
+            return Name(outcome, PairVerdict::NoData, stations,
+                        b1 == kNoBearing ? outcome.first : outcome.second);
         case BearingCheck::FirstOutOfRange:
-            return "bearing " + s1.Callsign + " out of range";
+            return Name(outcome, PairVerdict::OutOfRange, stations, outcome.first);
         case BearingCheck::SecondOutOfRange:
-            return "bearing " + s2.Callsign + " out of range";
+            return Name(outcome, PairVerdict::OutOfRange, stations, outcome.second);
         case BearingCheck::SameBearings:
-            break;
+            outcome.verdict = PairVerdict::SameBearings;
+            return;
     }
-    return "same bearings ";
 }
 
 host::DistanceBearing MeasureTo(host::UivApplication& app, const StationEntry& station, Crossing point) {
@@ -34,34 +45,52 @@ host::DistanceBearing MeasureTo(host::UivApplication& app, const StationEntry& s
                                    static_cast<double>(point.y) / 60, point.x / 60, true);
 }
 
+// Asks the host for the distance and bearing from each station to the crossing, both before
+// anything is decided; the crossing is accepted in front of both and within the limit.
+void JudgeCrossing(const StationTable& stations, Crossing point, host::UivApplication& app,
+                   double ignoreDistanceMetres, PairOutcome& outcome) {
+    const StationEntry& s1 = stations.at(outcome.first);
+    const StationEntry& s2 = stations.at(outcome.second);
+    const host::DistanceBearing to1 = MeasureTo(app, s1, point);
+    const host::DistanceBearing to2 = MeasureTo(app, s2, point);
+    const bool front1 = IsInFront(to1.bearingDegrees, s1.Bearing);
+    if (!front1 || !IsInFront(to2.bearingDegrees, s2.Bearing)) {
+        Name(outcome, PairVerdict::Behind, stations, front1 ? outcome.second : outcome.first);
+        outcome.bearingToCrossing = front1 ? to2.bearingDegrees : to1.bearingDegrees;
+        return;
+    }
+    outcome.limitKm = ignoreDistanceMetres / 1000;
+    if (to1.distanceKm <= outcome.limitKm && to2.distanceKm <= outcome.limitKm) return;
+    const bool far1 = to1.distanceKm > outcome.limitKm;
+    Name(outcome, PairVerdict::TooFar, stations, far1 ? outcome.first : outcome.second);
+    outcome.distanceKm = far1 ? to1.distanceKm : to2.distanceKm;
+}
+
 }  // namespace
 
 Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t iDF2, PlotMap& map,
                              host::UivApplication& app, double ignoreDistanceMetres) {
     Intersection result;
+    PairOutcome& outcome = result.outcome;
+    outcome.first = iDF1;
+    outcome.second = iDF2;
     const std::optional<double> aspect = Aspect(map.View());
     if (!aspect) return result;
-    const StationEntry& s1 = stations.at(iDF1);
-    const StationEntry& s2 = stations.at(iDF2);
-    if (auto reason = BearingRejection(s1, s2)) {
-        result.result = *reason;
+    CheckPairBearings(stations, outcome);
+    if (outcome.verdict != PairVerdict::Accepted) return result;
+    const std::variant<Crossing, NoCrossing> crossed =
+        CrossBearingLines(LineOf(stations.at(iDF1)), LineOf(stations.at(iDF2)), *aspect);
+    if (const NoCrossing* none = std::get_if<NoCrossing>(&crossed)) {
+        outcome.verdict = *none == NoCrossing::Parallel ? PairVerdict::Parallel : PairVerdict::BeyondRange;
         return result;
     }
-    const std::optional<Crossing> point = CrossBearingLines(LineOf(s1), LineOf(s2), *aspect);
-    if (!point) return result;
-
-    const host::DistanceBearing to1 = MeasureTo(app, s1, *point);
-    const host::DistanceBearing to2 = MeasureTo(app, s2, *point);
-    if (!IsInFront(to1.bearingDegrees, s1.Bearing) || !IsInFront(to2.bearingDegrees, s2.Bearing))
-        return result;
-
-    const double limitKm = ignoreDistanceMetres / 1000;
-    if (to1.distanceKm <= limitKm && to2.distanceKm <= limitKm) {
+    const Crossing point = std::get<Crossing>(crossed);
+    outcome.crossing = MapPoint{static_cast<float>(point.x), point.y};
+    JudgeCrossing(stations, point, app, ignoreDistanceMetres, outcome);
+    if (outcome.verdict == PairVerdict::Accepted) {
         result.accepted = true;
-        result.x = static_cast<float>(point->x);
-        result.y = point->y;
-    } else {
-        result.result = "distance > " + NumberText(limitKm) + " km.";
+        result.x = outcome.crossing->x;
+        result.y = outcome.crossing->y;
     }
     return result;
 }

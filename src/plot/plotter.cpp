@@ -23,14 +23,21 @@ std::string Contributors(const StationTable& stations) {
 }
 
 // "[2,4]  " and the position, with the stations numbered from 1.
-std::string IntersectionText(int i, int j, const Intersection& found) {
+std::string IntersectionText(const PairOutcome& pair) {
     std::string text = "[";
-    text += std::to_string(i + 1);
+    text += std::to_string(pair.first + 1);
     text += ',';
-    text += std::to_string(j + 1);
+    text += std::to_string(pair.second + 1);
     text += "]  ";
-    text += FormatPosition(found.y, found.x);
+    text += FormatPosition(pair.crossing->y, pair.crossing->x);
     return text;
+}
+
+std::string ReviewLog(const PlotReview& review) {
+    std::string lines;
+    for (const PairOutcome& pair : review.pairs) lines += PairLine(pair);
+    for (const LeftOut& left : review.leaveOneOut) lines += LeftOutLine(left);
+    return lines;
 }
 
 std::string IntersectionCountText(int count) {
@@ -73,33 +80,42 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
         ReportRow(row, link, infos, map, display);
     }
 
+    IntersectPairs(map, link.app, settings.ignoreDistanceMetres);
+    if (settings.logPairResults) display.AppendLog(ReviewLog(review_));
+
     std::vector<std::string> texts;
-    double sumX = 0.0;
-    double sumY = 0.0;
+    for (const PairOutcome& pair : review_.pairs)
+        if (pair.verdict == PairVerdict::Accepted) texts.push_back(IntersectionText(pair));
+    display.ShowIntersections(texts);
+    if (!review_.fix) {
+        display.ShowSolution("No intersections", "No solution");
+        return;
+    }
+    const int count = static_cast<int>(texts.size());
+    const MapPoint solution = *review_.fix;
+    PlaceFix(solution, link.host, display);
+    map.DrawPositionMarker(solution);
+    display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
+}
+
+// Every pair in plot order: each accepted crossing is marked at once and counts for both rows.
+void Plotter::IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres) {
+    PlotReview review;
     for (int16_t i = 0; i < kStationCount - 1; ++i) {
         for (int16_t j = static_cast<int16_t>(i + 1); j < kStationCount; ++j) {
-            const Intersection found =
-                ChkIntersection(stations_, i, j, map, link.app, settings.ignoreDistanceMetres);
+            const Intersection found = ChkIntersection(stations_, i, j, map, app, ignoreDistanceMetres);
+            review.pairs.push_back(found.outcome);
             if (!found.accepted) continue;
-            sumX += found.x;
-            sumY += found.y;
             map.DrawPositionMarker({found.x, found.y});
-            texts.push_back(IntersectionText(i, j, found));
             ++stations_[i].FixCount;
             ++stations_[j].FixCount;
         }
     }
-    display.ShowIntersections(texts);
-
-    const int count = static_cast<int>(texts.size());
-    if (count == 0) {
-        display.ShowSolution("No intersections", "No solution");
-        return;
-    }
-    const MapPoint solution{static_cast<float>(sumX / count), static_cast<float>(sumY / count)};
-    PlaceFix(solution, link.host, display);
-    map.DrawPositionMarker(solution);
-    display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
+    review.stations = stations_;
+    review.fix = MeanOfAccepted(review.pairs);
+    review.leaveOneOut = LeaveEachOut(review.pairs, stations_);
+    review_ = std::move(review);
+    ++reviewCount_;
 }
 
 void Plotter::PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display) {

@@ -10,6 +10,7 @@
 
 #include "geometry/map_view.h"
 #include "host/host.h"
+#include "plot/pair_review.h"
 #include "plot/plot_display.h"
 #include "plot/plot_map.h"
 #include "plot/station_report.h"
@@ -28,6 +29,7 @@ struct HostLink {
 struct PlotSettings {
     int16_t lineWidth = 1;
     double ignoreDistanceMetres = 1000.0;
+    bool logPairResults = false;  // a line per pair and per contributing station after the reports
 };
 
 using CallSigns = std::array<std::string, kStationCount>;
@@ -37,6 +39,9 @@ class Plotter {
     StationTable& Stations() { return stations_; }
     const StationTable& Stations() const { return stations_; }
     const std::string& FixObjectName() const { return fixObjectName_; }
+    // The review of the last plot that came as far as its pairs, and how many did.
+    const PlotReview& LastReview() const { return review_; }
+    unsigned ReviewCount() const { return reviewCount_; }
 
     // Reports the five rows with the call-signs the table holds, as start-up does: an entry
     // whose report finds nothing keeps what it had.
@@ -49,11 +54,14 @@ class Plotter {
   private:
     void ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
                    PlotDisplay& display);
+    void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};
     std::optional<MapPoint> lastSolution_;
     std::string fixObjectName_;
+    PlotReview review_;
+    unsigned reviewCount_ = 0;
 };
 
 }  // namespace trivex

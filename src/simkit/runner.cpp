@@ -1,8 +1,12 @@
 #include "runner.h"
 
+#include <sstream>
+
+#include "geojson.h"
+#include "plot_review.h"
 #include "summary.h"
-#include "transcript.h"
 #include "svg_map.h"
+#include "transcript.h"
 #include "ui/program_files.h"
 
 namespace trivex::simkit {
@@ -130,6 +134,8 @@ void ScenarioRun::Do(const TypeAction& action) {
 void ScenarioRun::Record(const std::string& action) {
     const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
     picture_.Add(journal);
+    if (DrawsOnMap(journal)) lastDrawing_ = MapPictureReplay();
+    lastDrawing_.Add(journal);
     const std::vector<ui::MessageBoxRecord> messages = view_.TakeMessages();
     messages_.count += messages.size();
     if (!messages.empty()) messages_.last = messages.back();
@@ -142,7 +148,7 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
     std::vector<std::string> shell;
     for (const ui::ShellRequest& request : platform_.shellRequests) shell.push_back(request.target);
     const ui::ProgramFiles files = ui::MakeProgramFiles(scenario_.programFolder, scenario_.exeName);
-    return Json::Object{
+    Json::Object step{
         {"action", action},
         {"window", WindowJson(view_)},
         {"messages", MessagesJson(messages)},
@@ -154,14 +160,26 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
         {"listFile", FileJson(platform_.File(files.ListFile))},
         {"ended", Ended()},
     };
+    if (window_.ReviewCount() != std::exchange(reviewsSeen_, window_.ReviewCount()))
+        AddReview(step, window_.LastReview(), scenario_.transmitter);
+    return step;
 }
 
 std::string ScenarioRun::Summary() {
-    return SummaryText(view_, messages_, Ended());
+    std::ostringstream review;
+    if (!scenario_.lesson.empty()) review << "\nPractice: " << scenario_.lesson << "\n";
+    if (window_.ReviewCount() > 0) WriteReview(review, window_.LastReview(), scenario_.transmitter);
+    return SummaryText(view_, messages_, Ended(), review.str());
 }
 
 std::string ScenarioRun::MapSvg() const {
-    return SvgText(picture_.Picture(), host_.map, host_.stations);
+    const MapNotes notes{window_.ReviewCount() > 0 ? window_.LastReview().pairs : std::vector<PairOutcome>{},
+                         scenario_.transmitter};
+    return SvgText(picture_.Picture(), host_.map, host_.stations, notes);
+}
+
+std::string ScenarioRun::GeoJson() const {
+    return GeoJsonText(window_.LastReview(), lastDrawing_.Picture(), host_.stations, scenario_.transmitter);
 }
 
 }  // namespace trivex::simkit

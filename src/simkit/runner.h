@@ -32,8 +32,11 @@ class ScenarioRun {
     void Play();
 
     std::string Summary();
-    // The host's map as SVG with what was drawn on it over the whole run.
+    // The host's map as SVG with what was drawn on it over the whole run, the last plot's
+    // rejected crossings and the transmitter of a practice run.
     std::string MapSvg() const;
+    // The last plot as GeoJSON.
+    std::string GeoJson() const;
 
   private:
     void Apply(const Action& action);
@@ -61,6 +64,8 @@ class ScenarioRun {
 
     StepSink recordStep_;
     MapPictureReplay picture_;
+    MapPictureReplay lastDrawing_;  // of the last step that drew
+    unsigned reviewsSeen_ = 0;
     MessageTally messages_;
     int beepsSeen_ = 0;
 };

@@ -36,6 +36,16 @@ std::vector<EventRule> ReadEventRules(const JsonNode& node) {
     return rules;
 }
 
+MapPoint ReadPosition(const JsonNode& node) {
+    node.ExpectFields({"latitude", "longitude"});
+    return {node.RequiredField("longitude").Single(), node.RequiredField("latitude").Single()};
+}
+
+void ReadPractice(const JsonNode& root, Scenario& scenario) {
+    if (auto node = root.Field("transmitter")) scenario.transmitter = ReadPosition(*node);
+    if (auto node = root.Field("lesson")) scenario.lesson = node->String();
+}
+
 void ReadWorld(const JsonNode& root, Scenario& scenario) {
     if (auto node = root.Field("programFolder")) scenario.programFolder = node->String();
     if (auto node = root.Field("exeName")) scenario.exeName = node->String();
@@ -62,10 +72,11 @@ Scenario ReadScenario(const std::string& jsonText) {
     const JsonNode root(document, "");
     root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window",
                        "otherInstance", "hostVersion", "hostMissing", "map", "stations", "objects",
-                       "eventsDuringCalls", "actions"});
+                       "eventsDuringCalls", "actions", "transmitter", "lesson"});
     Scenario scenario;
     ReadWorld(root, scenario);
     ReadHostData(root, scenario);
+    ReadPractice(root, scenario);
     if (auto node = root.Field("actions"))
         for (const JsonNode& item : node->Items()) scenario.actions.push_back(ReadAction(item));
     return scenario;

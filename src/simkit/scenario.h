@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
 #include "support/host_version.h"
 #include "ui/controls.h"
@@ -87,6 +88,9 @@ struct Scenario {
     std::vector<std::string> objects;
     std::vector<EventRule> eventsDuringCalls;
     std::vector<Action> actions;
+    // A practice run: where the transmitter really is (minutes), and what the run teaches.
+    std::optional<MapPoint> transmitter;
+    std::string lesson;
 };
 
 // Throws ScenarioError for text that is not JSON, an unknown field or action, a value of

@@ -51,7 +51,8 @@ void WriteOptions(std::ostream& out, ui::MemoryView& view) {
     const int thickness = CheckedItem(view, ui::Command::Thickness1, ui::kThicknessItems);
     out << "Options:  replot after redraw " << (view.IsChecked(ui::Command::OptionsReplot) ? "on" : "off")
         << ", ignore beyond " << ItemText(ignore, ignore ? ui::IgnoreItemCaption(ignore) : "")
-        << ", line thickness " << ItemText(thickness, std::to_string(thickness)) << "\n";
+        << ", line thickness " << ItemText(thickness, std::to_string(thickness)) << ", log pair results "
+        << (view.IsChecked(ui::Command::OptionsLogPairs) ? "on" : "off") << "\n";
 }
 
 void WriteLog(std::ostream& out, ui::MemoryView& view) {
@@ -72,7 +73,8 @@ void WriteMessages(std::ostream& out, const MessageTally& messages) {
 
 }  // namespace
 
-std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended) {
+std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
+                        const std::string& review) {
     std::ostringstream out;
     const ui::WindowPosition position = view.Position();
     out << view.Caption() << "\n";
@@ -82,6 +84,7 @@ std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool
     WriteRows(out, view);
     WriteResults(out, view);
     WriteOptions(out, view);
+    out << review;
     WriteLog(out, view);
     WriteMessages(out, messages);
     return out.str();

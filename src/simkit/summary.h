@@ -15,6 +15,8 @@ struct MessageTally {
     std::optional<ui::MessageBoxRecord> last;
 };
 
-std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended);
+// `review` goes between the options and the status log.
+std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
+                        const std::string& review = "");
 
 }  // namespace trivex::simkit

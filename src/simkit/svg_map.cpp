@@ -7,13 +7,15 @@
 #include <cstdio>
 
 #include "geometry/position_text.h"
+#include "plot/pair_review.h"
 
 namespace trivex::simkit {
 
 namespace {
 
-constexpr host::Colour kStationColour = 0x9C4E1F;  // 0x00BBGGRR, a dark blue
-constexpr host::Colour kObjectColour = 0x1E1EB4;   // a dark red
+constexpr host::Colour kStationColour = 0x9C4E1F;      // 0x00BBGGRR, a dark blue
+constexpr host::Colour kObjectColour = 0x1E1EB4;       // a dark red
+constexpr host::Colour kTransmitterColour = 0x327D2E;  // a dark green
 constexpr const char* kPaper = "#f6f3ea";
 constexpr const char* kGrid = "#d6d0c0";
 constexpr int kMaxGridLines = 8;
@@ -140,8 +142,8 @@ void WriteLabelled(std::string& out, const std::string& mark, double x, double y
            Escaped(label) + "</text></g>\n";
 }
 
-void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const std::vector<sim::Station>& stations,
-                             const Projection& at) {
+void WriteStationsAndObjects(std::string& out, const MapPicture& picture,
+                             const std::vector<sim::Station>& stations, const Projection& at) {
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
     for (const sim::Station& station : stations)
         WriteLabelled(out, "<rect x=\"-4\" y=\"-4\" width=\"8\" height=\"8\"/>", at.X(station.longitude),
@@ -153,9 +155,39 @@ void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const 
     out += "</g>\n";
 }
 
+bool InView(const Projection& at, double x, double y) {
+    return x >= 0 && x <= at.Width() && y >= 0 && y <= at.Height();
+}
+
+// Faint rings at the rejected crossings, each titled with its pair's line.
+void WriteRejected(std::string& out, const std::vector<PairOutcome>& pairs, const Projection& at) {
+    out += "<g fill=\"none\" stroke=\"#6b6b6b\" stroke-opacity=\"0.45\" stroke-dasharray=\"2 2\">\n";
+    for (const PairOutcome& pair : pairs) {
+        if (pair.verdict == PairVerdict::Accepted || !pair.crossing) continue;
+        const double x = at.X(pair.crossing->x);
+        const double y = at.Y(pair.crossing->y);
+        if (!InView(at, x, y)) continue;
+        std::string title = PairLine(pair);
+        title.resize(title.size() - 2);  // the line break
+        out += "<circle cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"5\"><title>" + Escaped(title) +
+               "</title></circle>\n";
+    }
+    out += "</g>\n";
+}
+
+void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& at) {
+    out += "<g font-size=\"12\" font-weight=\"bold\">\n";
+    WriteLabelled(out,
+                  "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + ColourText(kTransmitterColour) +
+                      "\" stroke-width=\"3\"/>",
+                  at.X(transmitter.x), at.Y(transmitter.y), "transmitter", kTransmitterColour);
+    out += "</g>\n";
+}
+
 }  // namespace
 
-std::string SvgText(const MapPicture& picture, const sim::MapView& view, const std::vector<sim::Station>& stations) {
+std::string SvgText(const MapPicture& picture, const sim::MapView& view,
+                    const std::vector<sim::Station>& stations, const MapNotes& notes) {
     const Projection at(view);
     const std::string width = std::to_string(at.Width());
     const std::string height = std::to_string(at.Height());
@@ -166,7 +198,9 @@ std::string SvgText(const MapPicture& picture, const sim::MapView& view, const s
     out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + kPaper + "\"/>\n";
     WriteGrid(out, view, at);
     WriteDrawing(out, picture, at);
+    WriteRejected(out, notes.pairs, at);
     WriteStationsAndObjects(out, picture, stations, at);
+    if (notes.transmitter) WriteTransmitter(out, *notes.transmitter, at);
     out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"none\" stroke=\"#555\"/>\n";
     return out + "</svg>\n";
 }

@@ -3,13 +3,22 @@
 #include <string>
 #include <vector>
 
+#include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
 #include "map_picture.h"
+#include "plot/intersection.h"
 
 namespace trivex::simkit {
 
+// What the map shows beside the host's own picture.
+struct MapNotes {
+    std::vector<PairOutcome> pairs;  // rejected crossings within the view are drawn faintly
+    std::optional<MapPoint> transmitter;
+};
+
 // The map as SVG, north up: a grid in degrees and minutes, the picture's drawing, the stations
-// the host knows and the objects placed on it.
-std::string SvgText(const MapPicture& picture, const sim::MapView& view, const std::vector<sim::Station>& stations);
+// the host knows, the objects placed on it and the notes.
+std::string SvgText(const MapPicture& picture, const sim::MapView& view,
+                    const std::vector<sim::Station>& stations, const MapNotes& notes = {});
 
 }  // namespace trivex::simkit

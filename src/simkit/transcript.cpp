@@ -81,6 +81,7 @@ Json WindowJson(ui::MemoryView& view) {
         {"object", view.Text(ControlId::ObjectLabel)},
         {"log", view.Text(ControlId::Status)},
         {"replot", view.IsChecked(ui::Command::OptionsReplot)},
+        {"logPairs", view.IsChecked(ui::Command::OptionsLogPairs)},
         {"ignoreItem", CheckedItemJson(view, ui::Command::Ignore1, ui::kIgnoreItems)},
         {"thicknessItem", CheckedItemJson(view, ui::Command::Thickness1, ui::kThicknessItems)},
         {"about", AboutJson(view.About())},

@@ -66,6 +66,7 @@ enum class Command {
     FileSave,
     FileExit,
     OptionsReplot,
+    OptionsLogPairs,
     Ignore1,
     Ignore2,
     Ignore3,

@@ -209,6 +209,9 @@ void MainWindow::Execute(Command command) {
         case Command::OptionsReplot:
             ToggleReplot();
             return;
+        case Command::OptionsLogPairs:
+            ToggleLogPairs();
+            return;
         case Command::Plot:
             Plot();
             return;
@@ -263,6 +266,11 @@ void MainWindow::OnAboutLinkClicked() {
 void MainWindow::ToggleReplot() {
     settings_.ReplotAfterMapIsRedrawn = !settings_.ReplotAfterMapIsRedrawn;
     view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
+}
+
+void MainWindow::ToggleLogPairs() {
+    settings_.LogPairResults = !settings_.LogPairResults;
+    view_.SetChecked(Command::OptionsLogPairs, settings_.LogPairResults);
 }
 
 void MainWindow::SelectIgnoreDistance(int item) {

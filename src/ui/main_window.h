@@ -59,6 +59,9 @@ class MainWindow : private PlotDisplay {
     const Settings& CurrentSettings() const { return settings_; }
     const StationTable& Stations() const { return plot_.Stations(); }
     const std::string& FixObjectName() const { return plot_.FixObjectName(); }
+    // The review of the last plot that came as far as its pairs, and how many plots did.
+    const PlotReview& LastReview() const { return plot_.LastReview(); }
+    unsigned ReviewCount() const { return plot_.ReviewCount(); }
 
   private:
     class EventSink;
@@ -88,6 +91,7 @@ class MainWindow : private PlotDisplay {
     void SelectIgnoreDistance(int item);
     void SelectLineThickness(int item);
     void ToggleReplot();
+    void ToggleLogPairs();
     // A host event that arrives while a plot started by an earlier event runs is taken as
     // the echo of that plot's own drawing: it is logged but plots no more, or a host that
     // redraws on every drawing call would keep the program plotting for ever.

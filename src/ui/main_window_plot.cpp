@@ -13,8 +13,8 @@ void MainWindow::Plot() {
     ConnectIfNeeded();
     CallSigns callSigns;
     for (int row = 0; row < kStationCount; ++row) callSigns[row] = view_.Text(CallSignBox(row));
-    plot_.Plot(callSigns, {host_, *mUIV_, *mUivMap_}, {settings_.PlotLineThickness, settings_.IgnoreDistance},
-               *this);
+    plot_.Plot(callSigns, {host_, *mUIV_, *mUivMap_},
+               {settings_.PlotLineThickness, settings_.IgnoreDistance, settings_.LogPairResults}, *this);
 }
 
 void MainWindow::ShowBearing(int row, const std::string& text) {

@@ -13,6 +13,8 @@ namespace trivex::ui {
 namespace {
 
 constexpr const char* kSection = "SETUP";
+// Read without writing a default: a file without it means off, and stays as it is.
+constexpr const char* kLogPairsKey = "LogPairResults";
 
 int32_t RoundHalfEvenInt32(double value) {
     return static_cast<int32_t>(std::nearbyint(value));
@@ -69,6 +71,8 @@ void MainWindow::loadini() {
     settings_.ReplotAfterMapIsRedrawn =
         IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
     view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
+    settings_.LogPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
+    if (settings_.LogPairResults) view_.SetChecked(Command::OptionsLogPairs, true);
 
     for (int row = 0; row < kStationCount; ++row)
         plot_.Stations()[row].Callsign =
@@ -94,6 +98,8 @@ bool MainWindow::saveini() {
     batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.PlotLineThickness));
     batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
     batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
+    if (settings_.LogPairResults || !ini.GetIniString(kSection, kLogPairsKey, "").empty())
+        batch.Write(kSection, kLogPairsKey, BoolToText(settings_.LogPairResults));
     for (int row = 0; row < kStationCount; ++row)
         batch.Write(kSection, CallSignKey(row), plot_.Stations()[row].Callsign);
     return batch.Commit();

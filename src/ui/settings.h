@@ -13,6 +13,7 @@ struct Settings {
     int16_t PlotLineThickness = 1;   // pixels, 1..4
     double IgnoreDistance = 1000.0;  // metres
     bool ReplotAfterMapIsRedrawn = false;
+    bool LogPairResults = false;
     int ignoreItem = 1;  // the checked item of the ignore-distance menu, 1..6
 };
 

@@ -63,6 +63,7 @@ TEST(CrossBearingLines, MeetWhereTheLinesCrossOnTheScreen) {
         double aspect;
         double x;  // nan: no crossing
         float y;
+        NoCrossing why = NoCrossing::Parallel;
     };
     const double none = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
@@ -73,17 +74,19 @@ TEST(CrossBearingLines, MeetWhereTheLinesCrossOnTheScreen) {
         {{2.7f, 4.1f, 360}, {13.1f, 21.7f, 270}, 1, 2.7f, 21.7f},  // 360 is north too
         {{13.1f, 21.7f, 270}, {2.7f, 4.1f, 180}, 1, 2.7f, 21.7f},  // in either order
         {{2.7f, 4.1f, 180}, {-20, -50, 45}, 1, 2.7f, -27.3f},      // south meets a sloping line on that line
-        {{0, 0, 45}, {1, 0, 300}, 1, 0.36602540378443865, 0.366025418f},  // (sqrt(3) - 1) / 2, unrounded
-        {{0, 0, 45}, {10, 0, 225}, 1, none, 0},                           // parallel: they never meet
-        {{0, 0, 1}, {600, 0, 359}, 1, none, 0},                           // they meet 286 degrees north
-        {{0, 0, 179}, {600, 0, 181}, 1, none, 0},                         // or as far south
-        {{0, 0, 89}, {1, 0, 91}, 1e38, none, 0},                          // beyond the range of a single
+        {{0, 0, 45}, {1, 0, 300}, 1, 0.36602540378443865, 0.366025418f},    // (sqrt(3) - 1) / 2, unrounded
+        {{0, 0, 45}, {10, 0, 225}, 1, none, 0},                             // parallel: they never meet
+        {{0, 0, 1}, {600, 0, 359}, 1, none, 0, NoCrossing::BeyondRange},    // they meet 286 degrees north
+        {{0, 0, 179}, {600, 0, 181}, 1, none, 0, NoCrossing::BeyondRange},  // or as far south
+        {{0, 0, 89}, {1, 0, 91}, 1e38, none, 0, NoCrossing::BeyondRange},   // beyond the range of a single
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
-        const std::optional<Crossing> point = CrossBearingLines(c.first, c.second, c.aspect);
+        const std::variant<Crossing, NoCrossing> result = CrossBearingLines(c.first, c.second, c.aspect);
+        const Crossing* point = std::get_if<Crossing>(&result);
         if (std::isnan(c.x)) {
-            EXPECT_FALSE(point) << point->x << ", " << point->y;
+            ASSERT_FALSE(point) << point->x << ", " << point->y;
+            EXPECT_EQ(std::get<NoCrossing>(result), c.why);
             continue;
         }
         ASSERT_TRUE(point);

@@ -70,45 +70,69 @@ TEST_F(ChkIntersectionTest, AsksTheHostFromEachStationToTheCrossingInDegrees) {
 TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
     struct Case {
         double toPoint1, km1, toPoint2, km2, limitMetres;
-        bool accepted;
+        PairVerdict verdict;
+        const char* named;  // the station the verdict names
+        double number;      // the bearing to the crossing (behind) or the distance (too far)
     };
     const Case cases[] = {
-        {45, 1, 315, 1, 1000, true},              // in front of both, within the limit
-        {225, 1, 315, 1, 1000, false},            // behind station 1
-        {45, 1, 135, 1, 1000, false},             // behind station 2
-        {45, 2.5, 315, 2.5, 2500, true},          // a distance equal to the limit
-        {45, 2.6, 315, 1, 2500, false},           // station 1 beyond it
-        {45, 1, 315, 2.5000000001, 2500, false},  // station 2 just beyond it
-        {45, 0.001, 315, 0, 0, false},            // a limit of 0 keeps nothing away from the stations
+        {45, 1, 315, 1, 1000, PairVerdict::Accepted, "", 0},       // in front of both, within the limit
+        {225, 1, 315, 1, 1000, PairVerdict::Behind, "DF1", 225},   // behind station 1
+        {45, 1, 135, 1, 1000, PairVerdict::Behind, "DF2", 135},    // behind station 2
+        {45, 2.5, 315, 2.5, 2500, PairVerdict::Accepted, "", 0},   // a distance equal to the limit
+        {45, 2.6, 315, 1, 2500, PairVerdict::TooFar, "DF1", 2.6},  // station 1 beyond it
+        {45, 1, 315, 2.5000000001, 2500, PairVerdict::TooFar, "DF2", 2.5000000001},  // station 2 just beyond
+        {45, 0.001, 315, 0, 0, PairVerdict::TooFar, "DF1",
+         0.001},  // a limit of 0 keeps nothing away from them
     };
     for (const Case& c : cases) {
         FixedAnswers app({{c.km1, c.toPoint1}, {c.km2, c.toPoint2}});
         const Intersection result = Check(app, c.limitMetres);
-        EXPECT_EQ(result.accepted, c.accepted) << "case " << &c - cases;
+        const PairOutcome& outcome = result.outcome;
+        EXPECT_EQ(result.accepted, c.verdict == PairVerdict::Accepted) << "case " << &c - cases;
+        EXPECT_EQ(outcome.verdict, c.verdict) << "case " << &c - cases;
+        EXPECT_EQ(outcome.station, c.named) << "case " << &c - cases;
+        EXPECT_EQ(c.verdict == PairVerdict::Behind ? outcome.bearingToCrossing : outcome.distanceKm,
+                  c.verdict == PairVerdict::Accepted ? 0 : c.number)
+            << "case " << &c - cases;
         EXPECT_EQ(app.questions.size(), 2u) << "both asked before anything is decided";
-        if (!c.accepted) EXPECT_EQ(result.x, kNoPosition);
+        ASSERT_TRUE(outcome.crossing) << "the crossing is kept, accepted or not";
+        EXPECT_EQ(outcome.crossing->x, 5.0f);
+        if (c.verdict != PairVerdict::Accepted) EXPECT_EQ(result.x, kNoPosition);
     }
 }
 
 TEST_F(ChkIntersectionTest, AsksTheHostNothingWithoutACrossing) {
-    const std::pair<int16_t, int16_t> bearings[] = {
-        {kNoBearing, 315},  // no data
-        {400, 315},         // out of range
-        {45, 45},           // same bearings
-        {45, 225},          // parallel
+    struct Case {
+        int16_t first, second;
+        float secondX;  // minutes east of the first station
+        PairVerdict verdict;
+        const char* named;
     };
-    for (const auto [first, second] : bearings) {
-        stations_[0].Bearing = first;
-        stations_[1].Bearing = second;
+    const Case cases[] = {
+        {kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
+        {45, kNoBearing, 10, PairVerdict::NoData, "DF2"},
+        {400, kNoBearing, 10, PairVerdict::NoData, "DF2"},  // no data comes before the range
+        {45, -1, 10, PairVerdict::OutOfRange, "DF2"},
+        {45, 45, 10, PairVerdict::SameBearings, ""},
+        {45, 225, 10, PairVerdict::Parallel, ""},
+        {1, 359, 600, PairVerdict::BeyondRange, ""},  // they meet 286 degrees north
+    };
+    for (const Case& c : cases) {
+        stations_[0].Bearing = c.first;
+        stations_[1].Bearing = c.second;
+        stations_[1].LonMinutes = c.secondX;
         FixedAnswers app({});
-        EXPECT_FALSE(Check(app, 1000).accepted) << first << " and " << second;
-        EXPECT_TRUE(app.questions.empty()) << first << " and " << second;
+        const Intersection result = Check(app, 1000);
+        EXPECT_FALSE(result.accepted) << c.first << " and " << c.second;
+        EXPECT_EQ(result.outcome.verdict, c.verdict) << c.first << " and " << c.second;
+        EXPECT_EQ(result.outcome.station, c.named) << c.first << " and " << c.second;
+        EXPECT_TRUE(app.questions.empty()) << c.first << " and " << c.second;
     }
     stations_[0].Bearing = 45;
     stations_[1].Bearing = 315;
     host_.map.widthPixels = 0;  // a map without a scale
     FixedAnswers app({});
-    EXPECT_FALSE(Check(app, 1000).accepted);
+    EXPECT_EQ(Check(app, 1000).outcome.verdict, PairVerdict::NoMap);
     EXPECT_TRUE(app.questions.empty());
 }
 

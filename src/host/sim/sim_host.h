@@ -118,8 +118,7 @@ class SimHost : public host::Host {
     std::vector<Sink> sinks_;
 };
 
-// The great circle on a sphere of radius 6371.0 km: haversine distance and initial bearing
-// in [0, 360), from degrees.
+// The host's answer to CalcDistanceBearing: the great circle of geometry/great_circle.h.
 host::DistanceBearing GreatCircle(double lat1, double lon1, double lat2, double lon2);
 
 }  // namespace trivex::sim

@@ -103,7 +103,7 @@ std::string MenuTree(HMENU menu) {
 }
 
 // The checked items of the Options menu: "I" ignore distance and "T" line thickness with their
-// item numbers, "R" replot.
+// item numbers, "R" replot, "L" log pair results.
 std::string CheckMarks(HMENU menu) {
     auto checked = [menu](Command command) {
         return (GetMenuState(menu, static_cast<UINT>(ui::MainWindowWin32::CommandId(command)), MF_BYCOMMAND) &
@@ -114,7 +114,8 @@ std::string CheckMarks(HMENU menu) {
         marks += checked(ui::IgnoreItem(n)) ? "I" + std::to_string(n) : "";
     for (int n = 1; n <= ui::kThicknessItems; ++n)
         marks += checked(ui::ThicknessItem(n)) ? " T" + std::to_string(n) : "";
-    return marks + (checked(Command::OptionsReplot) ? " R" : "");
+    return marks + (checked(Command::OptionsReplot) ? " R" : "") +
+           (checked(Command::OptionsLogPairs) ? " L" : "");
 }
 
 TEST_F(GuiMainWindowTest, MenuCaptionsAndCheckMarksAfterTheCommands) {
@@ -123,12 +124,13 @@ TEST_F(GuiMainWindowTest, MenuCaptionsAndCheckMarksAfterTheCommands) {
     EXPECT_EQ(
         MenuTree(bar),
         "&File(&Save settings|E&xit)|&Options(Replot after redraw|ignore intersection if distance more then "
-        "(1 km|5 km|10 km|50 km|100 km|200 km)|Line thickness(1|2|3|4))|&Plot|&Help(&Help\tF1|-|&About)");
+        "(1 km|5 km|10 km|50 km|100 km|200 km)|Line thickness(1|2|3|4)|Log pair results)|&Plot|"
+        "&Help(&Help\tF1|-|&About)");
     EXPECT_EQ(CheckMarks(bar), "I1 T1");  // the first start's settings
     const std::pair<Command, const char*> commands[] = {
         {ui::IgnoreItem(4), "I4 T1"},        {ui::ThicknessItem(3), "I4 T3"},
         {Command::OptionsReplot, "I4 T3 R"}, {ui::IgnoreItem(6), "I6 T3 R"},
-        {Command::OptionsReplot, "I6 T3"},
+        {Command::OptionsReplot, "I6 T3"},   {Command::OptionsLogPairs, "I6 T3 L"},
     };
     for (const auto& [command, marks] : commands) {
         Choose(command);

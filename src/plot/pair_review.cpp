@@ -1,0 +1,109 @@
+#include "plot/pair_review.h"
+
+#include <charconv>
+
+#include "geometry/great_circle.h"
+#include "geometry/position_text.h"
+#include "support/numeric.h"
+
+namespace trivex {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, end.ptr);
+}
+
+std::string StationName(const PairOutcome& outcome) {
+    return outcome.station.empty() ? "row " + std::to_string(outcome.stationRow + 1) : outcome.station;
+}
+
+double KmBetween(MapPoint a, MapPoint b) {
+    return GreatCircle(a.y / 60.0, a.x / 60.0, b.y / 60.0, b.x / 60.0).distanceKm;
+}
+
+}  // namespace
+
+std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without) {
+    double sumX = 0.0;
+    double sumY = 0.0;
+    int count = 0;
+    for (const PairOutcome& pair : pairs) {
+        if (pair.verdict != PairVerdict::Accepted || pair.first == without || pair.second == without)
+            continue;
+        sumX += pair.crossing->x;
+        sumY += pair.crossing->y;
+        ++count;
+    }
+    if (count == 0) return std::nullopt;
+    return MapPoint{static_cast<float>(sumX / count), static_cast<float>(sumY / count)};
+}
+
+std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const StationTable& stations) {
+    std::vector<LeftOut> result;
+    const std::optional<MapPoint> fix = MeanOfAccepted(pairs);
+    for (int16_t row = 0; row < kStationCount; ++row) {
+        if (stations[row].FixCount <= 0) continue;
+        LeftOut left{row, stations[row].Callsign, MeanOfAccepted(pairs, row)};
+        if (left.fix) left.movesKm = KmBetween(*fix, *left.fix);
+        result.push_back(std::move(left));
+    }
+    return result;
+}
+
+std::string VerdictWords(PairVerdict verdict) {
+    switch (verdict) {
+        case PairVerdict::Accepted:
+            return "accepted";
+        case PairVerdict::NoData:
+            return "no data";
+        case PairVerdict::OutOfRange:
+            return "bearing out of range";
+        case PairVerdict::SameBearings:
+            return "same bearings";
+        case PairVerdict::Parallel:
+            return "parallel on the map";
+        case PairVerdict::BeyondRange:
+            return "beyond a pole or out of range";
+        case PairVerdict::Behind:
+            return "behind a station";
+        case PairVerdict::TooFar:
+            return "too far";
+        case PairVerdict::NoMap:
+            break;
+    }
+    return "no usable map";
+}
+
+std::string VerdictDetails(const PairOutcome& outcome) {
+    switch (outcome.verdict) {
+        case PairVerdict::Accepted:
+            return FormatPosition(outcome.crossing->y, outcome.crossing->x);
+        case PairVerdict::NoData:
+            return StationName(outcome);
+        case PairVerdict::OutOfRange:
+            return StationName(outcome) + " " + std::to_string(outcome.stationBearing);
+        case PairVerdict::Behind:
+            return StationName(outcome) + ", crossing at " + Fixed(outcome.bearingToCrossing, 1) +
+                   " deg from it, its bearing " + std::to_string(outcome.stationBearing) + " deg";
+        case PairVerdict::TooFar:
+            return StationName(outcome) + " " + Fixed(outcome.distanceKm, 2) + " km, limit " +
+                   NumberText(outcome.limitKm) + " km";
+        default:
+            return "";
+    }
+}
+
+std::string PairLine(const PairOutcome& outcome) {
+    const std::string details = VerdictDetails(outcome);
+    return "[" + std::to_string(outcome.first + 1) + "," + std::to_string(outcome.second + 1) + "] " +
+           VerdictWords(outcome.verdict) + (details.empty() ? "" : ": " + details) + "\r\n";
+}
+
+std::string LeftOutLine(const LeftOut& left) {
+    if (!left.fix) return "without " + left.station + " there is no fix\r\n";
+    return "without " + left.station + " the fix moves " + Fixed(left.movesKm, 2) + " km\r\n";
+}
+
+}  // namespace trivex

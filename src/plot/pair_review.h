@@ -1,0 +1,48 @@
+// Why a plot found the fix it did: every pair's outcome, and for each station that took part
+// how far the fix moves without the pairs that contain it. Worked out from the accepted
+// crossings alone, with no further host calls; distances on the great circle.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "geometry/map_view.h"
+#include "plot/intersection.h"
+#include "plot/stations.h"
+
+namespace trivex {
+
+struct LeftOut {
+    int16_t row = 0;
+    std::string station;
+    std::optional<MapPoint> fix;  // empty: no accepted crossing is left without the station
+    double movesKm = 0.0;         // from the plot's fix to `fix`
+};
+
+// The last plot's review. `pairs` holds the ten pairs in plot order.
+struct PlotReview {
+    StationTable stations{};
+    std::vector<PairOutcome> pairs;
+    std::optional<MapPoint> fix;
+    std::vector<LeftOut> leaveOneOut;
+};
+
+// The plain mean of the accepted crossings as the plot takes it, leaving out the pairs of
+// the row `without` (-1: none); empty when no crossing is left.
+std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without = -1);
+
+// One entry for every row that is part of an accepted pair, in row order.
+std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const StationTable& stations);
+
+// The status log's lines, CR LF ended: "[1,2] too far: M0BXT 12.34 km, limit 10 km",
+// "without G4KDR the fix moves 0.42 km".
+std::string PairLine(const PairOutcome& outcome);
+std::string LeftOutLine(const LeftOut& left);
+
+// The pair's verdict in a few words: "accepted", "too far", ...; and the numbers behind it.
+std::string VerdictWords(PairVerdict verdict);
+std::string VerdictDetails(const PairOutcome& outcome);
+
+}  // namespace trivex

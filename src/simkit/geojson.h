@@ -1,0 +1,24 @@
+// The last plot as GeoJSON (RFC 7946): longitude and latitude in degrees, one feature
+// collection whose features carry a "kind": "station", "bearingLine", "crossing", "fix" or
+// "transmitter".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "geometry/map_view.h"
+#include "host/sim/sim_host.h"
+#include "map_picture.h"
+#include "plot/pair_review.h"
+
+namespace trivex::simkit {
+
+// The stations of the review's rows with a bearing (their accuracy read from the host's
+// text), the bearing lines of `drawing` as drawn on the map, the accepted crossings, the fix
+// and the transmitter.
+std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
+                        const std::vector<sim::Station>& hostStations,
+                        const std::optional<MapPoint>& transmitter);
+
+}  // namespace trivex::simkit

@@ -1,0 +1,140 @@
+#include "plot_review.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "geometry/great_circle.h"
+
+namespace trivex::simkit {
+
+namespace {
+
+constexpr size_t kVerdictColumn = 31;
+
+std::string Fixed(double value, int decimals) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, end.ptr);
+}
+
+std::string PairName(const PairOutcome& pair) {
+    return "[" + std::to_string(pair.first + 1) + "," + std::to_string(pair.second + 1) + "]";
+}
+
+const char* OutcomeName(PairVerdict verdict) {
+    switch (verdict) {
+        case PairVerdict::Accepted:
+            return "accepted";
+        case PairVerdict::NoData:
+            return "noData";
+        case PairVerdict::OutOfRange:
+            return "outOfRange";
+        case PairVerdict::SameBearings:
+            return "sameBearings";
+        case PairVerdict::Parallel:
+            return "parallel";
+        case PairVerdict::BeyondRange:
+            return "beyondRange";
+        case PairVerdict::Behind:
+            return "behind";
+        case PairVerdict::TooFar:
+            return "tooFar";
+        case PairVerdict::NoMap:
+            break;
+    }
+    return "noMap";
+}
+
+Json PointJson(const std::optional<MapPoint>& point) {
+    if (!point) return nullptr;
+    return Json::Object{{"latitude", point->y}, {"longitude", point->x}};
+}
+
+Json PairJson(const PairOutcome& pair) {
+    Json::Object json{{"pair", Json::Array{pair.first + 1, pair.second + 1}},
+                      {"outcome", OutcomeName(pair.verdict)}};
+    if (pair.stationRow >= 0) {
+        json.emplace_back("station", pair.station);
+        json.emplace_back("row", pair.stationRow + 1);
+    }
+    switch (pair.verdict) {
+        case PairVerdict::OutOfRange:
+            json.emplace_back("stationBearing", pair.stationBearing);
+            break;
+        case PairVerdict::Behind:
+            json.emplace_back("bearingToCrossing", pair.bearingToCrossing);
+            json.emplace_back("stationBearing", pair.stationBearing);
+            break;
+        case PairVerdict::TooFar:
+            json.emplace_back("distanceKm", pair.distanceKm);
+            json.emplace_back("limitKm", pair.limitKm);
+            break;
+        default:
+            break;
+    }
+    if (pair.crossing) json.emplace_back("crossing", PointJson(pair.crossing));
+    return json;
+}
+
+Json LeftOutJson(const LeftOut& left) {
+    return Json::Object{{"station", left.station},
+                        {"row", left.row + 1},
+                        {"fix", PointJson(left.fix)},
+                        {"movesKm", left.fix ? Json(left.movesKm) : Json()}};
+}
+
+// The station whose removal moves the fix most, of those whose removal leaves a fix.
+const LeftOut* MostPulling(const std::vector<LeftOut>& leaveOneOut) {
+    const LeftOut* most = nullptr;
+    for (const LeftOut& left : leaveOneOut)
+        if (left.fix && (!most || left.movesKm > most->movesKm)) most = &left;
+    return most;
+}
+
+}  // namespace
+
+Miss MissOf(MapPoint transmitter, MapPoint fix) {
+    const GreatCircleLeg leg =
+        GreatCircle(transmitter.y / 60.0, transmitter.x / 60.0, fix.y / 60.0, fix.x / 60.0);
+    return {leg.distanceKm, leg.bearingDegrees};
+}
+
+void AddReview(Json::Object& step, const PlotReview& review, const std::optional<MapPoint>& transmitter) {
+    Json::Array pairs;
+    for (const PairOutcome& pair : review.pairs) pairs.push_back(PairJson(pair));
+    Json::Array leaveOneOut;
+    for (const LeftOut& left : review.leaveOneOut) leaveOneOut.push_back(LeftOutJson(left));
+    step.emplace_back("pairs", std::move(pairs));
+    step.emplace_back("leaveOneOut", std::move(leaveOneOut));
+    if (!transmitter) return;
+    Json miss;
+    if (review.fix) {
+        const Miss m = MissOf(*transmitter, *review.fix);
+        miss = Json::Object{{"distanceKm", m.distanceKm}, {"bearing", m.bearingDegrees}};
+    }
+    step.emplace_back("miss", std::move(miss));
+}
+
+void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter) {
+    out << "\nPairs of the last plot:\n";
+    for (const PairOutcome& pair : review.pairs) {
+        std::string verdict = VerdictWords(pair.verdict);
+        verdict.resize(std::max(verdict.size(), kVerdictColumn), ' ');
+        out << "  " << PairName(pair) << "  " << verdict << VerdictDetails(pair) << "\n";
+    }
+    if (const LeftOut* most = MostPulling(review.leaveOneOut))
+        out << "Pulls the fix most: " << most->station << " (without it the fix moves "
+            << Fixed(most->movesKm, 2) << " km)\n";
+    else if (!review.leaveOneOut.empty())
+        out << "Pulls the fix most: none (without any one station there is no fix)\n";
+    if (!transmitter) return;
+    if (!review.fix) {
+        out << "Miss: no fix to score\n";
+        return;
+    }
+    const Miss miss = MissOf(*transmitter, *review.fix);
+    out << "Miss: the fix lies " << Fixed(miss.distanceKm, 2) << " km from the transmitter, bearing "
+        << Fixed(miss.bearingDegrees, 1) << " deg from it\n";
+}
+
+}  // namespace trivex::simkit

@@ -1,0 +1,30 @@
+// The last plot's review as trivex-sim gives it: the pairs and the leave-one-out figures in
+// the transcript and the summary, and in a practice run how far the fix fell from the
+// transmitter.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "geometry/map_view.h"
+#include "json_text.h"
+#include "plot/pair_review.h"
+
+namespace trivex::simkit {
+
+// From the transmitter to the fix, on the great circle.
+struct Miss {
+    double distanceKm = 0.0;
+    double bearingDegrees = 0.0;
+};
+Miss MissOf(MapPoint transmitter, MapPoint fix);
+
+// The members a transcript step gains when it plotted: "pairs", "leaveOneOut" and, with a
+// transmitter, "miss" (null without a fix).
+void AddReview(Json::Object& step, const PlotReview& review, const std::optional<MapPoint>& transmitter);
+
+// The pairs as a table, the station whose removal moves the fix most, and the miss.
+void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter);
+
+}  // namespace trivex::simkit

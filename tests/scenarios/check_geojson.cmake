@@ -1,0 +1,47 @@
+# cmake -DSIM=trivex-sim -DOGRINFO=ogrinfo -DSCENARIO=x.json -DWORK=folder -P check_geojson.cmake
+#
+# Writes the scenario's last plot as GeoJSON and reads it back with GDAL's ogrinfo: the number
+# of features of each kind, and the position of the second station.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT OGRINFO)
+  message(FATAL_ERROR "ogrinfo (Debian package gdal-bin) is missing: run scripts/setup-debian.sh")
+endif()
+set(file "${WORK}/practice_miss.geojson")
+file(REMOVE "${file}")
+execute_process(COMMAND "${SIM}" "${SCENARIO}" --summary --geojson "${file}" OUTPUT_QUIET RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "trivex-sim failed: ${status}")
+endif()
+execute_process(COMMAND "${OGRINFO}" -ro -al -q "${file}" OUTPUT_VARIABLE listing ERROR_VARIABLE errors
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
+  message(FATAL_ERROR "ogrinfo cannot read ${file}: ${errors}")
+endif()
+
+# Two stations, the bearing line of the one without accuracy and the three of the other, one
+# crossing, the fix and the transmitter.
+set(failures "")
+string(REGEX MATCHALL "OGRFeature" found "${listing}")
+list(LENGTH found actual)
+if(NOT actual EQUAL 9)
+  string(APPEND failures "${actual} features, expected 9\n")
+endif()
+foreach(kind_count station:2 bearingLine:4 crossing:1 fix:1 transmitter:1)
+  string(REPLACE ":" ";" kind_count "${kind_count}")
+  list(GET kind_count 0 kind)
+  list(GET kind_count 1 count)
+  string(REGEX MATCHALL "kind \\(String\\) = ${kind}\n" found "${listing}")
+  list(LENGTH found actual)
+  if(NOT actual EQUAL count)
+    string(APPEND failures "${kind}: ${actual} features, expected ${count}\n")
+  endif()
+endforeach()
+# G4BBB stands 10 minutes east on the equator: 1/6 degree, longitude first.
+string(FIND "${listing}" "callsign (String) = G4BBB\n  bearing (Integer) = 315\n  accuracy (Integer) = 2\n  POINT (0.166666666666667 0.0)" at)
+if(at EQUAL -1)
+  string(APPEND failures "G4BBB is not a point at 0.1667 E, 0 N\n")
+endif()
+if(failures)
+  message(FATAL_ERROR "${failures}${listing}")
+endif()
