@@ -2,6 +2,8 @@
 // is read in the program's tests here and in tests/e2e.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gui_test_support.h"
 #include "ui/platform_win32.h"
 
@@ -44,6 +46,25 @@ TEST(PlatformWin32Test, FixedVersionBlockOfAnExecutable) {
          {folder.File("uiview32.exe"), folder.File("plain.exe"), std::string("\\uiview32.exe")})
         EXPECT_FALSE(platform.ReadFixedVersionInfo(file))
             << file;  // missing, no version, the root of the drive
+}
+
+// The host folder entry of either string type: an expandable one comes back expanded, also
+// when that makes it longer than the stored text; a plain one as it stands.
+TEST(PlatformWin32Test, HostFolderEntryOfEitherStringType) {
+    PlatformWin32 platform;
+    const std::string drive = "D:\\" + std::string(300, 'R');
+    SetEnvironmentVariableA("TRIVEX_HOST_DRIVE", drive.c_str());
+    const std::tuple<DWORD, std::string, std::string> entries[] = {
+        {REG_EXPAND_SZ, "%TRIVEX_HOST_DRIVE%\\UI-View32", drive + "\\UI-View32"},
+        {REG_SZ, "C:\\%TRIVEX_HOST_DRIVE%", "C:\\%TRIVEX_HOST_DRIVE%"},
+    };
+    for (const auto& [type, stored, folder] : entries) {
+        SetHostFolderEntry(stored, type);
+        const ui::HostFolderRead read = platform.ReadHostFolder();
+        EXPECT_EQ(read.folder, folder) << stored;
+        EXPECT_FALSE(read.error) << *read.error;
+    }
+    DeleteHostFolderEntry();
 }
 
 TEST(PlatformWin32Test, ReplaceFileWritesBesideAndRenames) {
