@@ -179,7 +179,7 @@ void MainWindow::ConnectAndReportRows() {
 
 void MainWindow::Unload() {
     platform_.CloseHelpFile(files_.HelpFile);
-    platform_.ReplaceFile(files_.ListFile, "");  // an unwritable list file is not worth a message
+    platform_.OverwriteFile(files_.ListFile, "");  // an unwritable list file is not worth a message
     if (mUivMap_) mUivMap_->Subscribe(nullptr);
     if (mUIV_) mUIV_->Subscribe(nullptr);
     mUivMap_.reset();
