@@ -20,21 +20,21 @@ const char* const kBuiltInScenario = R"json({
   ]
 })json";
 
-runner::Scenario LoadScenario(const std::string& path, const ui::FileRead& file) {
-    if (file.error) throw runner::ScenarioError(path + ": " + *file.error);
-    if (!file.bytes) return runner::ReadScenario(kBuiltInScenario);
+simkit::Scenario LoadScenario(const std::string& path, const ui::FileRead& file) {
+    if (file.error) throw simkit::ScenarioError(path + ": " + *file.error);
+    if (!file.bytes) return simkit::ReadScenario(kBuiltInScenario);
     try {
-        return runner::ReadScenario(*file.bytes);
-    } catch (const runner::ScenarioError& error) {
-        throw runner::ScenarioError(path + ": " + error.what());
+        return simkit::ReadScenario(*file.bytes);
+    } catch (const simkit::ScenarioError& error) {
+        throw simkit::ScenarioError(path + ": " + error.what());
     }
 }
 
-void PrepareHost(const runner::Scenario& scenario, sim::SimHost& host) {
+void PrepareHost(const simkit::Scenario& scenario, sim::SimHost& host) {
     host.map = scenario.map;
     host.stations = scenario.stations;
     host.objects = scenario.objects;
-    for (const runner::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
+    for (const simkit::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
 }
 
 }  // namespace trivex::demo

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "host/sim/sim_host.h"
-#include "scenario.h"
+#include "simkit/scenario.h"
 #include "ui/platform.h"
 
 namespace trivex::demo {
@@ -13,10 +13,10 @@ namespace trivex::demo {
 extern const char* const kBuiltInScenario;
 
 // The scenario in the file, or the built-in one when there is no file. Throws
-// runner::ScenarioError, naming the file, when it cannot be read or is not a valid scenario.
-runner::Scenario LoadScenario(const std::string& path, const ui::FileRead& file);
+// simkit::ScenarioError, naming the file, when it cannot be read or is not a valid scenario.
+simkit::Scenario LoadScenario(const std::string& path, const ui::FileRead& file);
 
 // Gives the simulated host the scenario's map view, stations, objects and events during calls.
-void PrepareHost(const runner::Scenario& scenario, sim::SimHost& host);
+void PrepareHost(const simkit::Scenario& scenario, sim::SimHost& host);
 
 }  // namespace trivex::demo

@@ -17,7 +17,7 @@ using namespace trivex;
 
 // A scenario's settings file is laid down only when the program has none yet, so that the
 // operator's saved settings survive the next start.
-void WriteFirstSettings(ui::PlatformServices& platform, const runner::Scenario& scenario) {
+void WriteFirstSettings(ui::PlatformServices& platform, const simkit::Scenario& scenario) {
     const std::string iniFile = platform.ProgramFolder() + "\\" + platform.ExeName() + ".INI";
     const ui::FileRead existing = platform.ReadFile(iniFile);
     if (scenario.settings && !existing.bytes && !existing.error)
@@ -27,7 +27,7 @@ void WriteFirstSettings(ui::PlatformServices& platform, const runner::Scenario& 
 int RunDemo(HINSTANCE instance) {
     ui::PlatformWin32 files;
     const std::string scenarioFile = files.ProgramFolder() + "\\" + files.ExeName() + ".json";
-    const runner::Scenario scenario = demo::LoadScenario(scenarioFile, files.ReadFile(scenarioFile));
+    const simkit::Scenario scenario = demo::LoadScenario(scenarioFile, files.ReadFile(scenarioFile));
     sim::SimHost host;
     demo::PrepareHost(scenario, host);
     demo::DemoPlatform platform(scenario.hostVersion);

@@ -131,7 +131,9 @@ void MapWindowWin32::OnHostCommand(int id) {
 
 void MapWindowWin32::TakeJournal() {
     if (!window_ || host_.Journal().empty()) return;
-    picture_.Apply(host_.TakeJournal());
+    const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
+    if (simkit::DrawsOnMap(journal)) picture_.ClearDrawing();
+    picture_.Add(journal);
     InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
@@ -185,7 +187,7 @@ void MapWindowWin32::PaintGrid(HDC dc, const RECT& client) const {
 }
 
 void MapWindowWin32::PaintDrawing(HDC dc) const {
-    for (const DrawnLine& line : picture_.Lines()) {
+    for (const simkit::MapPicture::Line& line : picture_.Picture().lines) {
         const int style = line.style >= PS_SOLID && line.style <= PS_DASHDOTDOT ? line.style : PS_SOLID;
         const Pen pen(dc, style, line.width, static_cast<COLORREF>(line.colour));
         const POINT from = ToPixels(line.x1, line.y1);
@@ -194,7 +196,7 @@ void MapWindowWin32::PaintDrawing(HDC dc) const {
         LineTo(dc, to.x, to.y);
     }
     const float pixelsPerUnit = std::fabs(host_.map.widthPixels / host_.map.widthUnits);
-    for (const DrawnCircle& circle : picture_.Circles()) {
+    for (const simkit::MapPicture::Circle& circle : picture_.Picture().circles) {
         const Pen pen(dc, PS_SOLID, circle.width, static_cast<COLORREF>(circle.colour));
         const HBRUSH fill = CreateHatchBrush(HS_HORIZONTAL, static_cast<COLORREF>(circle.markerColour));
         const HGDIOBJ oldBrush =
@@ -225,7 +227,7 @@ void MapWindowWin32::PaintObjects(HDC dc) const {
     SetBkColor(dc, kLand);
     SetBkMode(dc, OPAQUE);  // the label stays readable over the lines
     const Pen pen(dc, PS_SOLID, 2, kObject);
-    for (const sim::ObjectRecord& object : picture_.Objects()) {
+    for (const sim::ObjectRecord& object : picture_.Picture().objects) {
         const POINT at = ToPixels(object.Longitude * 60.0f, object.Latitude * 60.0f);
         const POINT diamond[] = {
             {at.x, at.y - 6}, {at.x + 6, at.y}, {at.x, at.y + 6}, {at.x - 6, at.y}, {at.x, at.y - 6}};

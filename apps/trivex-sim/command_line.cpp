@@ -4,10 +4,10 @@
 #include <new>
 #include <optional>
 
-#include "runner.h"
-#include "transcript.h"
+#include "simkit/runner.h"
+#include "simkit/transcript.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -74,7 +74,7 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
     else
         transcript.Finish();
     if (options.svgFile) {
-        svg << SvgText(run.Picture());
+        svg << run.MapSvg();
         svg.close();
         if (svg.fail()) return CannotWrite(err, *options.svgFile);
     }
@@ -110,4 +110,4 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return kExitFailed;
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

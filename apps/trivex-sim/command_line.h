@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;    // the run or the picture failed
@@ -18,4 +18,4 @@ inline constexpr size_t kMaxScenarioBytes = size_t{8} << 20;
 // The arguments after the program name. Errors go to `err` as one line.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

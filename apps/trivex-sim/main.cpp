@@ -5,6 +5,6 @@
 #include "command_line.h"
 
 int main(int argc, char** argv) {
-    return trivex::runner::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+    return trivex::simkit::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout,
                                           std::cerr);
 }

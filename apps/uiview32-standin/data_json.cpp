@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "scenario.h"
+#include "simkit/scenario.h"
 
 namespace trivex::standin {
 
@@ -38,13 +38,13 @@ constexpr const char* kEventNames[] = {"DataAvailable", "NotifyBeacon", "UIView3
 }  // namespace
 
 void LoadScenario(const std::string& text, sim::SimHost& host) {
-    const runner::Scenario scenario = runner::ReadScenario(text);
+    const simkit::Scenario scenario = simkit::ReadScenario(text);
     // The reader fills in what the text leaves out; only the parts it names replace the host's.
     const json named = json::parse(text);
     if (named.contains("map")) host.map = scenario.map;
     if (named.contains("stations")) host.stations = scenario.stations;
     if (named.contains("objects")) host.objects = scenario.objects;
-    for (const runner::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
+    for (const simkit::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
 }
 
 std::string JournalJson(const std::vector<sim::JournalEntry>& journal) {

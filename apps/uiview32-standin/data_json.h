@@ -14,7 +14,7 @@
 
 namespace trivex::standin {
 
-// Throws runner::ScenarioError on a malformed scenario.
+// Throws simkit::ScenarioError on a malformed scenario.
 void LoadScenario(const std::string& json, sim::SimHost& host);
 
 // The journal as a JSON array of {"call": name, "args": [...]}.

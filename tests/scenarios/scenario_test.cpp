@@ -1,4 +1,4 @@
-#include "scenario.h"
+#include "simkit/scenario.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ void* operator new(std::size_t size) {
     std::free(block);
 }
 
-namespace trivex::runner {
+namespace trivex::simkit {
 namespace {
 
 TEST(ReadScenario, ReadsTheWorldAndTheHostOverTheirDefaults) {
@@ -158,4 +158,4 @@ TEST(RunCommandLine, RefusesWhatItCannotHold) {
 }
 
 }  // namespace
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -1,102 +1,61 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include <limits>
+#include <sstream>
 
 namespace trivex::ui {
 namespace {
 
+// What the window took from the settings file: position, check marks and the values behind them.
+std::string Applied(const MainWindow& window, MemoryView& view) {
+    const Settings& settings = window.CurrentSettings();
+    std::string text = std::to_string(view.Position().left) + "," + std::to_string(view.Position().top);
+    for (int n = 1; n <= kThicknessItems; ++n)
+        text += view.IsChecked(ThicknessItem(n)) ? " T" + std::to_string(n) : "";
+    for (int n = 1; n <= kIgnoreItems; ++n)
+        text += view.IsChecked(IgnoreItem(n)) ? " I" + std::to_string(n) : "";
+    std::ostringstream values;
+    values << " " << settings.PlotLineThickness << " " << settings.IgnoreDistance << " m";
+    text += values.str();
+    if (view.IsMinimised()) text += " minimised";
+    if (settings.ReplotAfterMapIsRedrawn) text += " replot";
+    return text + (view.IsChecked(Command::OptionsReplot) ? " R" : "");
+}
+
+// The screen is 15360 x 11520 twips and the window 6180 x 5250: centred at 4590,3135.
 TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
-    struct Case {
-        const char* what;
-        const char* lines;
-        WindowPosition position;
-        bool minimised;
-        int thickness;
-        int ignoreItem;
-        double ignoreMetres;
-        bool replot;
+    const std::pair<const char*, const char*> cases[] = {
+        // plain values
+        {"LEFT=100\r\nTOP=200\r\nPlotLineThickness=3\r\nIgnoreDistance=4\r\n", "100,200 T3 I4 3 50000 m"},
+        // out of range numbers fall back to the first items
+        {"PlotLineThickness=7\r\nIgnoreDistance=0\r\n", "4590,3135 T1 I1 1 1000 m"},
+        // halves round to even
+        {"PlotLineThickness=2.5\r\nIgnoreDistance=3.5\r\n", "4590,3135 T2 I4 2 50000 m"},
+        // the last items
+        {"PlotLineThickness=4\r\nIgnoreDistance=6\r\n", "4590,3135 T4 I6 4 200000 m"},
+        // beyond the screen's width is centred; a negative edge is kept
+        {"LEFT=20000\r\nTOP=-120\r\n", "4590,-120 T1 I1 1 1000 m"},
+        // beyond the screen's height, though within its width, is centred
+        {"LEFT=15000\r\nTOP=12000\r\n", "15000,3135 T1 I1 1 1000 m"},
+        // empty values count as 0 or false
+        {"LEFT=\r\nTOP=\r\nMINIMIZED=\r\nReplotAfterMapIsRedrawn=\r\n", "0,0 T1 I1 1 1000 m"},
+        // yes and on are true
+        {"MINIMIZED=yes\r\nReplotAfterMapIsRedrawn=on\r\n", "4590,3135 T1 I1 1 1000 m minimised replot R"},
+        // so are TRUE and 1, and names match in any case (a "z" for the "Z")
+        {"minimized=1\r\nReplotAfterMapIsRedrawn=TRUE\r\n", "4590,3135 T1 I1 1 1000 m minimised replot R"},
+        // Y is not true
+        {"MINIMIZED=Y\r\nReplotAfterMapIsRedrawn=Y\r\n", "4590,3135 T1 I1 1 1000 m"},
+        // text not beginning with a number counts 0
+        {"LEFT=abc\r\nIgnoreDistance=six\r\n", "0,3135 T1 I1 1 1000 m"},
     };
-    const Case cases[] = {
-        {"plain values",
-         "LEFT=100\r\nTOP=200\r\nPlotLineThickness=3\r\nIgnoreDistance=4\r\n",
-         {100, 200},
-         false,
-         3,
-         4,
-         50000,
-         false},
-        {"out of range numbers",
-         "PlotLineThickness=7\r\nIgnoreDistance=0\r\n",
-         {4590, 3135},
-         false,
-         1,
-         1,
-         1000,
-         false},
-        {"halves to even",
-         "PlotLineThickness=2.5\r\nIgnoreDistance=3.5\r\n",
-         {4590, 3135},
-         false,
-         2,
-         4,
-         50000,
-         false},
-        {"beyond the screen is centred, negative kept",
-         "LEFT=20000\r\nTOP=-120\r\n",
-         {4590, -120},
-         false,
-         1,
-         1,
-         1000,
-         false},
-        {"empty values count as 0 or false",
-         "LEFT=\r\nTOP=\r\nMINIMIZED=\r\nReplotAfterMapIsRedrawn=\r\n",
-         {0, 0},
-         false,
-         1,
-         1,
-         1000,
-         false},
-        {"yes and on are true",
-         "MINIMIZED=yes\r\nReplotAfterMapIsRedrawn=on\r\n",
-         {4590, 3135},
-         true,
-         1,
-         1,
-         1000,
-         true},
-        {"Y is not true",
-         "MINIMIZED=Y\r\nReplotAfterMapIsRedrawn=Y\r\n",
-         {4590, 3135},
-         false,
-         1,
-         1,
-         1000,
-         false},
-        {"text not beginning with a number counts 0",
-         "LEFT=abc\r\nIgnoreDistance=six\r\n",
-         {0, 3135},
-         false,
-         1,
-         1,
-         1000,
-         false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [lines, applied] : cases) {
         sim::SimHost host;
         MemoryView view;
         MemoryPlatform platform;
-        platform.PutFile(kIniPath, std::string("[SETUP]\r\n") + c.lines);
+        platform.PutFile(kIniPath, std::string("[SETUP]\r\n") + lines);
         MainWindow window(view, platform, host);
-        ASSERT_TRUE(window.Startup()) << c.what;
-        EXPECT_EQ(view.Position(), c.position) << c.what;
-        EXPECT_EQ(view.IsMinimised(), c.minimised) << c.what;
-        EXPECT_EQ(window.CurrentSettings().PlotLineThickness, c.thickness) << c.what;
-        EXPECT_EQ(window.CurrentSettings().IgnoreDistance, c.ignoreMetres) << c.what;
-        EXPECT_EQ(window.CurrentSettings().ReplotAfterMapIsRedrawn, c.replot) << c.what;
-        for (int n = 1; n <= 4; ++n) EXPECT_EQ(view.IsChecked(ThicknessItem(n)), n == c.thickness) << c.what;
-        for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == c.ignoreItem) << c.what;
-        EXPECT_EQ(view.IsChecked(Command::OptionsReplot), c.replot) << c.what;
+        ASSERT_TRUE(window.Startup()) << lines;
+        EXPECT_EQ(Applied(window, view), applied) << lines;
     }
 }
 
@@ -232,20 +191,24 @@ TEST(MainWindowSettings, AFileThatCannotBeReadIsNeverWritten) {
     }
 }
 
+// Each Options item as the manual lists it: 1, 5, 10, 50, 100, 200 km and lines 1 to 4 wide.
 TEST_F(MainWindowTest, OptionsMoveTheirCheckMarksWithoutPlottingOrSaving) {
     ASSERT_TRUE(Start());
     host.TakeJournal();
-    window.OnCommand(IgnoreItem(5));
-    window.OnCommand(IgnoreItem(5));  // choosing the checked item again keeps it
-    window.OnCommand(ThicknessItem(4));
-    window.OnCommand(Command::OptionsReplot);
-    window.OnCommand(Command::OptionsReplot);
-    EXPECT_EQ(window.CurrentSettings().IgnoreDistance, 100000.0);
-    EXPECT_EQ(window.CurrentSettings().PlotLineThickness, 4);
-    EXPECT_FALSE(window.CurrentSettings().ReplotAfterMapIsRedrawn);
-    for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == 5) << n;
-    for (int n = 1; n <= 4; ++n) EXPECT_EQ(view.IsChecked(ThicknessItem(n)), n == 4) << n;
-    EXPECT_FALSE(view.IsChecked(Command::OptionsReplot));
+    const std::pair<Command, const char*> commands[] = {
+        {IgnoreItem(6), "4590,3135 T1 I6 1 200000 m"},
+        {IgnoreItem(6), "4590,3135 T1 I6 1 200000 m"},  // the checked item again keeps it
+        {IgnoreItem(2), "4590,3135 T1 I2 1 5000 m"},
+        {IgnoreItem(3), "4590,3135 T1 I3 1 10000 m"},
+        {IgnoreItem(5), "4590,3135 T1 I5 1 100000 m"},
+        {ThicknessItem(4), "4590,3135 T4 I5 4 100000 m"},
+        {Command::OptionsReplot, "4590,3135 T4 I5 4 100000 m replot R"},
+        {Command::OptionsReplot, "4590,3135 T4 I5 4 100000 m"},
+    };
+    for (const auto& [command, applied] : commands) {
+        window.OnCommand(command);
+        EXPECT_EQ(Applied(window, view), applied);
+    }
     EXPECT_TRUE(host.Journal().empty());
 }
 

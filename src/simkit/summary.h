@@ -7,7 +7,7 @@
 
 #include "ui/memory/memory_view.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 // The message boxes of a whole run: how many there were, and the last.
 struct MessageTally {
@@ -17,4 +17,4 @@ struct MessageTally {
 
 std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

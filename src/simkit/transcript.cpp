@@ -4,7 +4,7 @@
 
 #include "plot/stations.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -123,4 +123,4 @@ void TranscriptWriter::Finish() {
     out_ << (first_ ? "{\"steps\": []}\n" : "\n  ]\n}\n");
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <tuple>
 
 #include "geometry/position_text.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -20,11 +18,6 @@ constexpr const char* kPaper = "#f6f3ea";
 constexpr const char* kGrid = "#d6d0c0";
 constexpr int kMaxGridLines = 8;
 constexpr float kMinutesPerDegree = 60.0f;
-
-template <typename T>
-T Arg(const sim::JournalEntry& entry, size_t index) {
-    return std::get<T>(entry.args.at(index));
-}
 
 std::string Number(double value) {
     char buffer[64];
@@ -134,7 +127,7 @@ void WriteDrawing(std::string& out, const MapPicture& picture, const Projection&
                ColourText(line.colour) + "\" stroke-width=\"" + std::to_string(line.width) + "\"/>\n";
     for (const MapPicture::Circle& circle : picture.circles)
         out += "<circle cx=\"" + Number(at.X(circle.x)) + "\" cy=\"" + Number(at.Y(circle.y)) + "\" r=\"" +
-               Number(at.Length(circle.radius)) + "\" stroke=\"" + ColourText(circle.colour) +
+               Number(at.Length(circle.radius)) + "\" stroke=\"" + ColourText(circle.markerColour) +
                "\" stroke-width=\"" + std::to_string(circle.width) + "\"/>\n";
     out += "</g>\n";
 }
@@ -147,9 +140,10 @@ void WriteLabelled(std::string& out, const std::string& mark, double x, double y
            Escaped(label) + "</text></g>\n";
 }
 
-void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const Projection& at) {
+void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const std::vector<sim::Station>& stations,
+                             const Projection& at) {
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
-    for (const sim::Station& station : picture.stations)
+    for (const sim::Station& station : stations)
         WriteLabelled(out, "<rect x=\"-4\" y=\"-4\" width=\"8\" height=\"8\"/>", at.X(station.longitude),
                       at.Y(station.latitude), station.callsign, kStationColour);
     for (const sim::ObjectRecord& object : picture.objects)
@@ -161,60 +155,8 @@ void WriteStationsAndObjects(std::string& out, const MapPicture& picture, const 
 
 }  // namespace
 
-namespace {
-
-auto Bits(const MapPicture::Line& line) {
-    return std::tuple(std::bit_cast<uint32_t>(line.x1), std::bit_cast<uint32_t>(line.y1),
-                      std::bit_cast<uint32_t>(line.x2), std::bit_cast<uint32_t>(line.y2), line.colour,
-                      line.width);
-}
-
-auto Bits(const MapPicture::Circle& circle) {
-    return std::tuple(std::bit_cast<uint32_t>(circle.x), std::bit_cast<uint32_t>(circle.y),
-                      std::bit_cast<uint32_t>(circle.radius), circle.colour, circle.width);
-}
-
-}  // namespace
-
-bool PictureCollector::BitwiseLess::operator()(const MapPicture::Line& a, const MapPicture::Line& b) const {
-    return Bits(a) < Bits(b);
-}
-
-bool PictureCollector::BitwiseLess::operator()(const MapPicture::Circle& a,
-                                               const MapPicture::Circle& b) const {
-    return Bits(a) < Bits(b);
-}
-
-void PictureCollector::Add(const std::vector<sim::JournalEntry>& journal) {
-    for (const sim::JournalEntry& entry : journal) {
-        if (entry.call == "SetLineWidth") width_ = Arg<int16_t>(entry, 0);
-        if (entry.call == "SetMarkerColour") markerColour_ = Arg<host::Colour>(entry, 0);
-        if (entry.call == "DrawLine") {
-            const MapPicture::Line line{Arg<float>(entry, 0),        Arg<float>(entry, 1),
-                                        Arg<float>(entry, 2),        Arg<float>(entry, 3),
-                                        Arg<host::Colour>(entry, 4), width_};
-            if (linesDrawn_.insert(line).second) lines_.push_back(line);
-        }
-        if (entry.call == "DrawCircle") {
-            const MapPicture::Circle circle{Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2),
-                                            markerColour_, width_};
-            if (circlesDrawn_.insert(circle).second) circles_.push_back(circle);
-        }
-        if (entry.call == "AddObject") objects_.push_back(Arg<sim::ObjectRecord>(entry, 0));
-        if (entry.call == "DeleteObject") {
-            const auto name = Arg<std::string>(entry, 0);
-            std::erase_if(objects_, [&](const sim::ObjectRecord& object) { return object.Name == name; });
-        }
-    }
-}
-
-MapPicture PictureCollector::Picture(const sim::MapView& view,
-                                     const std::vector<sim::Station>& stations) const {
-    return {view, stations, lines_, circles_, objects_};
-}
-
-std::string SvgText(const MapPicture& picture) {
-    const Projection at(picture.view);
+std::string SvgText(const MapPicture& picture, const sim::MapView& view, const std::vector<sim::Station>& stations) {
+    const Projection at(view);
     const std::string width = std::to_string(at.Width());
     const std::string height = std::to_string(at.Height());
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -222,11 +164,11 @@ std::string SvgText(const MapPicture& picture) {
            "\" viewBox=\"0 0 " + width + " " + height + "\" font-family=\"sans-serif\">\n";
     out += "<title>Host map view</title>\n";
     out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + kPaper + "\"/>\n";
-    WriteGrid(out, picture.view, at);
+    WriteGrid(out, view, at);
     WriteDrawing(out, picture, at);
-    WriteStationsAndObjects(out, picture, at);
+    WriteStationsAndObjects(out, picture, stations, at);
     out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"none\" stroke=\"#555\"/>\n";
     return out + "</svg>\n";
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

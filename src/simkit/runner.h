@@ -10,14 +10,14 @@
 
 #include "host/sim/sim_host.h"
 #include "json_text.h"
+#include "map_picture.h"
 #include "scenario.h"
 #include "summary.h"
-#include "svg_map.h"
 #include "ui/main_window.h"
 #include "ui/memory/memory_platform.h"
 #include "ui/memory/memory_view.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 class ScenarioRun {
   public:
@@ -32,8 +32,8 @@ class ScenarioRun {
     void Play();
 
     std::string Summary();
-    // What was drawn on the host's map over the whole run.
-    MapPicture Picture() const;
+    // The host's map as SVG with what was drawn on it over the whole run.
+    std::string MapSvg() const;
 
   private:
     void Apply(const Action& action);
@@ -60,9 +60,9 @@ class ScenarioRun {
     ui::MainWindow window_;
 
     StepSink recordStep_;
-    PictureCollector picture_;
+    MapPictureReplay picture_;
     MessageTally messages_;
     int beepsSeen_ = 0;
 };
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

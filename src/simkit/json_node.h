@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 // One value of the document and the path that names it ("actions[2].row").
 class JsonNode {
@@ -41,4 +41,4 @@ class JsonNode {
 // cut short after about 80 characters.
 std::string Quoted(std::string_view text);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

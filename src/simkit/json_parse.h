@@ -7,11 +7,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 inline constexpr size_t kMaxJsonDepth = 64;
 
 // Throws ScenarioError.
 nlohmann::json ParseScenarioJson(const std::string& text);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

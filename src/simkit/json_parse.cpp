@@ -8,7 +8,7 @@
 #include "json_node.h"
 #include "scenario.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -107,4 +107,4 @@ nlohmann::json ParseScenarioJson(const std::string& text) {
     return Document::parse(text);
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -13,7 +13,7 @@
 #include "ui/controls.h"
 #include "ui/view.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 // A scenario that cannot be read; the text names the field at fault.
 class ScenarioError : public std::runtime_error {
@@ -93,4 +93,4 @@ struct Scenario {
 // the wrong type or out of range.
 Scenario ReadScenario(const std::string& jsonText);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -5,7 +5,7 @@
 #include <limits>
 #include <utility>
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::vector<std::string> ReadTexts(const JsonNode& node) {
     return texts;
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -6,7 +6,7 @@
 #include "plot/stations.h"
 #include "transcript.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool
     return out.str();
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -5,7 +5,7 @@
 #include "scenario_parts.h"
 #include "ui/memory/memory_platform.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -71,4 +71,4 @@ Scenario ReadScenario(const std::string& jsonText) {
     return scenario;
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -2,9 +2,10 @@
 
 #include "summary.h"
 #include "transcript.h"
+#include "svg_map.h"
 #include "ui/program_files.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -159,8 +160,8 @@ std::string ScenarioRun::Summary() {
     return SummaryText(view_, messages_, Ended());
 }
 
-MapPicture ScenarioRun::Picture() const {
-    return picture_.Picture(host_.map, host_.stations);
+std::string ScenarioRun::MapSvg() const {
+    return SvgText(picture_.Picture(), host_.map, host_.stations);
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -4,7 +4,7 @@
 
 #include "scenario_parts.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -142,4 +142,4 @@ Action ReadAction(const JsonNode& node) {
     what.Fail("unknown action " + Quoted(name));
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

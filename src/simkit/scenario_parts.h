@@ -7,7 +7,7 @@
 #include "json_node.h"
 #include "scenario.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 int32_t ReadInt32(const JsonNode& node);
 // The name of an operation of the simulated host ("GetStationInfo", "DrawLine", ...).
@@ -20,4 +20,4 @@ std::vector<sim::Station> ReadStations(const JsonNode& node);
 std::vector<std::string> ReadTexts(const JsonNode& node);
 Action ReadAction(const JsonNode& node);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 class Json {
   public:
@@ -48,4 +48,4 @@ class Json {
 // The text as a JSON string literal; bytes that are not UTF-8 are taken as Latin-1.
 std::string QuotedJson(const std::string& text);
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

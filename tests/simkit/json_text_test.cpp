@@ -1,11 +1,11 @@
-#include "json_text.h"
+#include "simkit/json_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
-namespace trivex::runner {
+namespace trivex::simkit {
 namespace {
 
 TEST(JsonText, WritesEachNumberAsTheShortestTextOfItsOwnType) {
@@ -50,4 +50,4 @@ TEST(JsonText, KeepsShortContainersOnOneLine) {
 }
 
 }  // namespace
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

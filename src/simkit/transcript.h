@@ -11,7 +11,7 @@
 #include "ui/memory/memory_platform.h"
 #include "ui/memory/memory_view.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 // The checked item of a submenu (1 = its first), or 0 when none is checked.
 int CheckedItem(ui::MemoryView& view, ui::Command first, int count);
@@ -36,4 +36,4 @@ class TranscriptWriter {
     bool first_ = true;
 };
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

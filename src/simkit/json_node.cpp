@@ -6,7 +6,7 @@
 #include "json_text.h"
 #include "scenario.h"
 
-namespace trivex::runner {
+namespace trivex::simkit {
 
 namespace {
 
@@ -120,4 +120,4 @@ JsonNode JsonNode::RequiredField(std::string_view name) const {
     return *field;
 }
 
-}  // namespace trivex::runner
+}  // namespace trivex::simkit

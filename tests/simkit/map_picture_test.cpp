@@ -1,0 +1,52 @@
+// The host's map rebuilt from its journal.
+#include "simkit/map_picture.h"
+
+#include <gtest/gtest.h>
+
+namespace trivex::simkit {
+namespace {
+
+sim::JournalEntry Line(float x) {
+    return {"DrawLine", {x, 2.0f, 3.0f, 4.0f, int32_t{0xFF}, int16_t{2}}};
+}
+
+sim::JournalEntry AddObject(const std::string& name) {
+    sim::ObjectRecord record;
+    record.Name = name;
+    return {"AddObject", {record}};
+}
+
+TEST(MapPictureReplay, ReplaysWidthsMarkersAndObjects) {
+    MapPictureReplay replay;
+    replay.Add({Line(1),
+                Line(1),  // drawn again just as before: nothing more
+                {"SetLineWidth", {int16_t{3}}},
+                {"SetMarkerStyle", {int16_t{1}}},
+                {"SetMarkerColour", {int32_t{0xFFFF00}}},
+                {"DrawCircle", {5.0f, 6.0f, 0.5f, int32_t{0}, 0.0, 6.283185958862305, 1.0f}},
+                AddObject("RDFFIX0"),
+                AddObject("OTHER"),
+                {"DeleteObject", {std::string("RDFFIX0"), true}},
+                {"GetStationInfo", {std::string("G4ABC")}}});
+    const MapPicture& picture = replay.Picture();
+    ASSERT_EQ(picture.lines.size(), 1u);
+    EXPECT_EQ(picture.lines[0].width, 1) << "no width set yet";
+    EXPECT_EQ(picture.lines[0].style, 2);
+    ASSERT_EQ(picture.circles.size(), 1u);
+    EXPECT_EQ(picture.circles[0].width, 3);
+    EXPECT_EQ(picture.circles[0].markerColour, 0xFFFF00);
+    EXPECT_EQ(picture.circles[0].markerStyle, 1);
+    ASSERT_EQ(picture.objects.size(), 1u);
+    EXPECT_EQ(picture.objects[0].Name, "OTHER");
+
+    replay.ClearDrawing();
+    replay.Add({Line(1)});
+    EXPECT_EQ(replay.Picture().lines.size(), 1u) << "after a redraw the same line shows again";
+    EXPECT_TRUE(replay.Picture().circles.empty());
+    EXPECT_EQ(replay.Picture().objects.size(), 1u) << "a redraw keeps the objects";
+    EXPECT_TRUE(DrawsOnMap({Line(1)}));
+    EXPECT_FALSE(DrawsOnMap({AddObject("X")}));
+}
+
+}  // namespace
+}  // namespace trivex::simkit
