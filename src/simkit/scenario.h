@@ -68,11 +68,6 @@ struct Action {
     Data data;
 };
 
-struct EventRule {
-    std::string call;
-    sim::Event event;
-};
-
 struct Scenario {
     std::string programFolder = "C:\\Trivex";
     std::string exeName = "Trivex";
@@ -85,7 +80,7 @@ struct Scenario {
     sim::MapView map;
     std::vector<sim::Station> stations;
     std::vector<std::string> objects;
-    std::vector<EventRule> eventsDuringCalls;
+    std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;
 };
 
