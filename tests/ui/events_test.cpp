@@ -116,30 +116,6 @@ TEST(MainWindowEvents, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     EXPECT_EQ(lookups, 2 * 2) << "two plots of two rows";
 }
 
-// A beacon that comes during a plot started by a map event plots after it: that plot may have
-// read the station before its new bearing arrived.
-TEST_F(MainWindowTest, BeaconDuringAMapEventPlotPlotsAfterIt) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "", "", ""});
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::OptionsReplot);
-    host.FireDuring({.call = "GetStationInfo",
-                     .event = sim::Event::NotifyBeacon,
-                     .callsign = "PA1B",
-                     .latitude = 1,
-                     .longitude = 2,
-                     .after = 1,
-                     .times = 1});  // during the plot's second lookup only
-    host.TakeJournal();
-    view.SetText(ControlId::Status, "");
-    host.Fire(sim::Event::MapRedrawn);
-    EXPECT_EQ(CountCalls("GetStationInfo"), 2 * 2) << "two plots of two rows";
-    const std::string log = Text(ControlId::Status);
-    const size_t beacon = log.find("MapRedrawn()\r\nNotifyBeacon(PA1B, 1, 2)\r\n");
-    ASSERT_NE(beacon, std::string::npos) << log;
-    EXPECT_NE(log.find("***** End of info for PA1B *****", beacon), std::string::npos) << log;
-}
-
 TEST_F(MainWindowTest, HostFailureStopsOnlyTheRunningHandler) {
     AddFiveStations();
     SetCallSigns({"PA1A", "PA1B", "", "", ""});
