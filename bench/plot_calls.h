@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/sim/sim_host.h"
 
@@ -11,6 +13,7 @@ namespace trivex::bench {
 
 struct PlotCalls {
     int operations = 0;
+    std::vector<std::pair<std::string, int>> byOperation;  // those the plot calls, in interface order
     int applications = 0;
     int stationInfos = 0;
     int records = 0;

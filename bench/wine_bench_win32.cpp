@@ -25,6 +25,11 @@ constexpr int kStarts = 10;             // of each program, in turn, after one s
 constexpr int kRounds = 20;             // of plots with the same traffic in turn, after two to warm up
 constexpr float kMovedLatitude = 0.5f;  // each plot moves the first station, and with it the fix
 constexpr char kMinimalWindowClass[] = "TrivexBenchMinimalWindow";
+// The host calls a full plot made before the map was read once per plot: the yardstick of the
+// plot time targets, however few calls a plot makes now.
+constexpr int kYardstickCalls = 228;
+constexpr double kShownTarget = 1.0, kMinimisedTarget = 0.8;  // times the yardstick's round trips
+constexpr double kReadyTargetMs = 250;  // start-up to the five rows beyond Wine's own start
 
 // The last row's bearing is shown once start-up has asked the host about all five stations.
 bool RowsReported(HWND window) {
@@ -84,6 +89,8 @@ void ReportStartUp(const TrivexProgram& trivex, const std::string& minimalWindow
     std::printf("Trivex.exe's own start-up to a drawn window (difference)        %8.1f ms\n", own);
     std::printf("Trivex.exe's own start-up to the five rows reported             %8.1f ms\n",
                 Median(ready) - Median(minimal));
+    std::printf("target: start-up to the five rows at most %.0f ms beyond Wine's own start: %s\n",
+                kReadyTargetMs, Verdict(Median(ready) - Median(minimal) <= kReadyTargetMs));
     std::printf("target: start-up to a drawn window under 150 ms without Wine's own start: %s\n",
                 Verdict(own < 150));
     std::printf("\n=== Memory (GetProcessMemoryInfo)\n");
@@ -190,7 +197,7 @@ void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
         station.Move();
         const double plot = TimePlot(trivex);
         control.TakeJournal();
-        const double roundTrips = TimeRoundTrips(*map, calls.operations);
+        const double roundTrips = TimeRoundTrips(*map, kYardstickCalls);
         const double created = TimeCreations(host, calls);
         auto start = Clock::now();
         inProcess.MoveAndPlot();
@@ -212,7 +219,7 @@ void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
         station.Move();
         const double plot = TimePlot(trivex);
         control.TakeJournal();
-        const double roundTrips = TimeRoundTrips(*map, calls.operations);
+        const double roundTrips = TimeRoundTrips(*map, kYardstickCalls);
         if (n < 0) continue;
         minimised.times.push_back(plot);
         bareToo.times.push_back(roundTrips);
@@ -223,22 +230,27 @@ void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
                 kRounds + 2, memory.workingSetMb, memory.peakWorkingSetMb);
     std::printf("target: working set under 8 MB: %s\n", Verdict(memory.peakWorkingSetMb < 8));
 
-    const double ratio = Sum(shown.times) / Sum(bare.times);
     std::printf("\n=== Full plots over COM against the stand-in server, %d rounds in turn\n", kRounds);
     std::printf(
         "a full plot makes %d host calls and creates %d station information objects, %d application "
         "objects and %d object record\n",
         calls.operations, calls.stationInfos, calls.applications, calls.records);
-    std::printf("%-58s %11s %7s\n", "", "median", "ratio");
+    std::printf("host calls by operation:");
+    for (const auto& [operation, count] : calls.byOperation) std::printf(" %s %d", operation.c_str(), count);
+    std::printf("\n%-58s %11s %7s\n", "", "median", "ratio");
     std::printf("%-58s %8.1f ms (%.0f us each)\n",
-                (std::to_string(calls.operations) + " bare round trips").c_str(), Median(bare.times),
-                Median(bare.times) * 1000 / calls.operations);
+                (std::to_string(kYardstickCalls) + " bare round trips").c_str(), Median(bare.times),
+                Median(bare.times) * 1000 / kYardstickCalls);
     PrintSeries(shown, bare.times);
     PrintSeries(minimised, bareToo.times);
     PrintSeries(logic, bare.times);
     PrintSeries(creations, bare.times);
-    std::printf("target: a full plot at most 1.05 times the bare round trips: %s (%.2f)\n",
-                Verdict(ratio <= 1.05), ratio);
+    const double shownRatio = Sum(shown.times) / Sum(bare.times);
+    const double minimisedRatio = Sum(minimised.times) / Sum(bareToo.times);
+    std::printf("target: a full plot, window shown, at most %.1f times the bare round trips: %s (%.2f)\n",
+                kShownTarget, Verdict(shownRatio <= kShownTarget), shownRatio);
+    std::printf("target: a full plot, window minimised, at most %.1f times the bare round trips: %s (%.2f)\n",
+                kMinimisedTarget, Verdict(minimisedRatio <= kMinimisedTarget), minimisedRatio);
 }
 
 int Run(const std::string& standIn, const std::string& minimalWindow) {

@@ -1,6 +1,7 @@
 #include "control_win32.h"
 
 #include "data_json.h"
+#include "registration_win32.h"
 
 namespace trivex::standin {
 
@@ -39,6 +40,15 @@ HRESULT StandInControl::ReadJournal(BSTR* json) {
 
 HRESULT StandInControl::TakeJournal(BSTR* json) {
     return Run([&] { *json = com::ToBstr(JournalJson(state_.sim.TakeJournal())).Detach(); });
+}
+
+HRESULT StandInControl::DeclareWideIntegers(VARIANT_BOOL wide) {
+    state_.wideIntegers = wide != VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT StandInControl::RegisterTypeLibrary(BSTR which) {
+    return Run([&] { RegisterHostTypeLibrary(state_.executable, FromBstr(which)); });
 }
 
 HRESULT StandInControl::get_LiveObjects(LONG* count) {

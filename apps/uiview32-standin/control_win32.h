@@ -20,6 +20,8 @@ class StandInControl final : public DispatchObject<IStandInControl> {
     HRESULT STDMETHODCALLTYPE Misbehave(BSTR operation, BSTR how) override;
     HRESULT STDMETHODCALLTYPE ReadJournal(BSTR* json) override;
     HRESULT STDMETHODCALLTYPE TakeJournal(BSTR* json) override;
+    HRESULT STDMETHODCALLTYPE DeclareWideIntegers(VARIANT_BOOL wide) override;
+    HRESULT STDMETHODCALLTYPE RegisterTypeLibrary(BSTR which) override;
     HRESULT STDMETHODCALLTYPE get_LiveObjects(LONG* count) override;
 
   private:

@@ -1,5 +1,6 @@
 // The base of the stand-in's COM objects: reference counting, QueryInterface, and IDispatch
-// through the type library (DispInvoke on the dual interface's vtable). An operation that
+// through the type library (DispInvoke on the dual interface's vtable), or through the wide
+// one when the server is switched to it. An operation that
 // fails reaches the caller as an exception (DISP_E_EXCEPTION) carrying its message.
 #pragma once
 
@@ -64,7 +65,9 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
         if (!info) return E_POINTER;
         *info = nullptr;
         if (index != 0) return DISP_E_BADINDEX;
-        *info = com::ComPtr<ITypeInfo>::Share(dispatchInfo_.get()).Detach();
+        com::ComPtr<ITypeInfo> wide =
+            server_.Wide() ? server_.Wide()->TypeInfo(__uuidof(Interface)) : com::ComPtr<ITypeInfo>();
+        *info = wide ? wide.Detach() : com::ComPtr<ITypeInfo>::Share(dispatchInfo_.get()).Detach();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
@@ -74,8 +77,15 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
                                      EXCEPINFO* exception, UINT* badArgument) override {
         if (exception && server_.TakeMisbehaviour(MemberName(id), kFailWithTexts))
             return FailWithTexts(*exception);
-        const HRESULT hr = DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags, params,
-                                      result, exception, badArgument);
+        const auto dispatch = [&](DISPPARAMS& declared) {
+            return DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags, &declared, result,
+                              exception, badArgument);
+        };
+        const WideIntegers* wide = server_.Wide();
+        const HRESULT hr = wide && params
+                               ? wide->Invoke(__uuidof(Interface), id, flags, *params, badArgument, dispatch)
+                               : DispInvoke(static_cast<Interface*>(this), vtableInfo_.get(), id, flags,
+                                            params, result, exception, badArgument);
         std::optional<std::string> error = std::exchange(error_, std::nullopt);
         if (SUCCEEDED(hr) || !error) return hr;
         if (exception) {

@@ -3,7 +3,9 @@
 #include <uiview32.h>
 
 #include <cstdio>
+#include <stdexcept>
 
+#include "com/com_error_win32.h"
 #include "com/com_raii_win32.h"
 
 namespace trivex::standin {
@@ -74,6 +76,20 @@ bool Unregister() {
     UnRegisterTypeLib(LIBID_UIView32, 1, 0, LOCALE_NEUTRAL, kind);
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     return true;
+}
+
+void RegisterHostTypeLibrary(const std::wstring& executable, const std::string& which) {
+    if (which == "none") {
+        for (const IID* iid : {&IID__UivMap, &IID__UivStationInfo, &IID__UivObject, &IID__UivApplication})
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"Interface\\" + GuidText(*iid) + L"\\TypeLib").c_str());
+        return;
+    }
+    if (which != "standard" && which != "wide") throw std::invalid_argument("no such type library: " + which);
+    std::wstring library = which == "wide" ? executable + L"\\2" : executable;
+    com::ComPtr<ITypeLib> loaded;
+    com::Check(LoadTypeLibEx(library.c_str(), REGKIND_NONE, loaded.Out()), "loading the type library");
+    // Registered by the path given: Wine's REGKIND_REGISTER would drop the resource number.
+    com::Check(RegisterTypeLib(loaded.get(), library.data(), nullptr), "registering the type library");
 }
 
 }  // namespace trivex::standin

@@ -17,8 +17,11 @@ void UnlockServer() {
     if (CoReleaseServerProcess() == 0) PostQuitMessage(0);
 }
 
-ServerState::ServerState(com::ComPtr<ITypeLib> typeLibrary)
-    : typeLibrary_(std::move(typeLibrary)),
+ServerState::ServerState(std::wstring executable, com::ComPtr<ITypeLib> typeLibrary,
+                         com::ComPtr<ITypeLib> wideLibrary)
+    : executable(std::move(executable)),
+      typeLibrary_(std::move(typeLibrary)),
+      wide_(*wideLibrary.get(), *typeLibrary_.get()),
       applicationEvents_(sim.NewApplication()),
       mapEvents_(applicationEvents_->GetMap()) {
     applicationEvents_->Subscribe(this);

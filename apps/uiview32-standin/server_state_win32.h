@@ -9,6 +9,7 @@
 
 #include "com/com_raii_win32.h"
 #include "host/sim/sim_host.h"
+#include "wide_integers_win32.h"
 
 namespace trivex::standin {
 
@@ -35,12 +36,17 @@ class EventEmitter {
 
 class ServerState : private host::HostEvents {
   public:
-    explicit ServerState(com::ComPtr<ITypeLib> typeLibrary);
+    // The executable holds the standard type library as its first resource, the wide one as its second.
+    ServerState(std::wstring executable, com::ComPtr<ITypeLib> typeLibrary,
+                com::ComPtr<ITypeLib> wideLibrary);
     ServerState(const ServerState&) = delete;
     ServerState& operator=(const ServerState&) = delete;
     ~ServerState() override;
 
+    const std::wstring executable;
     sim::SimHost sim;
+    // The host's objects follow the wide library's declaration (see IStandInControl).
+    bool wideIntegers = false;
     // Application, map, station information and object record objects alive.
     long liveObjects = 0;
 
@@ -48,6 +54,8 @@ class ServerState : private host::HostEvents {
     com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;
     // The vtable part of a dual interface, for DispInvoke.
     com::ComPtr<ITypeInfo> VtableInfo(const IID& iid) const;
+    // The wide declaration while the host's objects follow it, else nothing.
+    const WideIntegers* Wide() const { return wideIntegers ? &wide_ : nullptr; }
 
     void AddEmitter(EventEmitter& emitter);
     void RemoveEmitter(EventEmitter& emitter);
@@ -67,6 +75,7 @@ class ServerState : private host::HostEvents {
                    float longitude = 0);
 
     com::ComPtr<ITypeLib> typeLibrary_;
+    WideIntegers wide_;
     std::vector<EventEmitter*> emitters_;
     std::vector<std::pair<std::string, std::string>> misbehaviours_;  // operation, how
     // Subscribed to the simulated host: they receive every event it fires.

@@ -77,10 +77,12 @@ struct Registration {
 
 int RunServer(const std::wstring& executable) {
     try {
-        com::ComPtr<ITypeLib> library;
+        com::ComPtr<ITypeLib> library, wide;
         com::Check(LoadTypeLibEx(executable.c_str(), REGKIND_NONE, library.Out()),
                    "loading the type library");
-        ServerState state(std::move(library));
+        com::Check(LoadTypeLibEx((executable + L"\\2").c_str(), REGKIND_NONE, wide.Out()),
+                   "loading the wide type library");
+        ServerState state(executable, std::move(library), std::move(wide));
         LoadStartingScenario(executable, state.sim);
 
         auto* s = &state;

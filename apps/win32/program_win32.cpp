@@ -23,6 +23,7 @@ void Pump(ui::MainWindowWin32& window, const ui::MainWindow& logic) {
 
 int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform,
                const StartedHandler& started) {
+    win32::ReportFatalErrorsAtTerminate();
     return static_cast<int>(win32::Guarded([&]() -> LRESULT {
         ui::MainWindowWin32 window(instance);
         ui::MainWindow logic(window, platform, host);

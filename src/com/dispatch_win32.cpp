@@ -1,9 +1,11 @@
 #include "com/dispatch_win32.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "com/com_error_win32.h"
 #include "com/com_text_win32.h"
+#include "com/declared_arguments_win32.h"
 
 namespace trivex::com {
 
@@ -24,35 +26,44 @@ DISPID Dispatch::Id(const wchar_t* name) {
     return id;
 }
 
+Dispatch::Target Dispatch::Bind(const wchar_t* name, INVOKEKIND kind) {
+    const Member* member = members_ ? members_->Find(name, kind) : nullptr;
+    return member ? Target{member->id, member} : Target{Id(name), nullptr};
+}
+
 Variant Dispatch::Call(const wchar_t* name, std::initializer_list<VARIANT> args) {
-    // DISPPARAMS takes the arguments last first.
-    std::vector<VARIANT> reversed(args.begin(), args.end());
-    std::reverse(reversed.begin(), reversed.end());
-    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
     Variant result;
-    Invoke(Id(name), name, DISPATCH_METHOD, params, result.get());
+    Invoke(Bind(name, INVOKE_FUNC), name, DISPATCH_METHOD,
+           std::vector<VARIANT>(std::rbegin(args), std::rend(args)), result.get());
     return result;
 }
 
-void Dispatch::Put(DISPID id, const wchar_t* name, VARIANT value) {
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&value, &named, 1, 1};
-    Invoke(id, name, DISPATCH_PROPERTYPUT, params, nullptr);
+void Dispatch::Put(const wchar_t* name, VARIANT value) {
+    Invoke(Bind(name, INVOKE_PROPERTYPUT), name, DISPATCH_PROPERTYPUT, {value}, nullptr);
+}
+
+void Dispatch::Put(const Member& property, VARIANT value) {
+    Invoke({property.id, &property}, property.name.c_str(), DISPATCH_PROPERTYPUT, {value}, nullptr);
 }
 
 Variant Dispatch::Get(const wchar_t* name) {
-    DISPPARAMS params{nullptr, nullptr, 0, 0};
     Variant result;
-    Invoke(Id(name), name, DISPATCH_PROPERTYGET, params, result.get());
+    Invoke(Bind(name, INVOKE_PROPERTYGET), name, DISPATCH_PROPERTYGET, {}, result.get());
     return result;
 }
 
-void Dispatch::Invoke(DISPID id, const wchar_t* name, WORD flags, DISPPARAMS& params, VARIANT* result) {
+void Dispatch::Invoke(Target target, const wchar_t* name, WORD flags, std::vector<VARIANT> args,
+                      VARIANT* result) {
+    DeclaredArguments declared(target.member, args.data(), static_cast<UINT>(args.size()), Narrow(name));
+    DISPID named = DISPID_PROPERTYPUT;
+    const bool put = flags == DISPATCH_PROPERTYPUT;
+    DISPPARAMS params{declared.data(), put ? &named : nullptr, declared.size(), put ? 1u : 0u};
     ExcepInfo info;
     UINT badArgument = 0;
-    const HRESULT hr =
-        object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, info.get(), &badArgument);
+    const HRESULT hr = object_->Invoke(target.id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
+                                       info.get(), &badArgument);
     if (FAILED(hr)) ThrowInvokeError(hr, info, Narrow(name));
+    declared.WriteBack();
 }
 
 namespace {

@@ -1,35 +1,53 @@
-// Late-bound calls through IDispatch: members are looked up by name (GetIDsOfNames, cached
-// per object) and called with Invoke. A failure throws ComHostError.
+// Late-bound calls through IDispatch, called with Invoke; a failure throws ComHostError.
+// With its interface's members (InterfaceInfo) a call takes the member's id from there and
+// passes every argument as the member declares it; names the members lack, or every name of
+// an object without them, are looked up on the object (GetIDsOfNames, once each).
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "com/com_raii_win32.h"
+#include "com/type_info_win32.h"
 
 namespace trivex::com {
 
 class Dispatch {
   public:
-    explicit Dispatch(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+    explicit Dispatch(ComPtr<IDispatch> object, std::shared_ptr<const InterfaceInfo> members = nullptr)
+        : object_(std::move(object)), members_(std::move(members)) {}
 
     IDispatch* get() const { return object_.get(); }
-    DISPID Id(const wchar_t* name);
+    const InterfaceInfo* members() const { return members_.get(); }
+    // Another object of the same interface in this one's place.
+    void Replace(ComPtr<IDispatch> object) {
+        object_ = std::move(object);
+        ids_.clear();
+    }
 
     // Calls a method with the arguments in call order. By-reference arguments are VT_BYREF
     // variants pointing at storage the caller owns; the server's writes land there.
     Variant Call(const wchar_t* name, std::initializer_list<VARIANT> args);
     // Sets a property to a value (not by reference).
-    void Put(DISPID id, const wchar_t* name, VARIANT value);
-    void Put(const wchar_t* name, VARIANT value) { Put(Id(name), name, value); }
+    void Put(const wchar_t* name, VARIANT value);
+    void Put(const Member& property, VARIANT value);
     Variant Get(const wchar_t* name);
 
   private:
-    void Invoke(DISPID id, const wchar_t* name, WORD flags, DISPPARAMS& params, VARIANT* result);
+    struct Target {
+        DISPID id;
+        const Member* member;  // nullptr: arguments pass as given
+    };
+    Target Bind(const wchar_t* name, INVOKEKIND kind);
+    DISPID Id(const wchar_t* name);
+    // The arguments come last first.
+    void Invoke(Target target, const wchar_t* name, WORD flags, std::vector<VARIANT> args, VARIANT* result);
 
     ComPtr<IDispatch> object_;
+    std::shared_ptr<const InterfaceInfo> members_;
     std::vector<std::pair<std::wstring, DISPID>> ids_;
 };
 

@@ -1,5 +1,6 @@
 #include "com/type_info_win32.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -71,30 +72,128 @@ class FuncDesc {
     FUNCDESC* desc_ = nullptr;
 };
 
-UINT FunctionCount(ITypeInfo& info) {
-    TYPEATTR* attributes = nullptr;
-    Check(info.GetTypeAttr(&attributes), "type attributes");
-    const UINT count = attributes->cFuncs;
-    info.ReleaseTypeAttr(attributes);
-    return count;
+// A TYPEATTR, released when it goes; throws ComHostError when there is none.
+class TypeAttr {
+  public:
+    explicit TypeAttr(ITypeInfo& info) : info_(info) { Check(info.GetTypeAttr(&attr_), "type attributes"); }
+    TypeAttr(const TypeAttr&) = delete;
+    TypeAttr& operator=(const TypeAttr&) = delete;
+    ~TypeAttr() { info_.ReleaseTypeAttr(attr_); }
+    const TYPEATTR* operator->() const { return attr_; }
+
+  private:
+    ITypeInfo& info_;
+    TYPEATTR* attr_ = nullptr;
+};
+
+// The types a variant holds by value or by reference.
+bool IsVariantType(VARTYPE type) {
+    switch (type) {
+        case VT_I1:
+        case VT_I2:
+        case VT_I4:
+        case VT_I8:
+        case VT_INT:
+        case VT_UI1:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_UI8:
+        case VT_UINT:
+        case VT_R4:
+        case VT_R8:
+        case VT_CY:
+        case VT_DATE:
+        case VT_BSTR:
+        case VT_BOOL:
+        case VT_ERROR:
+        case VT_VARIANT:
+        case VT_DISPATCH:
+        case VT_UNKNOWN:
+            return true;
+        default:
+            return false;
+    }
 }
 
-bool SetsOneValueOf(const FUNCDESC& f, VARTYPE type) {
-    if (!(f.invkind & (INVOKE_PROPERTYPUT | INVOKE_PROPERTYPUTREF)) || f.cParams != 1) return false;
-    const TYPEDESC& t = f.lprgelemdescParam[0].tdesc;
-    return t.vt == type || (t.vt == VT_PTR && t.lptdesc->vt == type);
+ParamType TypeOf(const TYPEDESC& declared) {
+    const bool byRef = declared.vt == VT_PTR;
+    const TYPEDESC& base = byRef ? *declared.lptdesc : declared;
+    if (base.vt == VT_SAFEARRAY && IsVariantType(base.lptdesc->vt))
+        return {static_cast<VARTYPE>(VT_ARRAY | base.lptdesc->vt), byRef};
+    if (IsVariantType(base.vt)) return {base.vt, byRef};
+    return {};
+}
+
+Member MemberOf(ITypeInfo& info, const FUNCDESC& f) {
+    Member member{{}, f.memid, f.invkind, {}};
+    Bstr name;
+    UINT names = 0;
+    Check(info.GetNames(f.memid, name.Out(), 1, &names), "member names");
+    if (names == 1 && name.get()) member.name = name.get();
+    for (SHORT i = 0; i < f.cParams; ++i) member.params.push_back(TypeOf(f.lprgelemdescParam[i].tdesc));
+    return member;
+}
+
+// The object's own type information, when it is that of the interface.
+ComPtr<ITypeInfo> ObjectTypeInfo(IDispatch& object, const IID& iid) {
+    UINT count = 0;
+    ComPtr<ITypeInfo> info;
+    if (FAILED(object.GetTypeInfoCount(&count)) || count == 0 ||
+        FAILED(object.GetTypeInfo(0, LOCALE_USER_DEFAULT, info.Out())) || !info)
+        return {};
+    return IsEqualIID(TypeAttr(*info.get())->guid, iid) ? std::move(info) : ComPtr<ITypeInfo>();
+}
+
+std::shared_ptr<const InterfaceInfo> ReadInterface(const IID& iid, IDispatch& object) {
+    try {
+        ComPtr<ITypeInfo> info;
+        try {
+            info = RegisteredTypeInfo(iid);
+        } catch (const ComHostError&) {
+            info = ObjectTypeInfo(object, iid);
+        }
+        if (info) return std::make_shared<const InterfaceInfo>(*info.get());
+    } catch (const ComHostError&) {
+        // Unreadable type information is as good as none.
+    }
+    return nullptr;
 }
 
 }  // namespace
 
-std::vector<DISPID> SettablePropertiesOfType(ITypeInfo& info, VARTYPE type) {
-    std::vector<DISPID> ids;
-    const UINT count = FunctionCount(info);
+InterfaceInfo::InterfaceInfo(ITypeInfo& info) {
+    const UINT count = TypeAttr(info)->cFuncs;
     for (UINT i = 0; i < count; ++i) {
         const FuncDesc f(info, i);
-        if (f.get() && SetsOneValueOf(*f.get(), type)) ids.push_back(f.get()->memid);
+        if (f.get()) members_.push_back(MemberOf(info, *f.get()));
     }
-    return ids;
+}
+
+const Member* InterfaceInfo::Find(const wchar_t* name, INVOKEKIND kind) const {
+    for (const Member& m : members_)
+        if (m.kind == kind && _wcsicmp(m.name.c_str(), name) == 0) return &m;
+    return nullptr;
+}
+
+const Member* InterfaceInfo::Find(DISPID id, INVOKEKIND kind) const {
+    for (const Member& m : members_)
+        if (m.kind == kind && m.id == id) return &m;
+    return nullptr;
+}
+
+std::vector<const Member*> InterfaceInfo::SettersOf(std::initializer_list<VARTYPE> types) const {
+    std::vector<const Member*> setters;
+    for (const Member& m : members_)
+        if (m.kind == INVOKE_PROPERTYPUT && m.params.size() == 1 &&
+            std::find(types.begin(), types.end(), m.params[0].type) != types.end())
+            setters.push_back(&m);
+    return setters;
+}
+
+std::shared_ptr<const InterfaceInfo> InterfaceCatalog::For(const IID& iid, IDispatch& object) {
+    for (const auto& [known, info] : known_)
+        if (IsEqualIID(known, iid)) return info;
+    return known_.emplace_back(iid, ReadInterface(iid, object)).second;
 }
 
 }  // namespace trivex::com

@@ -1,6 +1,11 @@
-// The host's type information, read from its registered type library on this machine.
+// The host's type information: the members of an interface with their ids and declared
+// parameter types, read from its registered type library or from an object of it.
 #pragma once
 
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "com/com_raii_win32.h"
@@ -14,7 +19,46 @@ ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid);
 // The member id of a name, or DISPID_UNKNOWN when the type has no such member.
 DISPID MemberId(ITypeInfo& info, const wchar_t* name);
 
-// The ids of the properties that can be set to one value of the type, in interface order.
-std::vector<DISPID> SettablePropertiesOfType(ITypeInfo& info, VARTYPE type);
+// A parameter's declared type: a variant type (VT_ARRAY | element for arrays), and whether it
+// passes by reference. VT_EMPTY when the declaration has no variant type (a named interface,
+// a pointer to a pointer): such an argument passes as the caller gives it.
+struct ParamType {
+    VARTYPE type = VT_EMPTY;
+    bool byRef = false;
+};
+
+struct Member {
+    std::wstring name;
+    DISPID id = DISPID_UNKNOWN;
+    INVOKEKIND kind = INVOKE_FUNC;
+    std::vector<ParamType> params;
+};
+
+// The members of one interface, read once; its ids and types hold for every object of it.
+class InterfaceInfo {
+  public:
+    // Reads every member; throws ComHostError when the information cannot be read.
+    explicit InterfaceInfo(ITypeInfo& info);
+
+    // The member called so (names compare as COM compares them, without case), or nullptr.
+    const Member* Find(const wchar_t* name, INVOKEKIND kind) const;
+    const Member* Find(DISPID id, INVOKEKIND kind) const;
+    // The property puts of one parameter of one of the types, in interface order.
+    std::vector<const Member*> SettersOf(std::initializer_list<VARTYPE> types) const;
+
+  private:
+    std::vector<Member> members_;
+};
+
+// The interfaces met so far, each read once: from the registered type library, else from
+// the first object's own type information (IDispatch::GetTypeInfo). Where neither exists
+// the interface has none (nullptr), and its objects look names up themselves.
+class InterfaceCatalog {
+  public:
+    std::shared_ptr<const InterfaceInfo> For(const IID& iid, IDispatch& object);
+
+  private:
+    std::vector<std::pair<IID, std::shared_ptr<const InterfaceInfo>>> known_;
+};
 
 }  // namespace trivex::com

@@ -21,9 +21,8 @@ bool NameInUse(const std::vector<std::string>& objectList, const std::string& na
     return false;
 }
 
-void RemoveFixObject(host::Host& host, const std::string& fixObjectName) {
-    const std::unique_ptr<host::UivApplication> app = host.NewApplication();
-    app->DeleteObject(fixObjectName, true);
+void RemoveFixObject(host::UivApplication& app, const std::string& fixObjectName) {
+    app.DeleteObject(fixObjectName, true);
 }
 
 void DescribeFix(host::UivObject& record, const std::string& name, float latDegrees, float lonDegrees,
@@ -53,7 +52,7 @@ FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees
                             std::string& fixObjectName, PlotDisplay& display) {
     const std::unique_ptr<host::UivApplication> app = host.NewApplication();
     const std::unique_ptr<host::UivObject> record = host.NewObject();
-    RemoveFixObject(host, fixObjectName);
+    RemoveFixObject(*app, fixObjectName);
 
     const std::optional<std::string> name = FirstFreeFixName(app->GetObjectList());
     if (!name) {

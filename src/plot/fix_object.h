@@ -19,7 +19,8 @@ std::optional<std::string> FirstFreeFixName(const std::vector<std::string>& obje
 
 // Deletes the object named fixObjectName, then adds the new one under the first free name
 // and leaves that name in fixObjectName. When no name is free nothing is added, the log
-// says so and fixObjectName becomes empty. Uses application objects of its own.
+// says so and fixObjectName becomes empty. Uses an application object of its own (not the
+// main window's) for the deletion, the list and the addition, and a new object record.
 FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees, const std::string& comment,
                             std::string& fixObjectName, PlotDisplay& display);
 

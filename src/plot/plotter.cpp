@@ -6,7 +6,6 @@
 #include "plot/fix_object.h"
 #include "plot/intersection.h"
 #include "plot/plot_map.h"
-#include "plot/station_report.h"
 
 namespace trivex {
 namespace {
@@ -51,24 +50,27 @@ void Record(StationTable& stations, const std::string& callsign, const StationRe
 
 }  // namespace
 
-void Plotter::ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display) {
+void Plotter::ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
+                        PlotDisplay& display) {
     const std::string callsign = stations_[row].Callsign;
-    if (auto reading = GetStationReport(callsign, row, link.host, link.app, map, display))
+    if (auto reading = GetStationReport(callsign, row, infos, link.app, map, display))
         Record(stations_, callsign, *reading);
 }
 
 void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display) {
     PlotMap map(link.map, lineWidth);
-    for (int row = 0; row < kStationCount; ++row) ReportRow(row, link, map, display);
+    StationInfoSource infos(link.host);
+    for (int row = 0; row < kStationCount; ++row) ReportRow(row, link, infos, map, display);
 }
 
 void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
                    PlotDisplay& display) {
     PlotMap map(link.map, settings.lineWidth);
+    StationInfoSource infos(link.host);
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = callSigns[row];
         ResetForPlot(stations_[row]);
-        ReportRow(row, link, map, display);
+        ReportRow(row, link, infos, map, display);
     }
 
     std::vector<std::string> texts;

@@ -12,6 +12,7 @@
 #include "host/host.h"
 #include "plot/plot_display.h"
 #include "plot/plot_map.h"
+#include "plot/station_report.h"
 #include "plot/stations.h"
 
 namespace trivex {
@@ -46,7 +47,8 @@ class Plotter {
               PlotDisplay& display);
 
   private:
-    void ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display);
+    void ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
+                   PlotDisplay& display);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};

@@ -1,7 +1,5 @@
 #include "plot/station_report.h"
 
-#include <memory>
-
 #include "plot/df_reading.h"
 
 namespace trivex {
@@ -22,25 +20,25 @@ std::string LogInfoTexts(const std::string& callsign, host::UivStationInfo& info
 
 }  // namespace
 
-std::optional<StationReading> GetStationReport(const std::string& callsign, int row, host::Host& host,
+std::optional<StationReading> GetStationReport(const std::string& callsign, int row, StationInfoSource& infos,
                                                host::UivApplication& app, PlotMap& map,
                                                PlotDisplay& display) {
     if (callsign.empty() || callsign == "Callsign") return std::nullopt;
 
-    const std::unique_ptr<host::UivStationInfo> info = host.NewStationInfo();
-    info->SetCallsign(callsign);
-    if (!app.GetStationInfo(*info)) {
+    host::UivStationInfo& info = infos.Get();
+    info.SetCallsign(callsign);
+    if (!app.GetStationInfo(info)) {
         display.ShowBearing(row, "no data");
         display.AppendLog("***** No info for " + callsign + " *****" + kCrLf);
         return std::nullopt;
     }
 
-    const DfReading reading = ParseDfText(LogInfoTexts(callsign, *info, display));
+    const DfReading reading = ParseDfText(LogInfoTexts(callsign, info, display));
     display.ShowBearing(row, BearingBoxText(reading));
     if (reading.status != DfStatus::Valid) return std::nullopt;
 
-    const float latitude = info->Latitude();
-    const MapPoint position{info->Longitude(), latitude};
+    const float latitude = info.Latitude();
+    const MapPoint position{info.Longitude(), latitude};
     map.DrawBearingLines(position, reading.bearing, reading.accuracy);
     return StationReading{position, reading.bearing};
 }

@@ -1,5 +1,6 @@
 // A JSON value built for writing: numbers keep the exact text they are given, so a single
 // is written as the shortest text that reads back as that single, not as the double it widens to.
+// The JSON library reads scenarios; it would write a single as that double, hence this writer.
 #pragma once
 
 #include <concepts>

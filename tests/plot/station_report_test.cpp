@@ -60,7 +60,8 @@ class StationReportTest : public ::testing::Test {
         display = RecordingDisplay{};
         display.bearings[1] = "before";
         PlotMap plotMap(*map, 2);
-        return GetStationReport(callsign, 1, host, *app, plotMap, display);
+        StationInfoSource infos(host);
+        return GetStationReport(callsign, 1, infos, *app, plotMap, display);
     }
 
     static std::vector<std::string> InfoLines(const std::string& callsign, const std::string& info3) {

@@ -2,6 +2,8 @@
 #
 # Runs trivex-sim on the scenario and checks its exit status, standard error and transcript
 # against the expectations:
+#   "arguments": ["--summary"]             given after the scenario
+#   "outputFile": "name.txt"               the output must be that file's text, beside this one
 #   "exitCode": 0                          (the default)
 #   "stderr": "regex"                      standard error must be one line matching it
 #   "outputContains": ["text", ...]        texts that must appear in the output as written
@@ -11,9 +13,18 @@
 cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "|" ";" emulator "${EMULATOR}")
-execute_process(COMMAND ${emulator} "${SIM}" "${SCENARIO}"
-                OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE exit_code)
 file(READ "${EXPECTED}" expected)
+set(arguments "")
+string(JSON count ERROR_VARIABLE none LENGTH "${expected}" arguments)
+if(NOT none AND count GREATER 0)
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    string(JSON argument GET "${expected}" arguments ${i})
+    list(APPEND arguments "${argument}")
+  endforeach()
+endif()
+execute_process(COMMAND ${emulator} "${SIM}" "${SCENARIO}" ${arguments}
+                OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE exit_code)
 if(EMULATOR)
   # Wine reports crashes of its own helper processes of the prefix on whatever standard
   # error they inherited; they are not the program's output.
@@ -53,6 +64,16 @@ if(NOT none AND count GREATER 0)
       fail("output lacks ${text}")
     endif()
   endforeach()
+endif()
+
+string(JSON output_file ERROR_VARIABLE none GET "${expected}" outputFile)
+if(NOT none)
+  get_filename_component(folder "${EXPECTED}" DIRECTORY)
+  file(READ "${folder}/${output_file}" wanted_output)
+  string(REPLACE "\r\n" "\n" output_lf "${output}")
+  if(NOT output_lf STREQUAL wanted_output)
+    fail("output differs from ${output_file}:\n${output}")
+  endif()
 endif()
 
 # The path of a check as a CMake list of keys and indices.

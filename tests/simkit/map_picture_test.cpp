@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace trivex::simkit {
 namespace {
 
@@ -30,9 +32,13 @@ TEST(MapPictureReplay, ReplaysWidthsMarkersAndObjects) {
                 {"GetStationInfo", {std::string("G4ABC")}}});
     const MapPicture& picture = replay.Picture();
     ASSERT_EQ(picture.lines.size(), 1u);
-    EXPECT_EQ(picture.lines[0].width, 1) << "no width set yet";
-    EXPECT_EQ(picture.lines[0].style, 2);
+    const MapPicture::Line& line = picture.lines[0];
+    EXPECT_EQ(std::tuple(line.x1, line.y1, line.x2, line.y2, line.colour, line.style),
+              std::tuple(1.0f, 2.0f, 3.0f, 4.0f, 0xFF, int16_t{2}));
+    EXPECT_EQ(line.width, 1) << "no width set yet";
     ASSERT_EQ(picture.circles.size(), 1u);
+    const MapPicture::Circle& circle = picture.circles[0];
+    EXPECT_EQ(std::tuple(circle.x, circle.y, circle.radius), std::tuple(5.0f, 6.0f, 0.5f));
     EXPECT_EQ(picture.circles[0].width, 3);
     EXPECT_EQ(picture.circles[0].markerColour, 0xFFFF00);
     EXPECT_EQ(picture.circles[0].markerStyle, 1);

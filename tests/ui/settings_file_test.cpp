@@ -193,8 +193,10 @@ TEST_F(MainWindowTest, OptionsMoveTheirCheckMarksWithoutPlottingOrSaving) {
         {IgnoreItem(3), "4590,3135 T1 I3 1 10000 m"},
         {IgnoreItem(5), "4590,3135 T1 I5 1 100000 m"},
         {ThicknessItem(4), "4590,3135 T4 I5 4 100000 m"},
-        {Command::OptionsReplot, "4590,3135 T4 I5 4 100000 m replot R"},
-        {Command::OptionsReplot, "4590,3135 T4 I5 4 100000 m"},
+        {ThicknessItem(1), "4590,3135 T1 I5 1 100000 m"},
+        {ThicknessItem(3), "4590,3135 T3 I5 3 100000 m"},
+        {Command::OptionsReplot, "4590,3135 T3 I5 3 100000 m replot R"},
+        {Command::OptionsReplot, "4590,3135 T3 I5 3 100000 m"},
     };
     for (const auto& [command, applied] : commands) {
         window.OnCommand(command);

@@ -5,16 +5,19 @@
 namespace trivex::com {
 
 std::unique_ptr<host::UivApplication> ComHost::NewApplication() {
-    return std::make_unique<ComApplication>(CreateHostObject(kApplicationClass, "application object"));
+    return std::make_unique<ComApplication>(CreateHostObject(kApplicationClass, "application object"),
+                                            interfaces_);
 }
 
 std::unique_ptr<host::UivStationInfo> ComHost::NewStationInfo() {
     return std::make_unique<ComStationInfo>(
-        CreateHostObject(kStationInfoClass, "station information object"));
+        OfInterface(CreateHostObject(kStationInfoClass, "station information object"), kStationInfoInterface,
+                    *interfaces_));
 }
 
 std::unique_ptr<host::UivObject> ComHost::NewObject() {
-    return std::make_unique<ComObject>(CreateHostObject(kObjectClass, "object record"));
+    return std::make_unique<ComObject>(
+        OfInterface(CreateHostObject(kObjectClass, "object record"), kObjectInterface, *interfaces_));
 }
 
 }  // namespace trivex::com

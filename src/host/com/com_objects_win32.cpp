@@ -24,6 +24,11 @@ ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
     return object;
 }
 
+Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces) {
+    std::shared_ptr<const InterfaceInfo> members = interfaces.For(iid, *object.get());
+    return Dispatch(std::move(object), std::move(members));
+}
+
 void EventSubscription::Subscribe(host::HostEvents* receiver) {
     if (!receiver) {
         connection_.reset();
@@ -72,10 +77,12 @@ void ComStationInfo::SetCallsign(const std::string& callsign) {
     info_.Put(L"Callsign", Value(text.get()));
 }
 
-ComObject::ComObject(ComPtr<IDispatch> record) : record_(std::move(record)) {
-    ComPtr<ITypeInfo> info = RegisteredTypeInfo(kObjectInterface);
-    const std::vector<DISPID> flags = SettablePropertiesOfType(*info.get(), VT_BOOL);
-    const std::vector<DISPID> integers = SettablePropertiesOfType(*info.get(), VT_I2);
+ComObject::ComObject(Dispatch record) : record_(std::move(record)) {
+    const InterfaceInfo* members = record_.members();
+    const std::vector<const Member*> flags =
+        members ? members->SettersOf({VT_BOOL}) : std::vector<const Member*>();
+    const std::vector<const Member*> integers =
+        members ? members->SettersOf({VT_I2, VT_I4}) : std::vector<const Member*>();
     if (flags.empty() || integers.size() < 2)
         Check(DISP_E_MEMBERNOTFOUND, "the object record's flag and integer properties");
     flag_ = flags[0];
@@ -87,6 +94,10 @@ void ComObject::PutText(const wchar_t* name, const std::string& text) {
     const Bstr value = ToBstr(text);
     record_.Put(name, Value(value.get()));
 }
+
+ComApplication::ComApplication(ComPtr<IDispatch> application, std::shared_ptr<InterfaceCatalog> interfaces)
+    : interfaces_(std::move(interfaces)),
+      application_(OfInterface(std::move(application), kApplicationInterface, *interfaces_)) {}
 
 host::DistanceBearing ComApplication::CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                                           bool flag) {
@@ -124,7 +135,7 @@ std::unique_ptr<host::UivMap> ComApplication::GetMap() {
     ComPtr<IDispatch> map;
     application_.Call(L"GetMap", {ByRef(map.InOut())});
     if (!map) Check(E_POINTER, "GetMap gave no map");
-    return std::make_unique<ComMap>(std::move(map));
+    return std::make_unique<ComMap>(OfInterface(std::move(map), kMapInterface, *interfaces_));
 }
 
 // The array's bounds are the host's word: they are checked before anything is taken from it.

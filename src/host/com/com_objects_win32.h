@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "com/dispatch_win32.h"
+#include "com/type_info_win32.h"
 #include "host/com/event_connection_win32.h"
 #include "host/com/host_guids_win32.h"
 #include "host/host.h"
@@ -12,6 +13,9 @@ namespace trivex::com {
 
 // Creates an object of a class of the host's server; throws ComHostError.
 ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what);
+
+// The object, called as an object of the interface.
+Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces);
 
 // Subscribes a receiver to one event interface of an object, connecting on first use.
 class EventSubscription {
@@ -29,7 +33,7 @@ class EventSubscription {
 
 class ComMap : public host::UivMap {
   public:
-    explicit ComMap(ComPtr<IDispatch> map) : map_(std::move(map)) {}
+    explicit ComMap(Dispatch map) : map_(std::move(map)) {}
 
     void DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
                     float aspect) override;
@@ -55,10 +59,10 @@ class ComMap : public host::UivMap {
 
 class ComStationInfo : public host::UivStationInfo {
   public:
-    explicit ComStationInfo(ComPtr<IDispatch> info) : info_(std::move(info)) {}
+    explicit ComStationInfo(Dispatch info) : info_(std::move(info)) {}
     IDispatch* get() const { return info_.get(); }
     // The object the host handed back in its place.
-    void Replace(ComPtr<IDispatch> info) { info_ = Dispatch(std::move(info)); }
+    void Replace(ComPtr<IDispatch> info) { info_.Replace(std::move(info)); }
 
     void SetCallsign(const std::string& callsign) override;
     std::string InfoText1() override { return ToString(info_.Get(L"InfoText1"), L"InfoText1"); }
@@ -72,15 +76,15 @@ class ComStationInfo : public host::UivStationInfo {
 };
 
 // The record's flag and two integers have no fixed names: they are the first boolean and the
-// first two 16-bit integer properties of the record's interface.
+// first two integer properties of the record's interface, which needs type information.
 class ComObject : public host::UivObject {
   public:
-    explicit ComObject(ComPtr<IDispatch> record);
+    explicit ComObject(Dispatch record);
     IDispatch* get() const { return record_.get(); }
 
-    void SetFlag(bool flag) override { record_.Put(flag_, L"flag", ValueBool(flag)); }
-    void SetInt1(int16_t value) override { record_.Put(int1_, L"first integer", Value(value)); }
-    void SetInt2(int16_t value) override { record_.Put(int2_, L"second integer", Value(value)); }
+    void SetFlag(bool flag) override { record_.Put(*flag_, ValueBool(flag)); }
+    void SetInt1(int16_t value) override { record_.Put(*int1_, Value(value)); }
+    void SetInt2(int16_t value) override { record_.Put(*int2_, Value(value)); }
     void SetName(const std::string& name) override { PutText(L"Name", name); }
     void SetSymbolCode(const std::string& code) override { PutText(L"SymbolCode", code); }
     void SetLatitude(float degrees) override { record_.Put(L"Latitude", Value(degrees)); }
@@ -92,12 +96,12 @@ class ComObject : public host::UivObject {
     void PutText(const wchar_t* name, const std::string& text);
 
     Dispatch record_;
-    DISPID flag_, int1_, int2_;
+    const Member *flag_, *int1_, *int2_;
 };
 
 class ComApplication : public host::UivApplication {
   public:
-    explicit ComApplication(ComPtr<IDispatch> application) : application_(std::move(application)) {}
+    ComApplication(ComPtr<IDispatch> application, std::shared_ptr<InterfaceCatalog> interfaces);
 
     host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                               bool flag) override;
@@ -109,6 +113,7 @@ class ComApplication : public host::UivApplication {
     void Subscribe(host::HostEvents* receiver) override { events_.Subscribe(receiver); }
 
   private:
+    std::shared_ptr<InterfaceCatalog> interfaces_;
     Dispatch application_;
     EventSubscription events_{application_, kApplicationEvents};
 };

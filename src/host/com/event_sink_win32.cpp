@@ -4,6 +4,8 @@
 #include "com/com_text_win32.h"
 #include "com/type_info_win32.h"
 
+#include <exception>
+
 namespace trivex::com {
 
 EventSink::EventSink(const IID& events, ITypeInfo& info)
@@ -63,9 +65,11 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
     try {
         return Deliver(id, *params);
     } catch (const ComHostError& e) {
-        return e.code();
+        return e.code();  // arguments the host sent that do not convert: the host's to know
     } catch (...) {
-        return E_UNEXPECTED;
+        // A fault of the program's own takes the program's one fatal path, which its terminate
+        // handler shows, rather than an error code the host would have to make sense of.
+        std::terminate();
     }
 }
 

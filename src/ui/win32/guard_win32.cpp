@@ -1,6 +1,7 @@
 #include "ui/win32/guard_win32.h"
 
 #include <cstdio>
+#include <exception>
 
 #include "ui/program_files.h"
 
@@ -11,6 +12,24 @@ void ReportFatalError(const char* what) noexcept {
     std::snprintf(text, sizeof text, "Run-time error: %s", what);
     MessageBoxA(nullptr, text, ui::kApplicationTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     ExitProcess(1);
+}
+
+namespace {
+
+[[noreturn]] void ReportTerminate() noexcept {
+    try {
+        if (const std::exception_ptr fault = std::current_exception()) std::rethrow_exception(fault);
+    } catch (const std::exception& error) {
+        ReportFatalError(error.what());
+    } catch (...) {
+    }
+    ReportFatalError("unknown error");
+}
+
+}  // namespace
+
+void ReportFatalErrorsAtTerminate() {
+    std::set_terminate(ReportTerminate);
 }
 
 }  // namespace trivex::win32

@@ -10,6 +10,10 @@ namespace trivex::win32 {
 // An unexpected failure: the standard error box, then the program ends with nothing saved.
 [[noreturn]] void ReportFatalError(const char* what) noexcept;
 
+// Makes std::terminate show that box too, with the text of the exception that brought it there:
+// for the faults that must not cross a COM callback.
+void ReportFatalErrorsAtTerminate();
+
 template <typename Body>
 LRESULT Guarded(Body&& body) noexcept {
     try {

@@ -127,6 +127,44 @@ TEST_F(ComHostTest, ObjectRecordIsAddedListedAndDeleted) {
     EXPECT_EQ(Journal(), expected);
 }
 
+// Another host may declare 32-bit integers where the stand-in's standard library has 16-bit
+// ones, and then take by-reference arguments only of those types. The client takes the types
+// from the registered type library, or, with none registered, from the objects themselves.
+TEST_F(ComHostTest, ArgumentsTakeTheTypesTheHostDeclares) {
+    struct Restore {
+        ~Restore() {
+            control().RegisterTypeLibrary("standard");
+            control().DeclareWideIntegers(false);
+        }
+    } restore;
+    control().DeclareWideIntegers(true);
+    for (const char* registered : {"wide", "none"}) {
+        control().RegisterTypeLibrary(registered);
+        ComHost wideHost;  // reads the type information anew
+        auto app = wideHost.NewApplication();
+        auto map = app->GetMap();
+        EXPECT_EQ(map->GetHeightPixels(), 480) << registered;
+        map->SetMarkerStyle(2);
+        map->DrawLine(1.5f, 2.5f, 3.5f, 4.5f, 0x00FF00, 7);
+        auto record = wideHost.NewObject();
+        record->SetName("RDFFIX0");
+        record->SetInt1(-32768);
+        record->SetInt2(-1);
+        EXPECT_EQ(app->AddObject(*record), 0) << registered;
+        EXPECT_EQ(app->DeleteObject("RDFFIX0", true), 0) << registered;
+        const json added = {{"Name", "RDFFIX0"}, {"Latitude", 0.0},  {"Longitude", 0.0},
+                            {"Comment", ""},     {"SymbolCode", ""}, {"SymbolTable", ""},
+                            {"Flag", false},     {"Int1", -32768},   {"Int2", -1}};
+        const json expected = {
+            {{"call", "SetMarkerStyle"}, {"args", {2}}},
+            {{"call", "DrawLine"}, {"args", {1.5, 2.5, 3.5, 4.5, 0x00FF00, 7}}},
+            {{"call", "AddObject"}, {"args", {added}}},
+            {{"call", "DeleteObject"}, {"args", {"RDFFIX0", true}}},
+        };
+        EXPECT_EQ(Journal(), expected) << registered;
+    }
+}
+
 TEST_F(ComHostTest, AFailedCallRaisesTheServersMessageAndTheNextCallWorks) {
     auto app = host.NewApplication();
     auto map = app->GetMap();
@@ -223,7 +261,7 @@ class Recorder : public host::HostEvents {
   public:
     void DataAvailable() override { Note("DataAvailable()"); }
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
-        if (failOnBeacon) throw std::runtime_error("receiver failed");
+        if (failOnBeacon) throw ComHostError(E_INVALIDARG, "beacon arguments");
         std::ostringstream text;
         text.precision(9);
         text << "NotifyBeacon(" << callsign << ", " << latitude << ", " << longitude << ")";
@@ -281,6 +319,7 @@ TEST_F(ComHostTest, AnEventFiredInsideACallArrivesDuringThatCall) {
     EXPECT_EQ(events.Take(), Events{"DataAvailable() during call"});
 }
 
+// A host error in a receiver goes back to the server as its code.
 TEST_F(ComHostTest, AFailingReceiverDoesNotDisturbTheServer) {
     auto app = host.NewApplication();
     Recorder receiver;

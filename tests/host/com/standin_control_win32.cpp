@@ -56,6 +56,15 @@ std::string StandInControlClient::TakeJournal() {
     return com::ToString(control_.Call(L"TakeJournal", {}), L"TakeJournal");
 }
 
+void StandInControlClient::DeclareWideIntegers(bool wide) {
+    control_.Call(L"DeclareWideIntegers", {com::ValueBool(wide)});
+}
+
+void StandInControlClient::RegisterTypeLibrary(const std::string& which) {
+    const com::Bstr text = com::ToBstr(which);
+    control_.Call(L"RegisterTypeLibrary", {com::Value(text.get())});
+}
+
 long StandInControlClient::LiveObjects() {
     com::Variant count = control_.Get(L"LiveObjects");
     com::Check(VariantChangeType(count.get(), count.get(), 0, VT_I4), "LiveObjects");

@@ -21,6 +21,8 @@ class StandInControlClient {
     std::string ReadJournal();
     std::string TakeJournal();
     long LiveObjects();
+    void DeclareWideIntegers(bool wide);
+    void RegisterTypeLibrary(const std::string& which);
 
   private:
     void CallWithTexts(const wchar_t* name, const std::string& first, const std::string& second);
