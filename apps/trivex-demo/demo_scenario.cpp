@@ -34,7 +34,7 @@ void PrepareHost(const simkit::Scenario& scenario, sim::SimHost& host) {
     host.map = scenario.map;
     host.stations = scenario.stations;
     host.objects = scenario.objects;
-    for (const simkit::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
+    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
 }
 
 }  // namespace trivex::demo

@@ -91,7 +91,9 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
     TranscriptWriter transcript(out);
     ScenarioRun::StepSink recordStep;
     if (!options.summary) recordStep = [&transcript](const Json& step) { transcript.Step(step); };
-    ScenarioRun run(std::move(scenario), std::move(recordStep));
+    ScenarioRun run(std::move(scenario), std::move(recordStep), [&](const std::string& warning) {
+        err << "trivex-sim: " << options.scenarioFile << ": " << warning << "\n";
+    });
     run.Play();
     if (options.summary)
         out << run.Summary();

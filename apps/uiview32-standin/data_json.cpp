@@ -44,7 +44,7 @@ void LoadScenario(const std::string& text, sim::SimHost& host) {
     if (named.contains("map")) host.map = scenario.map;
     if (named.contains("stations")) host.stations = scenario.stations;
     if (named.contains("objects")) host.objects = scenario.objects;
-    for (const simkit::EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
+    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
 }
 
 std::string JournalJson(const std::vector<sim::JournalEntry>& journal) {

@@ -32,21 +32,23 @@ void SetUpHost(const Scenario& scenario, sim::SimHost& host) {
     host.map = scenario.map;
     host.stations = scenario.stations;
     host.objects = scenario.objects;
-    for (const EventRule& rule : scenario.eventsDuringCalls) host.FireDuring(rule.call, rule.event);
+    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
 }
 
 }  // namespace
 
-ScenarioRun::ScenarioRun(Scenario scenario, StepSink recordStep)
+ScenarioRun::ScenarioRun(Scenario scenario, StepSink recordStep, WarningSink warn)
     : scenario_(std::move(scenario)),
       view_(scenario_.window),
       window_(view_, platform_, host_),
-      recordStep_(std::move(recordStep)) {
+      recordStep_(std::move(recordStep)),
+      warn_(std::move(warn)) {
     SetUpPlatform(scenario_, platform_);
     SetUpHost(scenario_, host_);
 }
 
 void ScenarioRun::Play() {
+    host_.LimitCallEvents(kCallEventLimit);
     window_.Startup();
     Record("startup");
     for (const Action& action : scenario_.actions) {
@@ -139,12 +141,22 @@ void ScenarioRun::Record(const std::string& action) {
     const std::vector<ui::MessageBoxRecord> messages = view_.TakeMessages();
     messages_.count += messages.size();
     if (!messages.empty()) messages_.last = messages.back();
-    if (recordStep_) recordStep_(Step(action, journal, messages));
+    std::optional<std::string> stopped;
+    if (host_.CallEventsWithheld()) {
+        stopped = "the host fired " + std::to_string(kCallEventLimit) +
+                  " events from inside its calls; the runner withheld the rest of this step's";
+        if (warn_) warn_("step " + std::to_string(stepIndex_) + " (" + action + "): " + *stopped);
+    }
+    if (recordStep_) recordStep_(Step(action, journal, messages, stopped));
     platform_.shellRequests.clear();
+    host_.LimitCallEvents(kCallEventLimit);
+    ++stepIndex_;
 }
 
+// "stopped" only in a step whose events the runner cut short.
 Json ScenarioRun::Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
-                       const std::vector<ui::MessageBoxRecord>& messages) {
+                       const std::vector<ui::MessageBoxRecord>& messages,
+                       const std::optional<std::string>& stopped) {
     std::vector<std::string> shell;
     for (const ui::ShellRequest& request : platform_.shellRequests) shell.push_back(request.target);
     const ui::ProgramFiles files = ui::MakeProgramFiles(scenario_.programFolder, scenario_.exeName);
@@ -162,6 +174,7 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
     };
     if (window_.ReviewCount() != std::exchange(reviewsSeen_, window_.ReviewCount()))
         AddReview(step, window_.LastReview(), scenario_.transmitter);
+    if (stopped) step.emplace_back("stopped", *stopped);
     return step;
 }
 

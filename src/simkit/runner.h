@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,17 @@
 
 namespace trivex::simkit {
 
+// The most events the simulated host fires from inside its calls in one step. A host that
+// fires a beacon inside every call would keep the program plotting for ever: the events beyond
+// the bound are withheld, and the step's transcript and the warning sink say so.
+inline constexpr int kCallEventLimit = 100;
+
 class ScenarioRun {
   public:
     using StepSink = std::function<void(const Json& step)>;
+    using WarningSink = std::function<void(const std::string& warning)>;
     // Without a sink no transcript is made.
-    explicit ScenarioRun(Scenario scenario, StepSink recordStep = {});
+    explicit ScenarioRun(Scenario scenario, StepSink recordStep = {}, WarningSink warn = {});
     ScenarioRun(const ScenarioRun&) = delete;
     ScenarioRun& operator=(const ScenarioRun&) = delete;
 
@@ -53,7 +60,7 @@ class ScenarioRun {
     void Do(const FailHostAction& action);
     void Record(const std::string& action);
     Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
-              const std::vector<ui::MessageBoxRecord>& messages);
+              const std::vector<ui::MessageBoxRecord>& messages, const std::optional<std::string>& stopped);
     bool Ended() const { return window_.Ended() || platform_.ended; }
 
     const Scenario scenario_;
@@ -63,6 +70,8 @@ class ScenarioRun {
     ui::MainWindow window_;
 
     StepSink recordStep_;
+    WarningSink warn_;
+    int stepIndex_ = 0;
     MapPictureReplay picture_;
     MapPictureReplay lastDrawing_;  // of the last step that drew
     unsigned reviewsSeen_ = 0;

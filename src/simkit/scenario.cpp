@@ -1,5 +1,7 @@
 #include "scenario.h"
 
+#include <limits>
+
 #include "json_node.h"
 #include "json_parse.h"
 #include "scenario_parts.h"
@@ -26,13 +28,31 @@ std::optional<FixedFileVersion> ReadHostVersion(const JsonNode& node) {
     return version;
 }
 
-std::vector<EventRule> ReadEventRules(const JsonNode& node) {
-    std::vector<EventRule> rules;
-    for (const JsonNode& item : node.Items()) {
-        item.ExpectFields({"call", "event"});
-        rules.push_back(
-            {ReadHostCall(item.RequiredField("call")), ReadEventName(item.RequiredField("event"))});
+// An event of any kind, or "beacon" with the station's call-sign, latitude and longitude;
+// "after" calls pass before the first that fires it, and "times" calls fire it (all without).
+sim::CallEvent ReadEventRule(const JsonNode& item) {
+    sim::CallEvent rule;
+    rule.call = ReadHostCall(item.RequiredField("call"));
+    const JsonNode event = item.RequiredField("event");
+    if (event.String() == "beacon") {
+        item.ExpectFields({"call", "event", "callsign", "latitude", "longitude", "after", "times"});
+        rule.event = sim::Event::NotifyBeacon;
+        rule.callsign = item.RequiredField("callsign").String();
+        rule.latitude = item.RequiredField("latitude").Single();
+        rule.longitude = item.RequiredField("longitude").Single();
+    } else {
+        item.ExpectFields({"call", "event", "after", "times"});
+        rule.event = ReadEventName(event);
     }
+    constexpr int kMost = std::numeric_limits<int>::max();
+    if (auto field = item.Field("after")) rule.after = static_cast<int>(field->Integer(0, kMost));
+    if (auto field = item.Field("times")) rule.times = static_cast<int>(field->Integer(0, kMost));
+    return rule;
+}
+
+std::vector<sim::CallEvent> ReadEventRules(const JsonNode& node) {
+    std::vector<sim::CallEvent> rules;
+    for (const JsonNode& item : node.Items()) rules.push_back(ReadEventRule(item));
     return rules;
 }
 

@@ -69,11 +69,6 @@ struct Action {
     Data data;
 };
 
-struct EventRule {
-    std::string call;
-    sim::Event event;
-};
-
 struct Scenario {
     std::string programFolder = "C:\\Trivex";
     std::string exeName = "Trivex";
@@ -86,7 +81,7 @@ struct Scenario {
     sim::MapView map;
     std::vector<sim::Station> stations;
     std::vector<std::string> objects;
-    std::vector<EventRule> eventsDuringCalls;
+    std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;
     // A practice run: where the transmitter really is (minutes), and what the run teaches.
     std::optional<MapPoint> transmitter;

@@ -27,10 +27,8 @@ class MainWindow::EventSink : public host::HostEvents {
     explicit EventSink(MainWindow& window) : window_(window) {}
     void DataAvailable() override {}
     void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
-        const bool echo = window_.eventPlotRunning_;
-        window_.QueueHostEvent([this, callsign, latitude, longitude, echo] {
-            window_.OnBeacon(callsign, latitude, longitude, echo);
-        });
+        window_.QueueHostEvent(
+            [this, callsign, latitude, longitude] { window_.OnBeacon(callsign, latitude, longitude); });
     }
     void UIView32IsClosing() override {
         window_.QueueHostEvent([this] { window_.Unload(); });
@@ -179,7 +177,7 @@ void MainWindow::ConnectAndReportRows() {
 
 void MainWindow::Unload() {
     platform_.CloseHelpFile(files_.HelpFile);
-    platform_.ReplaceFile(files_.ListFile, "");  // an unwritable list file is not worth a message
+    platform_.OverwriteFile(files_.ListFile, "");  // an unwritable list file is not worth a message
     if (mUivMap_) mUivMap_->Subscribe(nullptr);
     if (mUIV_) mUIV_->Subscribe(nullptr);
     mUivMap_.reset();
@@ -287,8 +285,7 @@ void MainWindow::SelectLineThickness(int item) {
     settings_.PlotLineThickness = static_cast<int16_t>(item);
 }
 
-void MainWindow::PlotForEvent(bool echo) {
-    if (echo) return;
+void MainWindow::PlotForEvent() {
     eventPlotRunning_ = true;
     try {
         Plot();
@@ -300,16 +297,16 @@ void MainWindow::PlotForEvent(bool echo) {
 }
 
 void MainWindow::OnMapEvent(const char* logText, bool echo) {
-    if (settings_.ReplotAfterMapIsRedrawn) PlotForEvent(echo);
+    if (settings_.ReplotAfterMapIsRedrawn && !echo) PlotForEvent();
     AppendLog(logText);
 }
 
-void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude, bool echo) {
+void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude) {
     const char separator = platform_.DecimalSeparator();
     AppendLog("NotifyBeacon(" + callsign + ", " + GeneralNumberText(latitude, separator) + ", " +
               GeneralNumberText(longitude, separator) + ")\r\n");
     for (int row = 0; row < kStationCount; ++row)
-        if (view_.Text(CallSignBox(row)) == callsign) PlotForEvent(echo);
+        if (view_.Text(CallSignBox(row)) == callsign) PlotForEvent();
 }
 
 void MainWindow::AppendLog(const std::string& text) {

@@ -92,12 +92,13 @@ class MainWindow : private PlotDisplay {
     void SelectLineThickness(int item);
     void ToggleReplot();
     void ToggleLogPairs();
-    // A host event that arrives while a plot started by an earlier event runs is taken as
-    // the echo of that plot's own drawing: it is logged but plots no more, or a host that
-    // redraws on every drawing call would keep the program plotting for ever.
-    void PlotForEvent(bool echo);
+    // A map event that arrives while a plot started by an earlier host event runs is taken
+    // as the echo of that plot's own drawing: it is logged but plots no more, or a host that
+    // redraws on every drawing call would keep the program plotting for ever. A beacon comes
+    // from the radio, never from the drawing: it always plots.
+    void PlotForEvent();
     void OnMapEvent(const char* logText, bool echo);
-    void OnBeacon(const std::string& callsign, float latitude, float longitude, bool echo);
+    void OnBeacon(const std::string& callsign, float latitude, float longitude);
 
     void loadini();
     bool saveini();

@@ -23,6 +23,12 @@ struct FileRead {
     std::optional<std::string> error;  // the system's description when the file could not be read
 };
 
+enum class ReplaceResult {
+    Replaced,
+    NoFileBeside,  // the file beside could not be created (a folder that refuses new files): nothing changed
+    Failed,
+};
+
 class PlatformServices {
   public:
     virtual ~PlatformServices() = default;
@@ -42,10 +48,13 @@ class PlatformServices {
     virtual std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) = 0;
 
     // Whole-file access. ReplaceFile writes beside the file and renames, so the file is either
-    // the old or the new one; false on failure, and for a file marked read-only, which the user
-    // means to keep as it is.
+    // the old or the new one. OverwriteFile opens the file itself for writing (creating it when
+    // absent), replaces its contents and closes it: the file stays the same file, but a failure
+    // part-way leaves it cut short. Both refuse a file marked read-only, which the user means
+    // to keep as it is.
     virtual FileRead ReadFile(const std::string& path) = 0;
-    virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    virtual ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    virtual bool OverwriteFile(const std::string& path, std::string_view bytes) = 0;
 
     virtual Size ScreenSize() = 0;  // twips
     // Asks the shell to open a document or address; ownedByDesktop gives it the desktop as owner.

@@ -51,6 +51,19 @@ std::string QueryVersionString(std::vector<char>& block, const char* name) {
     return std::string(value, strnlen(value, length));
 }
 
+// Checked by every write: Wine renames over a read-only file and clears the mark.
+bool MarkedReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// The bytes from the start of the file, and nothing after them.
+bool WriteWhole(HANDLE file, std::string_view bytes) {
+    DWORD count = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
+           count == bytes.size() && SetEndOfFile(file) && FlushFileBuffers(file);
+}
+
 }  // namespace
 
 std::string SystemErrorText(DWORD code) {
@@ -164,27 +177,33 @@ FileRead PlatformWin32::ReadFile(const std::string& path) {
     }
 }
 
-// The read-only mark is checked here: Wine renames over a read-only file and clears the mark.
-bool PlatformWin32::ReplaceFile(const std::string& path, std::string_view bytes) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+ReplaceResult PlatformWin32::ReplaceFile(const std::string& path, std::string_view bytes) {
+    if (MarkedReadOnly(path)) return ReplaceResult::Failed;
     const std::string temporary = path + ".tmp";
     HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) return false;
+    if (created == INVALID_HANDLE_VALUE) return ReplaceResult::NoFileBeside;
     bool written;
     {
         const win32::UniqueKernelObject file(created);
-        DWORD count = 0;
-        written = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
-                  count == bytes.size() && FlushFileBuffers(file.get());
+        written = WriteWhole(file.get(), bytes);
     }
     if (written &&
         MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+        return ReplaceResult::Replaced;
     }
     DeleteFileA(temporary.c_str());
-    return false;
+    return ReplaceResult::Failed;
+}
+
+// Opened as it is rather than created anew, which Windows refuses for a hidden file.
+bool PlatformWin32::OverwriteFile(const std::string& path, std::string_view bytes) {
+    if (MarkedReadOnly(path)) return false;
+    HANDLE opened = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    const win32::UniqueKernelObject file(opened);
+    return WriteWhole(file.get(), bytes);
 }
 
 Size PlatformWin32::ScreenSize() {

@@ -30,7 +30,8 @@ class PlatformWin32 : public PlatformServices {
     HostFolderRead ReadHostFolder() override;
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
     FileRead ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    bool OverwriteFile(const std::string& path, std::string_view bytes) override;
     Size ScreenSize() override;
     void ShellOpen(const std::string& target, bool ownedByDesktop) override;
     void CloseHelpFile(const std::string& helpFile) override;

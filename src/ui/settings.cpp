@@ -53,7 +53,18 @@ void IniFile::Batch::Write(const std::string& section, const std::string& key, c
 }
 
 bool IniFile::Batch::Commit() {
-    return bytes_ && (!changed_ || file_.platform_.ReplaceFile(file_.path_, *bytes_));
+    if (!bytes_) return false;
+    if (!changed_) return true;
+    PlatformServices& platform = file_.platform_;
+    switch (platform.ReplaceFile(file_.path_, *bytes_)) {
+        case ReplaceResult::Replaced:
+            return true;
+        case ReplaceResult::NoFileBeside:
+            return platform.OverwriteFile(file_.path_, *bytes_);
+        case ReplaceResult::Failed:
+            break;
+    }
+    return false;
 }
 
 }  // namespace trivex::ui

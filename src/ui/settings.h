@@ -38,8 +38,8 @@ class IniFile {
     // The system's reason why a read failed.
     const std::optional<std::string>& ReadError() const { return readError_; }
 
-    // Collects writes over the file as read and replaces it once; false when the file could
-    // not be read or written.
+    // Collects writes over the file as read and writes it once: replaced whole, or in place
+    // when no file may be created beside it; false when the file could not be read or written.
     class Batch {
       public:
         explicit Batch(IniFile& file);

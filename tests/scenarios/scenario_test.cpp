@@ -101,6 +101,10 @@ TEST(ReadScenario, NamesTheFieldAtFault) {
         {R"({"hostVersion": "10.0"})", "hostVersion: \"10.0\" is not the version text of any file version"},
         {R"({"eventsDuringCalls": [{"call": "Draw", "event": "mapRedrawn"}]})",
          "eventsDuringCalls[0].call: unknown host operation \"Draw\""},
+        {R"({"eventsDuringCalls": [{"call": "AddObject", "event": "mapRedrawn", "callsign": "X"}]})",
+         "eventsDuringCalls[0]: unknown field \"callsign\""},  // a station only for a beacon
+        {R"({"eventsDuringCalls": [{"call": "AddObject", "event": "beacon", "latitude": 1, "longitude": 2}]})",
+         "eventsDuringCalls[0]: missing field \"callsign\""},
         {R"({"actions": [{"row": 1}]})", "actions[0]: missing field \"do\""},
         {R"({"actions": [{"do": "plot", "row": 1}]})", "actions[0]: unknown field \"row\""},
         {R"({"actions": [{"do": "type", "row": 5, "keys": "A"}]})",

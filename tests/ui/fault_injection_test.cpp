@@ -203,8 +203,9 @@ std::string SavedSettings() {
     return world.platform.File(kIniPath).value_or("");
 }
 
-// A save cut short before one of its steps, or refused by a read-only folder, leaves the old file,
-// one that ran all its steps the new one, never a mix; after a restart the next save works.
+// A save cut short before one of its steps leaves the old file, one that ran all its steps the
+// new one, never a mix; a folder that refuses new files is written in place. After a restart the
+// next save works.
 TEST(FaultInjectionTest, InterruptedSaveLeavesTheOldOrTheNewFile) {
     const std::string saved = SavedSettings();
     constexpr int kSteps = 4;  // create the temporary file, write half, write the rest, rename
@@ -216,15 +217,15 @@ TEST(FaultInjectionTest, InterruptedSaveLeavesTheOldOrTheNewFile) {
         if (steps < kReadOnly) world.platform.stepsBeforeCrash = steps;
         world.SaveNewCallSigns();
         EXPECT_EQ(world.platform.crashed, steps < kSteps) << steps;
-        EXPECT_EQ(world.view.Messages().size(), steps == kSteps ? 0u : 1u) << steps;
-        EXPECT_EQ(world.platform.File(kIniPath), steps == kSteps ? saved : kSettings) << steps;
+        EXPECT_EQ(world.view.Messages().size(), steps >= kSteps ? 0u : 1u) << steps;
+        EXPECT_EQ(world.platform.File(kIniPath), steps >= kSteps ? saved : kSettings) << steps;
 
         World restarted(world.platform);
         restarted.platform.readOnlyFolder = false;
         ASSERT_TRUE(restarted.window.Startup()) << steps;
         EXPECT_TRUE(restarted.view.Messages().empty()) << steps;
         EXPECT_EQ(restarted.view.Text(CallSignBox(0)) + restarted.view.Text(CallSignBox(4)),
-                  steps == kSteps ? "G4NEWM0NEW" : "PA1APA1E")
+                  steps >= kSteps ? "G4NEWM0NEW" : "PA1APA1E")
             << steps;
         restarted.SaveNewCallSigns();
         EXPECT_EQ(restarted.platform.File(kIniPath), saved) << steps;

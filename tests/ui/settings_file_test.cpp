@@ -117,28 +117,32 @@ TEST_F(MainWindowTest, StartedMinimisedSavesThePositionItRead) {
     EXPECT_NE(platform.File(kIniPath)->find("LEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, FailedSaveSaysSoAndKeepsEverything) {
-    ASSERT_TRUE(Start());
-    const auto before = platform.File(kIniPath);
-    view.SetText(CallSignBox(2), "G4NEW");
-    platform.readOnlyFolder = true;
-    window.OnCommand(Command::FileSave);
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].style, 48);
-    EXPECT_NE(view.Messages()[0].text.find("The settings could not be saved to C:\\Trivex\\Trivex.INI"),
-              std::string::npos);
-    EXPECT_EQ(platform.File(kIniPath), before);
-    EXPECT_EQ(Text(CallSignBox(2)), "G4NEW");
-    EXPECT_FALSE(window.Ended());
-}
-
-TEST_F(MainWindowTest, ReadOnlyFolderStartsSilentlyOnDefaults) {
-    platform.readOnlyFolder = true;
-    ASSERT_TRUE(Start());
-    EXPECT_TRUE(view.Messages().empty());
-    EXPECT_EQ(Text(CallSignBox(4)), "NOCALL5");
-    window.OnCommand(Command::FileExit);  // the list file cannot be emptied either: no message
-    EXPECT_TRUE(view.Messages().empty());
+// In a folder that refuses new files, Save writes the settings file in place; with no file to
+// write, start-up goes on silently with the defaults and Save says it could not save.
+TEST(MainWindowSettings, SaveInAFolderThatRefusesNewFiles) {
+    for (const bool fileExists : {true, false}) {
+        sim::SimHost host;
+        MemoryView view;
+        MemoryPlatform platform;
+        platform.readOnlyFolder = !fileExists;
+        MainWindow window(view, platform, host);
+        ASSERT_TRUE(window.Startup());
+        platform.readOnlyFolder = true;
+        view.SetText(CallSignBox(2), "G4NEW");
+        window.OnCommand(Command::FileSave);
+        const auto file = platform.File(kIniPath);
+        EXPECT_EQ(file && file->find("CallSign3=G4NEW\r\n") != std::string::npos, fileExists) << fileExists;
+        ASSERT_EQ(view.Messages().size(), fileExists ? 0u : 1u);
+        if (!fileExists) {
+            EXPECT_EQ(view.Messages()[0].style, 48);
+            EXPECT_NE(
+                view.Messages()[0].text.find("The settings could not be saved to C:\\Trivex\\Trivex.INI"),
+                std::string::npos);
+        }
+        EXPECT_FALSE(platform.File(kIniPath + std::string(".tmp")));
+        window.OnCommand(Command::FileExit);  // a list file that cannot be made is worth no message
+        EXPECT_EQ(view.Messages().size(), fileExists ? 0u : 1u);
+    }
 }
 
 // A settings file that cannot be read, at start-up or later at Save, is never written: start-up

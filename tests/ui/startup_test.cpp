@@ -90,6 +90,7 @@ TEST(MainWindowShutdown, EmptiesTheListFileWhateverTheCause) {
         MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup()) << what;
         const auto settings = platform.File(kIniPath);
+        platform.readOnlyFolder = true;  // the list file is emptied in place
         cause(window, host);
         EXPECT_TRUE(window.Ended()) << what;
         EXPECT_TRUE(view.Closed()) << what;

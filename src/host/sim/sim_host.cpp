@@ -190,7 +190,19 @@ void SimHost::FailNext(const std::string& call, const std::string& message) {
 }
 
 void SimHost::FireDuring(const std::string& call, Event event) {
-    rules_.push_back({call, event});
+    CallEvent rule;
+    rule.call = call;
+    rule.event = event;
+    FireDuring(std::move(rule));
+}
+
+void SimHost::FireDuring(CallEvent rule) {
+    rules_.push_back(Rule{std::move(rule), 0, 0});
+}
+
+void SimHost::LimitCallEvents(int limit) {
+    eventsLeft_ = limit;
+    withheld_ = false;
 }
 
 void SimHost::Fire(Event event) {
@@ -215,10 +227,22 @@ void SimHost::CheckFailure(const std::string& call) {
 }
 
 void SimHost::AfterCall(const std::string& call) {
-    // A copy: a handler may add rules while the events are delivered.
-    const std::vector<Rule> rules = rules_;
-    for (const Rule& rule : rules)
-        if (rule.call == call) Fire(rule.event);
+    // Collected first: a handler may add rules while the events are delivered.
+    std::vector<CallEvent> due;
+    for (Rule& rule : rules_) {
+        if (rule.event.call != call || rule.calls++ < rule.event.after) continue;
+        if (rule.event.times && rule.fired >= *rule.event.times) continue;
+        ++rule.fired;
+        due.push_back(rule.event);
+    }
+    for (const CallEvent& event : due) {
+        if (eventsLeft_ && *eventsLeft_ == 0) {
+            withheld_ = true;
+            return;
+        }
+        if (eventsLeft_) --*eventsLeft_;
+        Deliver(event.event, event.callsign, event.latitude, event.longitude);
+    }
 }
 
 void SimHost::Subscribe(const void* owner, bool mapEvents, host::HostEvents* sink) {

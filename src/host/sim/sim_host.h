@@ -59,6 +59,17 @@ struct JournalEntry {
 
 enum class Event { DataAvailable, NotifyBeacon, UIView32IsClosing, MapHasChanged, MapRedrawn };
 
+// An event that the calls of one operation fire after they are journaled.
+struct CallEvent {
+    std::string call;
+    Event event = Event::DataAvailable;
+    std::string callsign;  // the station of a beacon, and where it stands
+    float latitude = 0.0f;
+    float longitude = 0.0f;
+    int after = 0;             // calls that pass before the first that fires it
+    std::optional<int> times;  // how many calls fire it; nothing: every call
+};
+
 class SimHost : public host::Host {
   public:
     SimHost() = default;
@@ -82,6 +93,10 @@ class SimHost : public host::Host {
     void FailNext(const std::string& call, const std::string& message);
     // Every call of that operation fires the event after it is journaled.
     void FireDuring(const std::string& call, Event event);
+    void FireDuring(CallEvent rule);
+    // From now on the calls fire at most `limit` events; those beyond it are withheld.
+    void LimitCallEvents(int limit);
+    bool CallEventsWithheld() const { return withheld_; }
 
     // Delivers an event to every subscribed sink of its kind (application or map events).
     void Fire(Event event);
@@ -101,8 +116,9 @@ class SimHost : public host::Host {
         std::string message;
     };
     struct Rule {
-        std::string call;
-        Event event;
+        CallEvent event;
+        int calls = 0;
+        int fired = 0;
     };
     struct Sink {
         const void* owner;
@@ -116,6 +132,8 @@ class SimHost : public host::Host {
     std::vector<Failure> failures_;
     std::vector<Rule> rules_;
     std::vector<Sink> sinks_;
+    std::optional<int> eventsLeft_;
+    bool withheld_ = false;
 };
 
 // The host's answer to CalcDistanceBearing: the great circle of geometry/great_circle.h.

@@ -50,21 +50,32 @@ FileRead MemoryPlatform::ReadFile(const std::string& path) {
     return {file->second.bytes, std::nullopt};
 }
 
-bool MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
-    if (readOnlyFolder) return false;
+ReplaceResult MemoryPlatform::ReplaceFile(const std::string& path, std::string_view bytes) {
+    if (readOnlyFolder) return ReplaceResult::NoFileBeside;
     const std::string temporary = Key(path + ".tmp");
-    if (!Step()) return false;
+    if (!Step()) return ReplaceResult::Failed;
     files_[temporary] = {};
-    if (!Step()) return false;
+    if (!Step()) return ReplaceResult::Failed;
     files_[temporary].bytes = bytes.substr(0, bytes.size() / 2);
-    if (!Step()) return false;
+    if (!Step()) return ReplaceResult::Failed;
     files_[temporary].bytes = bytes;
+    if (!Step()) return ReplaceResult::Failed;
+    Write(path, bytes);
+    files_.erase(temporary);
+    return ReplaceResult::Replaced;
+}
+
+bool MemoryPlatform::OverwriteFile(const std::string& path, std::string_view bytes) {
+    if (readOnlyFolder && !File(path)) return false;
     if (!Step()) return false;
+    Write(path, bytes);
+    return true;
+}
+
+void MemoryPlatform::Write(const std::string& path, std::string_view bytes) {
     StoredFile& file = files_[Key(path)];
     file.bytes = bytes;
     ++file.writes;
-    files_.erase(temporary);
-    return true;
 }
 
 bool MemoryPlatform::Step() {

@@ -37,9 +37,11 @@ class MemoryPlatform : public PlatformServices {
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
     FileRead ReadFile(const std::string& path) override;
-    // Fails while the folder is read-only. Works in the steps of the Windows one: create
-    // path + ".tmp", write the first half of the bytes, the rest, rename it over the file.
-    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    // Works in the steps of the Windows one: create path + ".tmp", write the first half of the
+    // bytes, the rest, rename it over the file.
+    ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    // One step.
+    bool OverwriteFile(const std::string& path, std::string_view bytes) override;
 
     Size ScreenSize() override { return screen; }
     void ShellOpen(const std::string& target, bool ownedByDesktop) override {
@@ -56,7 +58,7 @@ class MemoryPlatform : public PlatformServices {
     void SetReadError(const std::string& path, std::optional<std::string> reason);
     // Files are found without regard to case, and with repeated separators taken as one.
     std::optional<std::string> File(const std::string& path) const;
-    // How many times ReplaceFile wrote the file.
+    // How many times the file was written.
     int WriteCount(const std::string& path) const;
 
     // Set up by the test or scenario.
@@ -67,9 +69,9 @@ class MemoryPlatform : public PlatformServices {
     std::string hostFolder = "C:\\Program Files\\UI-View32";
     std::optional<std::string> hostFolderError;
     std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
-    bool readOnlyFolder = false;
+    bool readOnlyFolder = false;  // no new file may be created in it; its files may be written
     Size screen{15360, 11520};
-    // A power cut: once ReplaceFile has done this many steps in all, it stops where it is,
+    // A power cut: once the writes have done this many steps in all, they stop where they are,
     // sets `crashed` and from then on does nothing and fails.
     std::optional<int> stepsBeforeCrash;
 
@@ -88,6 +90,7 @@ class MemoryPlatform : public PlatformServices {
     };
     static std::string Key(std::string_view path);
     bool Step();
+    void Write(const std::string& path, std::string_view bytes);
     std::map<std::string, StoredFile> files_;
 };
 

@@ -123,8 +123,8 @@ std::string Environment(const char* name) {
     return value ? value : "";
 }
 
-void SetHostFolderEntry(const std::string& folder) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, REG_SZ, folder.c_str(),
+void SetHostFolderEntry(const std::string& folder, DWORD type) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, type, folder.c_str(),
                     static_cast<DWORD>(folder.size() + 1));
 }
 

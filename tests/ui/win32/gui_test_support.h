@@ -54,7 +54,7 @@ std::string WindowsPath(const std::string& path);
 std::string Environment(const char* name);
 
 // The host's folder entry in the per-user settings store.
-void SetHostFolderEntry(const std::string& folder);
+void SetHostFolderEntry(const std::string& folder, DWORD type);
 void SetHostFolderEntryOfWrongType();
 void DeleteHostFolderEntry();
 

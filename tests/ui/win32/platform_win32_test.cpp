@@ -2,6 +2,8 @@
 // is read in the program's tests here and in tests/e2e.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gui_test_support.h"
 #include "ui/platform_win32.h"
 
@@ -46,23 +48,68 @@ TEST(PlatformWin32Test, FixedVersionBlockOfAnExecutable) {
             << file;  // missing, no version, the root of the drive
 }
 
+// The host folder entry of either string type: an expandable one comes back expanded, also
+// when that makes it longer than the stored text; a plain one as it stands.
+TEST(PlatformWin32Test, HostFolderEntryOfEitherStringType) {
+    PlatformWin32 platform;
+    const std::string drive = "D:\\" + std::string(300, 'R');
+    SetEnvironmentVariableA("TRIVEX_HOST_DRIVE", drive.c_str());
+    const std::tuple<DWORD, std::string, std::string> entries[] = {
+        {REG_EXPAND_SZ, "%TRIVEX_HOST_DRIVE%\\UI-View32", drive + "\\UI-View32"},
+        {REG_SZ, "C:\\%TRIVEX_HOST_DRIVE%", "C:\\%TRIVEX_HOST_DRIVE%"},
+    };
+    for (const auto& [type, stored, folder] : entries) {
+        SetHostFolderEntry(stored, type);
+        const ui::HostFolderRead read = platform.ReadHostFolder();
+        EXPECT_EQ(read.folder, folder) << stored;
+        EXPECT_FALSE(read.error) << *read.error;
+    }
+    DeleteHostFolderEntry();
+}
+
 TEST(PlatformWin32Test, ReplaceFileWritesBesideAndRenames) {
+    using ui::ReplaceResult;
     PlatformWin32 platform;
     TemporaryFolder folder;
     const std::string file = folder.File("Trivex.INI");
     for (const char* bytes : {"first\r\n", "second\r\n", ""}) {
-        ASSERT_TRUE(platform.ReplaceFile(file, bytes));
+        ASSERT_EQ(platform.ReplaceFile(file, bytes), ReplaceResult::Replaced);
         EXPECT_EQ(platform.ReadFile(file).bytes, bytes);
         EXPECT_FALSE(ReadWholeFile(file + ".tmp")) << "nothing is left beside";
     }
-    // A missing folder and a target that is a folder fail, and remove their temporary file.
-    EXPECT_FALSE(platform.ReplaceFile(folder.File("missing\\Trivex.INI"), "x"));
-    EXPECT_FALSE(platform.ReplaceFile(folder.Path(), "x"));
+    // No file beside in a missing folder, nor where a folder stands in its way; a target that
+    // is a folder fails and removes its temporary file.
+    EXPECT_EQ(platform.ReplaceFile(folder.File("missing\\Trivex.INI"), "x"), ReplaceResult::NoFileBeside);
+    ASSERT_TRUE(CreateDirectoryA((file + ".tmp").c_str(), nullptr));
+    EXPECT_EQ(platform.ReplaceFile(file, "x"), ReplaceResult::NoFileBeside);
+    RemoveDirectoryA((file + ".tmp").c_str());
+    EXPECT_EQ(platform.ReplaceFile(folder.Path(), "x"), ReplaceResult::Failed);
     EXPECT_FALSE(ReadWholeFile(folder.Path() + ".tmp"));
-    // A file marked read-only keeps its bytes and its mark.
-    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(platform.ReplaceFile(file, "x"));
     EXPECT_EQ(ReadWholeFile(file), "");
+}
+
+// Overwriting writes into the file itself, as a program that holds it open sees, and creates
+// a missing one; a file marked read-only, for either way of writing, keeps its bytes and its mark.
+TEST(PlatformWin32Test, OverwriteFileKeepsTheFileItself) {
+    PlatformWin32 platform;
+    TemporaryFolder folder;
+    const std::string file = folder.File("Trivex.LST");
+    ASSERT_TRUE(platform.OverwriteFile(file, "an earlier, longer list\r\n"));
+    const HANDLE opened =
+        CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(opened, INVALID_HANDLE_VALUE);
+    const win32::UniqueKernelObject held(opened);
+    for (const std::string bytes : {"new\r\n", ""}) {
+        ASSERT_TRUE(platform.OverwriteFile(file, bytes));
+        EXPECT_EQ(ReadWholeFile(file), bytes);
+        EXPECT_EQ(GetFileSize(held.get(), nullptr), bytes.size()) << "the file held open is the one written";
+    }
+    WriteWholeFile(file, "kept");
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(platform.OverwriteFile(file, "x"));
+    EXPECT_EQ(platform.ReplaceFile(file, "x"), ui::ReplaceResult::Failed);
+    EXPECT_EQ(ReadWholeFile(file), "kept");
     EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
