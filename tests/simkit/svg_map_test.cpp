@@ -26,6 +26,9 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
         "G4&lt;A&gt;",         // its call-sign, escaped
         "translate(400 450)",  // the object, from degrees
         ">RDFFIX0</text>",
+        // the grid every 15 minutes across and every 10 up, labelled along the bottom and left
+        "<text stroke=\"none\" x=\"103\" y=\"596\">000.15.00E</text>",
+        "<text stroke=\"none\" x=\"3\" y=\"297\">00.30.00N</text>",
     };
     for (const char* text : expected) EXPECT_NE(svg.find(text), std::string::npos) << text << "\n" << svg;
 }
