@@ -32,12 +32,12 @@ struct PairOutcome {
     int16_t second = 0;
     PairVerdict verdict = PairVerdict::NoMap;
     int16_t stationRow = -1;  // the row the verdict names
-    std::string station;      // and its call-sign
+    std::string station{};    // and its call-sign
     int16_t stationBearing = 0;
     double bearingToCrossing = 0.0;  // the host's, from the station
     double distanceKm = 0.0;
     double limitKm = 0.0;
-    std::optional<MapPoint> crossing;  // where the lines meet, accepted or not
+    std::optional<MapPoint> crossing{};  // where the lines meet, accepted or not
 };
 
 struct Intersection {

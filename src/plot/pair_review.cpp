@@ -95,10 +95,15 @@ std::string VerdictDetails(const PairOutcome& outcome) {
     }
 }
 
+std::string PairName(const PairOutcome& outcome) {
+    std::string name = "[";
+    return name.append(std::to_string(outcome.first + 1)) + "," + std::to_string(outcome.second + 1) + "]";
+}
+
 std::string PairLine(const PairOutcome& outcome) {
     const std::string details = VerdictDetails(outcome);
-    return "[" + std::to_string(outcome.first + 1) + "," + std::to_string(outcome.second + 1) + "] " +
-           VerdictWords(outcome.verdict) + (details.empty() ? "" : ": " + details) + "\r\n";
+    return PairName(outcome) + " " + VerdictWords(outcome.verdict) + (details.empty() ? "" : ": " + details) +
+           "\r\n";
 }
 
 std::string LeftOutLine(const LeftOut& left) {

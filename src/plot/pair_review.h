@@ -36,6 +36,8 @@ std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, in
 // One entry for every row that is part of an accepted pair, in row order.
 std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const StationTable& stations);
 
+// "[1,2]": the pair's rows counted from 1.
+std::string PairName(const PairOutcome& outcome);
 // The status log's lines, CR LF ended: "[1,2] too far: M0BXT 12.34 km, limit 10 km",
 // "without G4KDR the fix moves 0.42 km".
 std::string PairLine(const PairOutcome& outcome);

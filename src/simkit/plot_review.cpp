@@ -17,10 +17,6 @@ std::string Fixed(double value, int decimals) {
     return std::string(buffer, end.ptr);
 }
 
-std::string PairName(const PairOutcome& pair) {
-    return "[" + std::to_string(pair.first + 1) + "," + std::to_string(pair.second + 1) + "]";
-}
-
 const char* OutcomeName(PairVerdict verdict) {
     switch (verdict) {
         case PairVerdict::Accepted:

@@ -97,7 +97,9 @@ TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
         EXPECT_EQ(app.questions.size(), 2u) << "both asked before anything is decided";
         ASSERT_TRUE(outcome.crossing) << "the crossing is kept, accepted or not";
         EXPECT_EQ(outcome.crossing->x, 5.0f);
-        if (c.verdict != PairVerdict::Accepted) EXPECT_EQ(result.x, kNoPosition);
+        if (c.verdict != PairVerdict::Accepted) {
+            EXPECT_EQ(result.x, kNoPosition);
+        }
     }
 }
 
