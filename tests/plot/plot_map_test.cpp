@@ -48,6 +48,7 @@ TEST_F(MapDrawingTest, DrawsBearingAndAccuracyLinesFromTheStation) {
     host_.map.heightUnits = 60.0f;  // a vertical axis pointing up draws the same
     PlotMap(*map_, 3).DrawBearingLines({30.0f, 20.0f}, 45, 10);
     EXPECT_EQ(host_.TakeJournal(), expected);
+    EXPECT_EQ(Lines(45, 1).size(), 3u) << "an accuracy of one degree has its lines too";
 }
 
 TEST_F(MapDrawingTest, LinesKeepTheirAngleOnTheScreenAndReachAcrossTheView) {

@@ -61,10 +61,11 @@ TEST(ReadScenario, ReadsTheWorldAndTheHostOverTheirDefaults) {
     EXPECT_FALSE(ReadScenario(R"({"hostVersion": "1.55", "hostMissing": true})").hostVersion);
 }
 
-// The kinds of action that no scenario case uses, and the conversion of typed keys.
+// The kinds of action that no scenario case uses, a whole number written as 4.0, and the
+// conversion of typed keys.
 TEST(ReadScenario, ReadsActions) {
     const Scenario s = ReadScenario(R"({"actions": [
-        {"do": "type", "row": 4, "keys": "a\r\bé€"},
+        {"do": "type", "row": 4.0, "keys": "a\r\bé€"},
         {"do": "menu", "item": "ignore5"},
         {"do": "host", "map": {"heightUnits": 30}}]})");
     ASSERT_EQ(s.actions.size(), 3u);
