@@ -12,8 +12,10 @@ TEST_F(MainWindowTest, KeyFilterUpperCasesAndRefuses) {
     };
     const Case cases[] = {
         {'a', 'A', 0},  // lower case arrives upper case
-        {'Z', 'Z', 0},  // upper case passes
-        {'7', '7', 0},  // digits pass
+        {'A', 'A', 0},  // upper case passes, the first letter
+        {'Z', 'Z', 0},  // and the last
+        {'0', '0', 0},  // digits pass, the first
+        {'9', '9', 0},  // and the last
         {'-', '-', 0},  // so does the hyphen
         {'.', '.', 0},  // and the point
         {'\b', 8, 0},   // Backspace
