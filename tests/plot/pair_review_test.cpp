@@ -6,7 +6,7 @@ namespace trivex {
 namespace {
 
 PairOutcome Accepted(int16_t first, int16_t second, float x, float y) {
-    PairOutcome pair{.first = first, .second = second, .verdict = PairVerdict::Accepted};
+    PairOutcome pair{first, second, PairVerdict::Accepted};
     pair.crossing = MapPoint{x, y};
     return pair;
 }
@@ -21,7 +21,7 @@ TEST(LeaveEachOut, MovesTheFixByTheCrossingsOfTheOtherPairs) {
     stations[1] = {"G4BBB", 0, 0, 45, 2};
     stations[2] = {"G4CCC", 0, 0, 45, 2};
     stations[3] = {"G4DDD", 0, 0, 45, 0};
-    PairOutcome tooFar{.first = 2, .second = 3, .verdict = PairVerdict::TooFar};
+    PairOutcome tooFar{2, 3, PairVerdict::TooFar};
     tooFar.crossing = MapPoint{60, 60};
     const std::vector<PairOutcome> pairs = {Accepted(0, 1, 0, 0), Accepted(0, 2, 0, 6), tooFar,
                                             Accepted(1, 2, 6, 0)};
@@ -48,30 +48,10 @@ TEST(LeaveEachOut, MovesTheFixByTheCrossingsOfTheOtherPairs) {
 }
 
 TEST(PairLine, NamesTheStationWithTheNumbers) {
-    PairOutcome behind{.first = 0,
-                       .second = 2,
-                       .verdict = PairVerdict::Behind,
-                       .stationRow = 0,
-                       .station = "G4KDR",
-                       .stationBearing = 142,
-                       .bearingToCrossing = 322.44};
-    PairOutcome tooFar{.first = 1,
-                       .second = 4,
-                       .verdict = PairVerdict::TooFar,
-                       .stationRow = 4,
-                       .station = "M7NML",
-                       .stationBearing = 74,
-                       .bearingToCrossing = 0,
-                       .distanceKm = 12.345,
-                       .limitKm = 10};
-    PairOutcome noData{
-        .first = 2, .second = 3, .verdict = PairVerdict::NoData, .stationRow = 3, .station = ""};
-    PairOutcome outOfRange{.first = 0,
-                           .second = 1,
-                           .verdict = PairVerdict::OutOfRange,
-                           .stationRow = 1,
-                           .station = "M0BXT",
-                           .stationBearing = 400};
+    PairOutcome behind{0, 2, PairVerdict::Behind, 0, "G4KDR", 142, 322.44};
+    PairOutcome tooFar{1, 4, PairVerdict::TooFar, 4, "M7NML", 74, 0, 12.345, 10};
+    PairOutcome noData{2, 3, PairVerdict::NoData, 3, ""};
+    PairOutcome outOfRange{0, 1, PairVerdict::OutOfRange, 1, "M0BXT", 400};
     const std::pair<PairOutcome, const char*> cases[] = {
         {Accepted(0, 1, -112.40869f, 3203.0269f), "[1,2] accepted: 53.23.03N, 001.52.41W\r\n"},
         {behind, "[1,3] behind a station: G4KDR, crossing at 322.4 deg from it, its bearing 142 deg\r\n"},

@@ -35,19 +35,11 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
 
 TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
     const sim::MapView view{800, 600, 120.0f, -60.0f, 0.0f, 60.0f};
-    PairOutcome inView{.first = 0,
-                       .second = 1,
-                       .verdict = PairVerdict::TooFar,
-                       .stationRow = 1,
-                       .station = "M0BXT",
-                       .stationBearing = 9,
-                       .bearingToCrossing = 0,
-                       .distanceKm = 3.5,
-                       .limitKm = 1};
+    PairOutcome inView{0, 1, PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
     inView.crossing = MapPoint{60.0f, 30.0f};
     PairOutcome outside = inView;
     outside.crossing = MapPoint{130.0f, 30.0f};  // east of the view
-    PairOutcome accepted{.first = 0, .second = 2, .verdict = PairVerdict::Accepted};
+    PairOutcome accepted{0, 2, PairVerdict::Accepted};
     accepted.crossing = MapPoint{30.0f, 30.0f};
     const std::string svg = SvgText({}, view, {}, {{inView, outside, accepted}, MapPoint{90.0f, 15.0f}});
     EXPECT_NE(
