@@ -100,22 +100,15 @@ TEST_F(MainWindowTest, EventFiredInsideAHostCallWaitsForTheRunningPlot) {
 
 // The plot draws six lines; one replot serves all six redraws, and what the replot draws is
 // taken as its own echo.
-TEST(MainWindowEvents, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
-    sim::SimHost host;
-    MemoryView view;
-    MemoryPlatform platform;
+TEST_F(MainWindowTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     host.stations = {{"A", 30, 50, "", "", "%090%005"}, {"B", 20, 60, "", "", "%000%005"}};
-    platform.PutFile(kIniPath,
-                     "[SETUP]\r\nReplotAfterMapIsRedrawn=TRUE\r\nCallSign1=A\r\nCallSign2=B\r\n"
-                     "CallSign3=\r\nCallSign4=\r\nCallSign5=\r\n");
-    MainWindow window(view, platform, host);
-    ASSERT_TRUE(window.Startup());
+    SetCallSigns({"A", "B", "", "", ""});
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::OptionsReplot);
     host.FireDuring("DrawLine", sim::Event::MapRedrawn);
     host.TakeJournal();
     window.OnCommand(Command::Plot);
-    int lookups = 0;
-    for (const auto& entry : host.Journal()) lookups += entry.call == "GetStationInfo";
-    EXPECT_EQ(lookups, 2 * 2) << "two plots of two rows";
+    EXPECT_EQ(CountCalls("GetStationInfo"), 2 * 2) << "two plots of two rows";
 }
 
 TEST_F(MainWindowTest, HostFailureStopsOnlyTheRunningHandler) {
@@ -157,21 +150,14 @@ struct FaultDuringCall : host::HostEvents {
     void MapRedrawn() override {}
 };
 
-struct World {
-    sim::SimHost host;
-    MemoryView view;
-    MemoryPlatform platform;
-    MainWindow window{view, platform, host};
-};
-
 TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverItStrikes) {
-    const std::pair<const char*, std::function<void(World&)>> cases[] = {
-        {"menu", [](World& w) { w.window.OnCommand(Command::Plot); }},
-        {"Enter key", [](World& w) { w.window.OnCallSignKey(0, 13); }},
-        {"beacon", [](World& w) { w.host.FireNotifyBeacon("NOCALL2", 1, 2); }},
-        {"map redrawn", [](World& w) { w.host.Fire(sim::Event::MapRedrawn); }},
+    const std::pair<const char*, std::function<void(Program&)>> cases[] = {
+        {"menu", [](Program& w) { w.window.OnCommand(Command::Plot); }},
+        {"Enter key", [](Program& w) { w.window.OnCallSignKey(0, 13); }},
+        {"beacon", [](Program& w) { w.host.FireNotifyBeacon("NOCALL2", 1, 2); }},
+        {"map redrawn", [](Program& w) { w.host.Fire(sim::Event::MapRedrawn); }},
         {"warning box",  // a fault while the host-error warning is open
-         [](World& w) {
+         [](Program& w) {
              w.view.whileMessageShown = [thrown = false]() mutable {
                  if (!std::exchange(thrown, true)) throw std::runtime_error("fault");
              };
@@ -180,7 +166,7 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
          }},
     };
     for (const auto& [what, trigger] : cases) {
-        World w;
+        Program w;
         w.platform.PutFile(kIniPath, "[SETUP]\r\nReplotAfterMapIsRedrawn=TRUE\r\n");
         ASSERT_TRUE(w.window.Startup());
         FaultDuringCall fault;

@@ -16,7 +16,15 @@ namespace trivex::ui {
 inline constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
 inline constexpr const char* kListPath = "C:\\Trivex\\Trivex.LST";
 
-class MainWindowTest : public ::testing::Test {
+// The program's window logic with its host, view and platform.
+struct Program {
+    sim::SimHost host;
+    MemoryView view;
+    MemoryPlatform platform;
+    MainWindow window{view, platform, host};
+};
+
+class MainWindowTest : public ::testing::Test, protected Program {
   protected:
     // Four stations whose lines all cross at longitude 60, latitude 30 (minutes), and a
     // fifth whose line crosses theirs elsewhere. The default map has different scales.
@@ -51,11 +59,6 @@ class MainWindowTest : public ::testing::Test {
     }
 
     std::string Text(ControlId id) { return view.Text(id); }
-
-    sim::SimHost host;
-    MemoryView view;
-    MemoryPlatform platform;
-    MainWindow window{view, platform, host};
 };
 
 }  // namespace trivex::ui

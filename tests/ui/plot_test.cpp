@@ -51,15 +51,13 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         {"no usable row", {"NOPE", "", "PA1A", "", ""}, "No intersections", "No solution", 0},
     };
     for (const Case& c : cases) {
-        sim::SimHost host;
-        MemoryView view;
-        MemoryPlatform platform;
+        Program program;
+        auto& [host, view, platform, window] = program;
         host.stations = {{"PA1A", 30, 50, "", "", "%090%005"},
                          {"PA1B", 20, 60, "", "", "%000%005"},
                          {"PA1C", 40, 60, "", "", "%180%005"},
                          {"PA1D", 30, 72, "", "", "%270%005"},
                          {"PA1F", 20, 40, "", "", "%000%005"}};
-        MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup());
         window.OnCommand(IgnoreItem(5));
         for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), c.rows[row]);

@@ -49,11 +49,9 @@ TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
         {"LEFT=abc\r\nIgnoreDistance=six\r\n", "0,3135 T1 I1 1 1000 m"},
     };
     for (const auto& [lines, applied] : cases) {
-        sim::SimHost host;
-        MemoryView view;
-        MemoryPlatform platform;
+        Program program;
+        auto& [host, view, platform, window] = program;
         platform.PutFile(kIniPath, std::string("[SETUP]\r\n") + lines);
-        MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup()) << lines;
         EXPECT_EQ(Applied(window, view), applied) << lines;
     }
@@ -121,11 +119,9 @@ TEST_F(MainWindowTest, StartedMinimisedSavesThePositionItRead) {
 // write, start-up goes on silently with the defaults and Save says it could not save.
 TEST(MainWindowSettings, SaveInAFolderThatRefusesNewFiles) {
     for (const bool fileExists : {true, false}) {
-        sim::SimHost host;
-        MemoryView view;
-        MemoryPlatform platform;
+        Program program;
+        auto& [host, view, platform, window] = program;
         platform.readOnlyFolder = !fileExists;
-        MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup());
         platform.readOnlyFolder = true;
         view.SetText(CallSignBox(2), "G4NEW");
@@ -155,12 +151,10 @@ TEST(MainWindowSettings, AFileThatCannotBeReadIsNeverWritten) {
         "CallSign5=\r\n[OTHER]\r\nKept=1\r\n";
     const std::string reason = "Sharing violation.";
     for (const bool atStartup : {true, false}) {
-        sim::SimHost host;
-        MemoryView view;
-        MemoryPlatform platform;
+        Program program;
+        auto& [host, view, platform, window] = program;
         platform.PutFile(kIniPath, userFile);
         if (atStartup) platform.SetReadError(kIniPath, reason);
-        MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup());
         EXPECT_EQ(view.Text(CallSignBox(0)), atStartup ? "NOCALL1" : "G4XYZ") << atStartup;
         ASSERT_EQ(view.Messages().size(), atStartup ? 1u : 0u);

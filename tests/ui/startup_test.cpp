@@ -39,12 +39,10 @@ TEST(MainWindowStartup, RefusalsEndTheProgramBeforeAnythingIsWritten) {
         {false, FixedFileVersion{1, 5, 0, 4}, "Your current version of uiview32 (1.54)" + badHost},
     };
     for (const Case& c : cases) {
-        sim::SimHost host;
-        MemoryView view;
-        MemoryPlatform platform;
+        Program program;
+        auto& [host, view, platform, window] = program;
         platform.otherInstance = c.otherInstance;
         platform.hostVersion = c.hostVersion;
-        MainWindow window(view, platform, host);
         EXPECT_FALSE(window.Startup()) << c.message;
         EXPECT_TRUE(platform.ended) << c.message;
         ASSERT_EQ(view.Messages().size(), 1u) << c.message;
@@ -83,11 +81,9 @@ TEST(MainWindowShutdown, EmptiesTheListFileWhateverTheCause) {
         {"host closing", [](MainWindow&, sim::SimHost& h) { h.Fire(sim::Event::UIView32IsClosing); }},
     };
     for (const auto& [what, cause] : causes) {
-        sim::SimHost host;
-        MemoryView view;
-        MemoryPlatform platform;
+        Program program;
+        auto& [host, view, platform, window] = program;
         platform.PutFile(kListPath, "old entries");
-        MainWindow window(view, platform, host);
         ASSERT_TRUE(window.Startup()) << what;
         const auto settings = platform.File(kIniPath);
         platform.readOnlyFolder = true;  // the list file is emptied in place
