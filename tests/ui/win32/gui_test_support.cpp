@@ -44,28 +44,16 @@ std::string ClassName(HWND window) {
 
 }  // namespace
 
-HWND FindProcessWindow(DWORD processId, const char* className, const std::optional<std::string>& caption) {
+HWND FindProcessWindow(DWORD processId, const char* className) {
     HWND found = nullptr;
     WindowVisitor match = [&](HWND window) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window) && ClassName(window) == className &&
-            (!caption || WindowText(window) == *caption))
-            found = window;
+        if (owner == processId && IsWindowVisible(window) && ClassName(window) == className) found = window;
         return !found;
     };
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&match));
     return found;
-}
-
-int CountThreadWindows(const char* className) {
-    int count = 0;
-    WindowVisitor counter = [&](HWND window) {
-        count += ClassName(window) == className;
-        return true;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), Visit, reinterpret_cast<LPARAM>(&counter));
-    return count;
 }
 
 std::string WindowText(HWND window) {
@@ -106,11 +94,6 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string TestProgramFolder() {
-    const std::string path = ui::ModulePath();
-    return path.substr(0, path.find_last_of('\\'));
-}
-
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path.front() != '/') return path;
     std::string windows = "Z:" + path;
@@ -121,21 +104,6 @@ std::string WindowsPath(const std::string& path) {
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-void SetHostFolderEntry(const std::string& folder, DWORD type) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, type, folder.c_str(),
-                    static_cast<DWORD>(folder.size() + 1));
-}
-
-void SetHostFolderEntryOfWrongType() {
-    const DWORD number = 42;
-    RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, REG_DWORD, &number,
-                    sizeof number);
-}
-
-void DeleteHostFolderEntry() {
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue);
 }
 
 bool SaveWindowPicture(HWND window, const std::string& path) {

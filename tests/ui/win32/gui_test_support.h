@@ -1,5 +1,5 @@
 // Helpers of the GUI tests: the message queue, windows of other processes, message boxes,
-// temporary folders, the registry entry of the host and screenshots.
+// temporary folders, screenshots and programs started as processes of their own.
 #pragma once
 
 #include <chrono>
@@ -20,11 +20,8 @@ void PumpFor(std::chrono::milliseconds time, const std::function<void(MSG&)>& di
 // Polls until `found` gives a window or the time is up.
 HWND WaitForWindow(const std::function<HWND()>& found, std::chrono::milliseconds timeout = 20s);
 
-// The first visible top-level window of the process with that class ("#32770" for message
-// boxes) and, if given, that caption.
-HWND FindProcessWindow(DWORD processId, const char* className,
-                       const std::optional<std::string>& caption = {});
-int CountThreadWindows(const char* className);
+// The first visible top-level window of the process with that class ("#32770" for message boxes).
+HWND FindProcessWindow(DWORD processId, const char* className);
 
 std::string WindowText(HWND window);
 std::string MessageBoxText(HWND box);
@@ -47,16 +44,9 @@ class TemporaryFolder {
 std::optional<std::string> ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 
-// The folder of the running test program.
-std::string TestProgramFolder();
 // A Unix path handed in by the test script, as Wine's drive Z: sees it; Windows paths pass unchanged.
 std::string WindowsPath(const std::string& path);
 std::string Environment(const char* name);
-
-// The host's folder entry in the per-user settings store.
-void SetHostFolderEntry(const std::string& folder, DWORD type);
-void SetHostFolderEntryOfWrongType();
-void DeleteHostFolderEntry();
 
 // Saves what the screen shows of the window (frame included) as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::string& path);
