@@ -80,17 +80,6 @@ void TrivexProgram::Post(ui::Command command) const {
     PostMessageA(window_, WM_COMMAND, CommandWord(command), 0);
 }
 
-void TrivexProgram::Type(ui::ControlId id, const std::string& keys) const {
-    for (const char key : keys) Send(Control(id), WM_CHAR, static_cast<unsigned char>(key), 1);
-}
-
-HWND TrivexProgram::WaitForBox(std::chrono::milliseconds timeout) const {
-    const DWORD id = process_->Id();
-    HWND box = nullptr;
-    WaitUntil([&] { return (box = FindProcessWindow(id, "#32770")) != nullptr; }, timeout);
-    return box;
-}
-
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!done()) {

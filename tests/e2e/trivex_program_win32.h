@@ -38,11 +38,6 @@ class TrivexProgram {
     void Choose(ui::Command command) const;
     // Chooses a menu command without waiting: for commands that open a message box.
     void Post(ui::Command command) const;
-    // Types characters into a box, one WM_CHAR each, waiting for each to be handled.
-    void Type(ui::ControlId id, const std::string& keys) const;
-
-    // The next message box of the program (any title), or nullptr after the timeout.
-    HWND WaitForBox(std::chrono::milliseconds timeout = 20s) const;
 
   private:
     HWND Control(ui::ControlId id) const;
