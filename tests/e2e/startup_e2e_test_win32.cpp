@@ -18,8 +18,7 @@ TEST_F(EndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
     WriteWholeFile(trivex_.File("Trivex.LST"), "an earlier list");
     StartTrivex(std::nullopt, 5, 0);
     const auto settings = ReadWholeFile(trivex_.File("Trivex.INI"));
-    ASSERT_TRUE(settings) << "the first start writes the settings file";
-    EXPECT_THAT(*settings, HasSubstr("\r\nReplotAfterMapIsRedrawn=FALSE\r\nCallSign1=NOCALL1\r\n"));
+    ASSERT_TRUE(settings) << "the first start writes the settings file beside the program";
 
     ShowWindow(trivex_.Window(), SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(trivex_.Window()); }));

@@ -61,7 +61,10 @@ class ComHostTest : public ::testing::Test {
     long liveAtStart_ = 0, sinksAtStart_ = 0;
 };
 
-TEST_F(ComHostTest, CallsArriveTypedAndAnswersComeBack) {
+// The host's answers come back: station information, the map's view as it is now, distance
+// and bearing, the object list. What a plot sends, argument by argument, the end-to-end plot
+// compares with the logic's own.
+TEST_F(ComHostTest, AnswersComeBack) {
     auto app = host.NewApplication();
     auto info = host.NewStationInfo();
     info->SetCallsign("G4ABC");
@@ -77,11 +80,7 @@ TEST_F(ComHostTest, CallsArriveTypedAndAnswersComeBack) {
     EXPECT_EQ(map->GetWidthPixels(), 640);
     EXPECT_EQ(map->GetHeightUnits(), -72.25f);
     control().LoadScenario(R"({"map": {"leftEdge": 12.75}})");
-    EXPECT_EQ(map->GetLeftEdge(), 12.75f);  // the view as it is now
-    map->SetLineWidth(3);
-    map->DrawLine(1.1f, -2.2f, 3.3f, 4.4f, 0x0000FF, 0);
-    map->SetMarkerColour(0xFFFF00);
-    map->DrawCircle(5.5f, 6.6f, 0.7f, 0, 0.0, 6.283185958862305, 1.0f);
+    EXPECT_EQ(map->GetLeftEdge(), 12.75f);
     const host::DistanceBearing got = app->CalcDistanceBearing(50.0664, -5.7147, 58.6439, -3.07, false);
     const host::DistanceBearing want = sim::GreatCircle(50.0664, -5.7147, 58.6439, -3.07);
     EXPECT_EQ(got.distanceKm, want.distanceKm);
@@ -89,43 +88,16 @@ TEST_F(ComHostTest, CallsArriveTypedAndAnswersComeBack) {
 
     auto record = host.NewObject();
     record->SetName("RDFFIX0");
-    record->SetLatitude(51.5f);
-    record->SetLongitude(-0.125f);
-    record->SetComment("TRIVEX:G4ABC F1XYZ");
-    record->SetSymbolCode("\\");
-    record->SetSymbolTable("/");
-    record->SetInt1(-32768);
-    record->SetInt2(7);
-    record->SetFlag(true);
     EXPECT_EQ(app->AddObject(*record), 0);
     EXPECT_EQ(app->GetObjectList(), (std::vector<std::string>{"", "*OTHER", "*RDFFIX0"}));
     EXPECT_EQ(app->DeleteObject("RDFFIX0", true), 0);
-
-    // Singles arrive as singles: their exact values widened to double. The record's flag and
-    // integers are bound by position and type, whatever the server calls them.
-    const json added = {
-        {"Name", "RDFFIX0"},  {"Latitude", 51.5},   {"Longitude", -0.125}, {"Comment", "TRIVEX:G4ABC F1XYZ"},
-        {"SymbolCode", "\\"}, {"SymbolTable", "/"}, {"Flag", true},        {"Int1", -32768},
-        {"Int2", 7}};
-    const json expected = {
-        {{"call", "GetStationInfo"}, {"args", {"G4ABC"}}},
-        {{"call", "GetStationInfo"}, {"args", {"g4abc"}}},
-        {{"call", "SetLineWidth"}, {"args", {3}}},
-        {{"call", "DrawLine"}, {"args", {double(1.1f), double(-2.2f), double(3.3f), double(4.4f), 255, 0}}},
-        {{"call", "SetMarkerColour"}, {"args", {0xFFFF00}}},
-        {{"call", "DrawCircle"},
-         {"args", {double(5.5f), double(6.6f), double(0.7f), 0, 0.0, 6.283185958862305, 1.0}}},
-        {{"call", "CalcDistanceBearing"}, {"args", {50.0664, -5.7147, 58.6439, -3.07, false}}},
-        {{"call", "AddObject"}, {"args", {added}}},
-        {{"call", "GetObjectList"}, {"args", json::array()}},
-        {{"call", "DeleteObject"}, {"args", {"RDFFIX0", true}}},
-    };
-    EXPECT_EQ(Journal(), expected);
+    EXPECT_EQ(app->GetObjectList(), (std::vector<std::string>{"", "*OTHER"}));
 }
 
 // Another host may declare 32-bit integers where the stand-in's standard library has 16-bit
 // ones, and then take by-reference arguments only of those types. The client takes the types
 // from the registered type library, or, with none registered, from the objects themselves.
+// The record's integers are bound by position and type, whatever the server calls them.
 TEST_F(ComHostTest, ArgumentsTakeTheTypesTheHostDeclares) {
     struct Restore {
         ~Restore() {
@@ -175,19 +147,14 @@ TEST_F(ComHostTest, FailuresAreHostErrorsThatLeaveNothingBehind) {
     auto map = app->GetMap();
     auto info = host.NewStationInfo();
     const std::function<void()> objectList = [&] { app->GetObjectList(); };
-    const std::function<void()> width = [&] { map->GetWidthPixels(); };
     const char* const refused = "The host refused it";
     const HRESULT hostCode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0x201);
     const std::tuple<const wchar_t*, const char*, const char*, std::function<void()>, HRESULT, const char*>
         cases[] = {
             // a method
             {L"FailNext", "GetStationInfo", refused, [&] { app->GetStationInfo(*info); }, hostCode, refused},
-            // one that returns an object
-            {L"FailNext", "GetMap", refused, [&] { app->GetMap(); }, hostCode, refused},
             // one that returns an array
             {L"FailNext", "GetObjectList", refused, objectList, hostCode, refused},
-            // a method of the map
-            {L"FailNext", "GetWidthPixels", refused, width, hostCode, refused},
             // a property set
             {L"FailNext", "Callsign", refused, [&] { info->SetCallsign("G4ABC"); }, hostCode, refused},
             // a property read
@@ -199,7 +166,8 @@ TEST_F(ComHostTest, FailuresAreHostErrorsThatLeaveNothingBehind) {
             {L"Misbehave", "GetObjectList", "hugeLowerBound", objectList, DISP_E_BADINDEX,
              "of elements 2000000000 to 2000000000"},
             // exception texts (2 MB) with a failure other than DISP_E_EXCEPTION
-            {L"Misbehave", "GetWidthPixels", "failWithTexts", width, E_FAIL, "GetWidthPixels"},
+            {L"Misbehave", "GetWidthPixels", "failWithTexts", [&] { map->GetWidthPixels(); }, E_FAIL,
+             "GetWidthPixels"},
         };
     constexpr int kCalls = 24;
     for (const auto& [failure, operation, how, call, code, text] : cases) {
