@@ -23,10 +23,6 @@ const char* const kFiveStations = R"({
   "objects": []
 })";
 
-const char* const kFiveStationsSettings =
-    "[SETUP]\r\nIgnoreDistance=4\r\nCallSign1=G4KDR\r\nCallSign2=M0BXT\r\nCallSign3=G8HOP\r\n"
-    "CallSign4=2E0CLF\r\nCallSign5=M7NML\r\n";
-
 namespace {
 
 // The test program's apartment, for the stand-in's control object.
@@ -89,13 +85,12 @@ void EndToEndTest::StartHost() {
 void EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
     if (settings) WriteWholeFile(trivex_.File("Trivex.INI"), *settings);
     if (!trivex_.Start()) throw std::runtime_error("Trivex.exe showed no main window");
-    json journal;
+    json journal = json::array();
     const auto startedUp = [&] {
-        journal = json::parse(control_->ReadJournal());
+        for (const json& entry : Journal()) journal.push_back(entry);
         return CountCalls(journal, "GetStationInfo") >= lookups && CountCalls(journal, "DrawLine") >= lines;
     };
     if (!WaitUntil(startedUp)) ADD_FAILURE() << "the start-up did not finish: " << journal.dump();
-    control_->TakeJournal();
 }
 
 size_t CountCalls(const json& journal, const std::string& call) {

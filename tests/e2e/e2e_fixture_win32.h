@@ -18,10 +18,8 @@ namespace trivex::test {
 
 using nlohmann::json;
 
-// A plot with five DF stations in a scenario as trivex-sim and the stand-in read it, and the
-// settings file that names the stations with the ignore distance of its expected figures.
+// A plot with five DF stations in a scenario as trivex-sim and the stand-in read it.
 extern const char* const kFiveStations;
-extern const char* const kFiveStationsSettings;
 
 // How many of the journal's entries are calls of that operation.
 size_t CountCalls(const json& journal, const std::string& call);
@@ -33,8 +31,8 @@ class EndToEndTest : public ::testing::Test {
     // Registers the stand-in and starts it (StartHost). Throws when it cannot be registered.
     void UseHost();
     // Starts Trivex.exe with that settings file (none: a first start) and waits until its
-    // start-up has looked up that many stations and drawn that many lines; then empties the
-    // journal. Throws when no main window appears.
+    // start-up has looked up that many stations and drawn that many lines, taking the journal.
+    // Throws when no main window appears.
     void StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines);
 
     // Ends the stand-in's process at once, as a crash would; a new one can be started.

@@ -15,7 +15,7 @@ namespace trivex::test {
 
 class TrivexProgram {
   public:
-    // Copies the Trivex.exe that TRIVEX_EXE names, and the Trivex.html beside it.
+    // Copies the Trivex.exe that TRIVEX_EXE names.
     TrivexProgram();
 
     std::string File(const std::string& name) const { return folder_.File(name); }

@@ -37,10 +37,6 @@ void StandInControlClient::FireNotifyBeacon(const std::string& callsign, float l
     control_.Call(L"FireNotifyBeacon", {com::Value(text.get()), com::Value(latitude), com::Value(longitude)});
 }
 
-std::string StandInControlClient::ReadJournal() {
-    return com::ToString(control_.Call(L"ReadJournal", {}), L"ReadJournal");
-}
-
 std::string StandInControlClient::TakeJournal() {
     return com::ToString(control_.Call(L"TakeJournal", {}), L"TakeJournal");
 }

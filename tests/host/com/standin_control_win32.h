@@ -18,7 +18,6 @@ class StandInControlClient {
     void Call(const wchar_t* operation, const std::string& first, const std::string& second);
     void LoadScenario(const std::string& json) { Call(L"LoadScenario", json); }
     void FireNotifyBeacon(const std::string& callsign, float latitude, float longitude);
-    std::string ReadJournal();
     std::string TakeJournal();
     long LiveObjects();
     void DeclareWideIntegers(bool wide);
