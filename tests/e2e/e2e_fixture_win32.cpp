@@ -62,12 +62,6 @@ void ForgetEndedServers() {
 
 }  // namespace
 
-void EndToEndTest::UseHost() {
-    if (RunToEnd(StandInExe(), "/RegServer") != 0u)
-        throw std::runtime_error("cannot register " + StandInExe());
-    StartHost();
-}
-
 void EndToEndTest::KillHost() {
     const win32::UniqueKernelObject process(
         OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, StandInProcess()));
@@ -83,6 +77,9 @@ void EndToEndTest::StartHost() {
 }
 
 void EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
+    if (RunToEnd(StandInExe(), "/RegServer") != 0u)
+        throw std::runtime_error("cannot register " + StandInExe());
+    StartHost();
     if (settings) WriteWholeFile(trivex_.File("Trivex.INI"), *settings);
     if (!trivex_.Start()) throw std::runtime_error("Trivex.exe showed no main window");
     json journal = json::array();

@@ -28,11 +28,10 @@ class EndToEndTest : public ::testing::Test {
   protected:
     void TearDown() override;
 
-    // Registers the stand-in and starts it (StartHost). Throws when it cannot be registered.
-    void UseHost();
-    // Starts Trivex.exe with that settings file (none: a first start) and waits until its
-    // start-up has looked up that many stations and drawn that many lines, taking the journal.
-    // Throws when no main window appears.
+    // Registers the stand-in and starts it (StartHost), then starts Trivex.exe with that
+    // settings file (none: a first start) and waits until its start-up has looked up that many
+    // stations and drawn that many lines, taking the journal. Throws when the stand-in cannot be
+    // registered or no main window appears.
     void StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines);
 
     // Ends the stand-in's process at once, as a crash would; a new one can be started.

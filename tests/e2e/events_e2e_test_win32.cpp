@@ -91,7 +91,6 @@ class DataAvailableHook : public host::HostEvents {
 // logic: the calls and the window's texts are those of the same plot in this process. Then an
 // application event, a beacon of a row's station, plots again, and the host ends in a plot.
 TEST_F(EndToEndTest, PlotsOfARedrawInsideAPlotOfABeaconAndAfterTheHostEnded) {
-    UseHost();
     StartTrivex(kReplotSettings, 5, 15);
     Control().Call(L"FireDuring", "AddObject", "MapRedrawn");
     trivex_.Choose(Command::Plot);

@@ -14,7 +14,6 @@ using ::testing::HasSubstr;
 // a box of its own while the first, minimised, comes to the front; the host closing ends the
 // first through its shut-down, which empties the list file and saves nothing.
 TEST_F(EndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
-    UseHost();
     WriteWholeFile(trivex_.File("Trivex.LST"), "an earlier list");
     StartTrivex(std::nullopt, 5, 0);
     const auto settings = ReadWholeFile(trivex_.File("Trivex.INI"));
