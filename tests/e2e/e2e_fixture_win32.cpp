@@ -3,7 +3,7 @@
 #include <tlhelp32.h>
 #include <winsvc.h>
 
-#include <chrono>
+#include <algorithm>
 #include <stdexcept>
 
 #include "com/com_raii_win32.h"
@@ -23,26 +23,13 @@ const char* const kFiveStations = R"({
   "objects": []
 })";
 
-const char* const kFiveStationsSettings =
-    "[SETUP]\r\nIgnoreDistance=4\r\nCallSign1=G4KDR\r\nCallSign2=M0BXT\r\nCallSign3=G8HOP\r\n"
-    "CallSign4=2E0CLF\r\nCallSign5=M7NML\r\n";
-
 namespace {
 
 // The test program's apartment, for the stand-in's control object.
-class ApartmentEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override { apartment_ = std::make_unique<com::ComApartment>(); }
-    void TearDown() override { apartment_.reset(); }
+const com::ComApartment kApartment;
 
-  private:
-    std::unique_ptr<com::ComApartment> apartment_;
-};
-
-const auto* const kApartment = ::testing::AddGlobalTestEnvironment(new ApartmentEnvironment);
-
-std::string StandInExe(StandIn which) {
-    return WindowsPath(Environment(which == StandIn::Accepted ? "TRIVEX_STANDIN" : "TRIVEX_STANDIN_V3"));
+std::string StandInExe() {
+    return WindowsPath(Environment("TRIVEX_STANDIN"));
 }
 
 // The process id of the running stand-in, or 0.
@@ -54,16 +41,6 @@ DWORD StandInProcess() {
          more = Process32Next(snapshot.get(), &entry))
         if (_stricmp(entry.szExeFile, "uiview32.exe") == 0) return entry.th32ProcessID;
     return 0;
-}
-
-bool StandInRunning() {
-    return StandInProcess() != 0;
-}
-
-// The server ends once no client holds one of its objects: then the next case starts a new
-// one, with none of this case's failures or events still set.
-bool WaitForStandInToEnd() {
-    return WaitUntil([] { return !StandInRunning(); });
 }
 
 // Wine's COM service keeps the class registrations of a server that ended without revoking
@@ -83,17 +60,7 @@ void ForgetEndedServers() {
     if (manager) CloseServiceHandle(manager);
 }
 
-void Unregister() {
-    RunToEnd(StandInExe(StandIn::Accepted), "/UnregServer");
-}
-
 }  // namespace
-
-void EndToEndTest::UseHost(StandIn which) {
-    if (RunToEnd(StandInExe(which), "/RegServer") != 0u)
-        throw std::runtime_error("cannot register " + StandInExe(which));
-    StartHost();
-}
 
 void EndToEndTest::KillHost() {
     const win32::UniqueKernelObject process(
@@ -109,24 +76,23 @@ void EndToEndTest::StartHost() {
     liveAtStart_ = control_->LiveObjects();
 }
 
-json EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
+void EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
+    if (RunToEnd(StandInExe(), "/RegServer") != 0u)
+        throw std::runtime_error("cannot register " + StandInExe());
+    StartHost();
     if (settings) WriteWholeFile(trivex_.File("Trivex.INI"), *settings);
     if (!trivex_.Start()) throw std::runtime_error("Trivex.exe showed no main window");
-    json journal;
+    json journal = json::array();
     const auto startedUp = [&] {
-        journal = json::parse(control_->ReadJournal());
-        return Calls(journal, "GetStationInfo").size() >= lookups &&
-               Calls(journal, "DrawLine").size() >= lines;
+        for (const json& entry : Journal()) journal.push_back(entry);
+        return CountCalls(journal, "GetStationInfo") >= lookups && CountCalls(journal, "DrawLine") >= lines;
     };
     if (!WaitUntil(startedUp)) ADD_FAILURE() << "the start-up did not finish: " << journal.dump();
-    return Journal();
 }
 
-json Calls(const json& journal, const std::string& call) {
-    json calls = json::array();
-    for (const json& entry : journal)
-        if (entry["call"] == call) calls.push_back(entry);
-    return calls;
+size_t CountCalls(const json& journal, const std::string& call) {
+    return std::count_if(journal.begin(), journal.end(),
+                         [&](const json& entry) { return entry["call"] == call; });
 }
 
 void EndToEndTest::TearDown() {
@@ -136,8 +102,11 @@ void EndToEndTest::TearDown() {
         EXPECT_EQ(control_->LiveObjects(), liveAtStart_) << "host objects left alive in the stand-in";
         control_.reset();
     }
-    EXPECT_TRUE(WaitForStandInToEnd()) << "the stand-in still runs: something still holds one of its objects";
-    Unregister();
+    // The server ends once no client holds one of its objects: then the next case starts a new
+    // one, with none of this case's failures or events still set.
+    EXPECT_TRUE(WaitUntil([] { return StandInProcess() == 0; }))
+        << "the stand-in still runs: something still holds one of its objects";
+    RunToEnd(StandInExe(), "/UnregServer");
 }
 
 }  // namespace trivex::test

@@ -1,7 +1,7 @@
 // The end-to-end fixture: Trivex.exe in a folder of its own, the stand-in host server
-// registered in the test's Wine prefix (or not, or in its version 3.0.0.0), and the stand-in's
-// control object. Every case leaves the prefix as it found it: no host registered, no program
-// running, and the stand-in with no more live objects than before Trivex.exe ran.
+// registered in the test's Wine prefix (or not), and the stand-in's control object. Every case leaves the
+// prefix as it found it: no host registered, no program running, and the stand-in with no more live objects
+// than before Trivex.exe ran.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,27 +18,21 @@ namespace trivex::test {
 
 using nlohmann::json;
 
-// A plot with five DF stations in a scenario as trivex-sim and the stand-in read it, and the
-// settings file that names the stations with the ignore distance of its expected figures.
+// A plot with five DF stations in a scenario as trivex-sim and the stand-in read it.
 extern const char* const kFiveStations;
-extern const char* const kFiveStationsSettings;
 
-enum class StandIn { Accepted, Version3 };
-
-// The journal's entries of one operation.
-json Calls(const json& journal, const std::string& call);
+// How many of the journal's entries are calls of that operation.
+size_t CountCalls(const json& journal, const std::string& call);
 
 class EndToEndTest : public ::testing::Test {
   protected:
     void TearDown() override;
 
-    // Registers the stand-in, connects to its control object (which starts the server) and
-    // loads the five stations. Throws when the stand-in cannot be registered.
-    void UseHost(StandIn which = StandIn::Accepted);
-    // Starts Trivex.exe with that settings file (none: a first start) and waits until its
-    // start-up has looked up that many stations and drawn that many lines; the start-up's journal.
-    // Throws when no main window appears.
-    json StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines);
+    // Registers the stand-in and starts it (StartHost), then starts Trivex.exe with that
+    // settings file (none: a first start) and waits until its start-up has looked up that many
+    // stations and drawn that many lines, taking the journal. Throws when the stand-in cannot be
+    // registered or no main window appears.
+    void StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines);
 
     // Ends the stand-in's process at once, as a crash would; a new one can be started.
     static void KillHost();

@@ -1,11 +1,16 @@
-// Trivex.exe following the stand-in host: its events, an event fired inside a call, and the
-// host closing.
+// Trivex.exe plotting on the stand-in host, following its events, and plotting again after the
+// host's server ended in the middle of a plot.
 #include <gmock/gmock.h>
 
 #include <functional>
-#include <tuple>
+#include <utility>
 
+#include "data_json.h"
 #include "e2e_fixture_win32.h"
+#include "host/com/com_host_win32.h"
+#include "ui/main_window.h"
+#include "ui/memory/memory_platform.h"
+#include "ui/memory/memory_view.h"
 
 namespace trivex::test {
 namespace {
@@ -15,90 +20,107 @@ using ::testing::HasSubstr;
 using ui::Command;
 using ui::ControlId;
 
-const std::string kReplotSettings = std::string(kFiveStationsSettings) + "ReplotAfterMapIsRedrawn=TRUE\r\n";
+// The settings that name the five stations, with replot on.
+const char* const kReplotSettings =
+    "[SETUP]\r\nIgnoreDistance=4\r\nReplotAfterMapIsRedrawn=TRUE\r\nCallSign1=G4KDR\r\nCallSign2=M0BXT\r\n"
+    "CallSign3=G8HOP\r\nCallSign4=2E0CLF\r\nCallSign5=M7NML\r\n";
 
-bool IsPlot(const json& journal) {
-    return Calls(journal, "GetStationInfo").size() == 5;
+// What the window shows of a plot: bearings, intersections, labels and the object label.
+template <typename TextOf>
+std::string Shown(TextOf text) {
+    std::string shown;
+    for (int row = 0; row < 5; ++row)
+        shown += text(ui::BearingBox(row)) + " | " + text(ui::IntersectBox(row)) + "\n";
+    for (const ControlId id : {ControlId::Label3, ControlId::Solution, ControlId::ObjectLabel})
+        shown += text(id) + "\n";
+    return shown;
+}
+
+// The plot of the five stations with replot on, whose host redraws the map inside AddObject,
+// by the same logic on the simulated host in this process: the host calls that must reach the
+// stand-in over COM, argument by argument, and what the window must show.
+std::pair<json, std::string> InProcessPlot() {
+    sim::SimHost host;
+    standin::LoadScenario(kFiveStations, host);
+    ui::MemoryView view;
+    ui::MemoryPlatform platform;
+    platform.PutFile(platform.programFolder + "\\Trivex.INI", kReplotSettings);
+    ui::MainWindow logic(view, platform, host);
+    logic.Startup();
+    host.FireDuring("AddObject", sim::Event::MapRedrawn);
+    host.TakeJournal();
+    logic.OnCommand(Command::Plot);
+    return {json::parse(standin::JournalJson(host.TakeJournal())),
+            Shown([&](ControlId id) { return view.Text(id); })};
 }
 
 // Events run after the host's call that delivered them, in order: once a beacon of no row
-// fired after them is logged, they are done. The log from `from` on, without that line.
-std::string LogOnceEventsAreDone(TrivexProgram& trivex, standin::StandInControlClient& control, size_t from) {
+// fired after them is logged, they are done. The log without that line.
+std::string LogOnceEventsAreDone(TrivexProgram& trivex, standin::StandInControlClient& control) {
     static int probes = 0;
     const std::string probe = "PROBE" + std::to_string(++probes);
     const std::string line = "NotifyBeacon(" + probe + ", 0, 0)\r\n";
     control.FireNotifyBeacon(probe, 0.0f, 0.0f);
     std::string log;
     EXPECT_TRUE(WaitUntil([&] { return (log = trivex.Text(ControlId::Status)).ends_with(line); }));
-    return log.substr(from, log.size() - from - line.size());
+    return log.substr(0, log.size() - line.size());
 }
 
-// Events of both of the host's objects reach the program through its message loop; which of
-// them plot is the logic's to decide, and its tests show the rest of the rules.
-TEST_F(EndToEndTest, EventsOfTheApplicationAndTheMapAndEnterPlot) {
-    UseHost();
-    StartTrivex(kFiveStationsSettings, 5, 15);
-    const std::tuple<const char*, std::function<void()>, bool, const char*> cases[] = {
-        // the application's beacon of a row's station plots, after its log line
-        {"beacon", [&] { Control().FireNotifyBeacon("G8HOP", 3200.8f, -104.64f); }, true,
-         "NotifyBeacon(G8HOP, 3200.8, -104.64)\r\n"},
-        // the map's event with the option off is only logged
-        {"map changed", [&] { Control().FireEvent("MapHasChanged"); }, false, "MapHasChanged()\r\n"},
-        // with the option on it plots
-        {"map redrawn, replot on",
-         [&] {
-             trivex_.Choose(Command::OptionsReplot);
-             Control().FireEvent("MapRedrawn");
-         },
-         true, "MapRedrawn()\r\n"},
-        // typed keys are upper-cased, "/" is refused, Enter plots
-        {"typing and Enter",
-         [&] {
-             trivex_.SetText(ui::CallSignBox(4), "");
-             trivex_.Type(ui::CallSignBox(4), "m7/nml\r");
-         },
-         true, ""},
-    };
-    for (const auto& [what, act, plots, line] : cases) {
-        const size_t logBefore = trivex_.Text(ControlId::Status).size();
-        act();
-        const std::string logged = LogOnceEventsAreDone(trivex_, Control(), logBefore);
-        EXPECT_EQ(IsPlot(Journal()), plots) << what;
-        EXPECT_THAT(logged, HasSubstr(line)) << what;
+// A client of the stand-in's application events in the test program: DataAvailable, which
+// Trivex.exe ignores, runs an action of the test inside the host call that fired it.
+class DataAvailableHook : public host::HostEvents {
+  public:
+    explicit DataAvailableHook(std::function<void()> action)
+        : action_(std::move(action)), application_(host_.NewApplication()) {
+        application_->Subscribe(this);
     }
-    EXPECT_EQ(trivex_.Text(ui::CallSignBox(4)), "M7NML");
-}
+    ~DataAvailableHook() override { application_->Subscribe(nullptr); }
+    void DataAvailable() override { action_(); }
+    void NotifyBeacon(const std::string&, float, float) override {}
+    void UIView32IsClosing() override {}
+    void MapHasChanged() override {}
+    void MapRedrawn() override {}
 
-TEST_F(EndToEndTest, EventFiredInsideAddObjectIsHandledAfterThePlot) {
-    UseHost();
+  private:
+    std::function<void()> action_;
+    com::ComHost host_;
+    std::unique_ptr<host::UivApplication> application_;
+};
+
+// The map's redraw fired inside AddObject waits for the running plot, over COM as in the
+// logic: the calls and the window's texts are those of the same plot in this process. Then an
+// application event, a beacon of a row's station, plots again, and the host ends in a plot.
+TEST_F(EndToEndTest, PlotsOfARedrawInsideAPlotOfABeaconAndAfterTheHostEnded) {
     StartTrivex(kReplotSettings, 5, 15);
-    Control().FireDuring("AddObject", "MapRedrawn");
+    Control().Call(L"FireDuring", "AddObject", "MapRedrawn");
     trivex_.Choose(Command::Plot);
-    const std::string log = LogOnceEventsAreDone(trivex_, Control(), 0);
+    EXPECT_THAT(LogOnceEventsAreDone(trivex_, Control()), EndsWith("MapRedrawn()\r\n"));
+    const auto [journal, shown] = InProcessPlot();
+    EXPECT_EQ(Journal(), journal);
+    EXPECT_EQ(Shown([&](ControlId id) { return trivex_.Text(id); }), shown);
 
-    const json journal = Journal();
-    EXPECT_EQ(Calls(journal, "GetStationInfo").size(), 10u) << "the plot, then the replot of the event";
-    EXPECT_EQ(Calls(journal, "AddObject").size(), 1u) << "the replot finds the fix where it is";
-    size_t added = 0;
-    while (added < journal.size() && journal[added]["call"] != "AddObject") ++added;
-    size_t replot = added;
-    while (replot < journal.size() && journal[replot]["call"] != "GetStationInfo") ++replot;
-    ASSERT_LT(replot, journal.size());
-    EXPECT_EQ(journal[replot - 1]["call"], "DrawCircle")
-        << "the plot marks its solution before the replot starts";
-    EXPECT_THAT(log, EndsWith("MapRedrawn()\r\n"));
-    EXPECT_EQ(trivex_.Text(ControlId::ObjectLabel), "Object RDFFIX0 at same location.");
-}
+    Control().FireNotifyBeacon("G8HOP", 3200.8f, -104.64f);
+    EXPECT_THAT(LogOnceEventsAreDone(trivex_, Control()),
+                HasSubstr("NotifyBeacon(G8HOP, 3200.8, -104.64)\r\n"));
+    EXPECT_EQ(CountCalls(Journal(), "GetStationInfo"), 5u);
 
-TEST_F(EndToEndTest, HostClosingEndsTrivexThroughItsShutDown) {
-    UseHost();
-    WriteWholeFile(trivex_.File("Trivex.LST"), "an earlier list");
-    StartTrivex(kFiveStationsSettings, 5, 15);
-    const auto settings = ReadWholeFile(trivex_.File("Trivex.INI"));
-    Control().FireEvent("UIView32IsClosing");
-    EXPECT_EQ(trivex_.Process().WaitForExit(), 0u);
-    EXPECT_EQ(ReadWholeFile(trivex_.File("Trivex.LST")), "");
-    EXPECT_EQ(ReadWholeFile(trivex_.File("Trivex.INI")), settings) << "shut-down does not save";
+    // The server is ended inside the first station's first line, as a crash would end it: the
+    // operator is warned and the program runs on. Once the host has been started again, the
+    // next plot connects to it.
+    HWND box = nullptr;
+    {
+        const DataAvailableHook hook(KillHost);
+        Control().Call(L"FireDuring", "DrawLine", "DataAvailable");
+        trivex_.Post(Command::Plot);
+        WaitUntil([&] { return (box = FindProcessWindow(trivex_.Process().Id(), "#32770")) != nullptr; });
+    }
+    ASSERT_NE(box, nullptr);
+    EXPECT_THAT(MessageBoxText(box), HasSubstr("\r\n\r\nThe host reported an error: "));
+    PressOk(box);
+    StartHost();
+    trivex_.Choose(Command::Plot);
+    EXPECT_EQ(CountCalls(Journal(), "GetStationInfo"), 5u);
+    EXPECT_EQ(AddedLiveObjects(), 2) << "only the application and map objects stay";
 }
 
 }  // namespace

@@ -10,14 +10,6 @@ namespace {
 
 constexpr UINT kSendTimeoutMs = 30000;
 
-std::string Folder(const std::string& file) {
-    return file.substr(0, file.find_last_of('\\'));
-}
-
-void CopyOrThrow(const std::string& from, const std::string& to) {
-    if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from);
-}
-
 // Sends a message and waits for its answer; a program that does not answer in time fails the test.
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
@@ -35,8 +27,8 @@ WPARAM CommandWord(ui::Command command) {
 TrivexProgram::TrivexProgram() {
     const std::string exe = WindowsPath(Environment("TRIVEX_EXE"));
     if (exe.empty()) throw std::runtime_error("TRIVEX_EXE names no Trivex.exe");
-    CopyOrThrow(exe, folder_.File("Trivex.exe"));
-    CopyOrThrow(Folder(exe) + "\\Trivex.html", folder_.File("Trivex.html"));
+    if (!CopyFileA(exe.c_str(), folder_.File("Trivex.exe").c_str(), FALSE))
+        throw std::runtime_error("cannot copy " + exe);
 }
 
 bool TrivexProgram::Start() {
@@ -78,17 +70,6 @@ void TrivexProgram::Choose(ui::Command command) const {
 
 void TrivexProgram::Post(ui::Command command) const {
     PostMessageA(window_, WM_COMMAND, CommandWord(command), 0);
-}
-
-void TrivexProgram::Type(ui::ControlId id, const std::string& keys) const {
-    for (const char key : keys) Send(Control(id), WM_CHAR, static_cast<unsigned char>(key), 1);
-}
-
-HWND TrivexProgram::WaitForBox(std::chrono::milliseconds timeout) const {
-    const DWORD id = process_->Id();
-    HWND box = nullptr;
-    WaitUntil([&] { return (box = FindProcessWindow(id, "#32770")) != nullptr; }, timeout);
-    return box;
 }
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {

@@ -15,7 +15,7 @@ namespace trivex::test {
 
 class TrivexProgram {
   public:
-    // Copies the Trivex.exe that TRIVEX_EXE names, and the Trivex.html beside it.
+    // Copies the Trivex.exe that TRIVEX_EXE names.
     TrivexProgram();
 
     std::string File(const std::string& name) const { return folder_.File(name); }
@@ -38,11 +38,6 @@ class TrivexProgram {
     void Choose(ui::Command command) const;
     // Chooses a menu command without waiting: for commands that open a message box.
     void Post(ui::Command command) const;
-    // Types characters into a box, one WM_CHAR each, waiting for each to be handled.
-    void Type(ui::ControlId id, const std::string& keys) const;
-
-    // The next message box of the program (any title), or nullptr after the timeout.
-    HWND WaitForBox(std::chrono::milliseconds timeout = 20s) const;
 
   private:
     HWND Control(ui::ControlId id) const;

@@ -12,21 +12,17 @@ class StandInControlClient {
     // Creates a control object, starting the registered stand-in server if it is not running.
     StandInControlClient();
 
-    void LoadScenario(const std::string& json);
-    void FireEvent(const std::string& name);
+    // An operation of the control object whose arguments are texts (the stand-in's IDL names
+    // them): LoadScenario, FireEvent, RegisterTypeLibrary; FailNext, FireDuring, Misbehave.
+    void Call(const wchar_t* operation, const std::string& text);
+    void Call(const wchar_t* operation, const std::string& first, const std::string& second);
+    void LoadScenario(const std::string& json) { Call(L"LoadScenario", json); }
     void FireNotifyBeacon(const std::string& callsign, float latitude, float longitude);
-    void FailNext(const std::string& operation, const std::string& message);
-    void FireDuring(const std::string& operation, const std::string& event);
-    void Misbehave(const std::string& operation, const std::string& how);
-    std::string ReadJournal();
     std::string TakeJournal();
     long LiveObjects();
     void DeclareWideIntegers(bool wide);
-    void RegisterTypeLibrary(const std::string& which);
 
   private:
-    void CallWithTexts(const wchar_t* name, const std::string& first, const std::string& second);
-
     com::Dispatch control_;
 };
 
