@@ -47,6 +47,10 @@ class Plotter {
     // whose report finds nothing keeps what it had.
     void ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display);
 
+    // A host connected afresh may have lost the fix object with its server: the next plot
+    // places it again, even at the same solution.
+    void ForgetPlacedSolution() { lastSolution_.reset(); }
+
     // One run of the Plot command on the rows' call-signs.
     void Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
               PlotDisplay& display);

@@ -160,6 +160,7 @@ void MainWindow::Connect() {
     mUivMap_ = mUIV_->GetMap();
     mUivMap_->Subscribe(sink_.get());
     hostFailed_ = false;
+    plot_.ForgetPlacedSolution();
     view_.MakeTopmost();  // from the first connection on, also one that start-up could not make
 }
 

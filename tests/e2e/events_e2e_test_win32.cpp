@@ -98,6 +98,8 @@ TEST_F(EndToEndTest, PlotsOfARedrawInsideAPlotOfABeaconAndAfterTheHostEnded) {
     const auto [journal, shown] = InProcessPlot();
     EXPECT_EQ(Journal(), journal);
     EXPECT_EQ(Shown([&](ControlId id) { return trivex_.Text(id); }), shown);
+    if (const std::string shots = Environment("TRIVEX_SHOTS"); !shots.empty())
+        SaveWindowPicture(trivex_.Window(), WindowsPath(shots) + "\\e2e-plot.bmp");
 
     Control().FireNotifyBeacon("G8HOP", 3200.8f, -104.64f);
     EXPECT_THAT(LogOnceEventsAreDone(trivex_, Control()),

@@ -170,11 +170,13 @@ TEST(FaultInjectionTest, HostClosingInsideAPlotEndsTheProgramOnceThePlotIsDone) 
 }
 
 // A host failure may mean that the host's server has gone with the objects the program holds:
-// the next plot connects afresh (here failing at GetMap), the one after it too, and from then
-// on the new objects serve every plot and deliver the events, each once.
+// the next plot connects afresh (here failing at GetMap), the one after it too, and places the
+// fix object again; from then on the new objects serve every plot and deliver the events, each once.
 TEST(FaultInjectionTest, PlotAfterAHostFailureConnectsAfresh) {
     World world;
     world.Start();
+    world.window.OnCommand(Command::Plot);
+    world.host.objects.clear();  // gone with the server
     world.host.FailNext("DrawLine", "injected DrawLine");
     world.window.OnCommand(Command::Plot);
     world.host.FailNext("GetMap", "injected GetMap");
@@ -183,6 +185,8 @@ TEST(FaultInjectionTest, PlotAfterAHostFailureConnectsAfresh) {
     ASSERT_EQ(world.view.Messages().size(), 2u);
     EXPECT_NE(world.view.Messages()[1].text.find("injected GetMap"), std::string::npos);
     EXPECT_EQ(world.view.Text(ControlId::Label3), "first 5 of 8 intersections");
+    EXPECT_EQ(world.view.Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+    EXPECT_EQ(world.host.objects, std::vector<std::string>{"*RDFFIX0"});
 
     world.host.FailNext("GetMap", "injected GetMap");
     world.window.OnCommand(Command::Plot);
