@@ -1,5 +1,5 @@
-// What every fuzz target shares: reading typed values off the fuzzer's bytes, and checks that
-// say which property broke, then abort so that libFuzzer keeps the input.
+// What the fuzz targets share: typed values off the fuzzer's bytes, checks that say which
+// property broke and abort so that libFuzzer keeps the input, the program on the simulated host.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,11 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "host/sim/sim_host.h"
+#include "ui/main_window.h"
+#include "ui/memory/memory_platform.h"
+#include "ui/memory/memory_view.h"
 
 namespace trivex::fuzz {
 
@@ -43,5 +48,13 @@ inline void Check(bool holds, const char* what) {
     std::fprintf(stderr, "property broken: %s\n", what);
     std::abort();
 }
+
+// The window logic over the simulated host and an in-memory view and platform.
+struct SimulatedProgram {
+    sim::SimHost host;
+    ui::MemoryView view;
+    ui::MemoryPlatform platform;
+    ui::MainWindow window{view, platform, host};
+};
 
 }  // namespace trivex::fuzz

@@ -9,11 +9,7 @@
 #include <algorithm>
 #include <string>
 
-#include "host/sim/sim_host.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "ui/main_window.h"
-#include "ui/memory/memory_platform.h"
-#include "ui/memory/memory_view.h"
 
 namespace trivex::fuzz {
 namespace {
@@ -25,10 +21,9 @@ sim::MapView TakeMap(FuzzInput& input) {  // a braced list takes its values in o
             input.Take<float>()};
 }
 
-// Adds the station to the host and gives the call-sign of its row. The kind's bits 0-1 choose
-// the DF text (a well-formed one, the raw text, the raw text before a well-formed one, or a
-// well-formed one with a bearing of 0..360); bits 2-4 the row's call-sign (the station's own,
-// empty, "Callsign", unknown, or the next station's).
+// Adds a station to the host; gives its row's call-sign. The kind's bits 0-1 choose the DF text
+// (well-formed, the raw text, the raw text before a well-formed one, or well-formed with a bearing
+// of 0..360); bits 2-4 the row's call-sign (own, empty, "Callsign", unknown, or the next one's).
 std::string AddStation(FuzzInput& input, int station, sim::SimHost& host) {
     sim::Station s{.callsign = "S" + std::to_string(station),
                    .latitude = input.Take<float>(),
@@ -45,16 +40,13 @@ std::string AddStation(FuzzInput& input, int station, sim::SimHost& host) {
     return rows[std::max(0, (kind >> 2 & 7) - 3)];
 }
 
-// The program on the simulated host.
-struct Program {
+struct Plots : SimulatedProgram {
     // The texts from the column headings to the solution, every position among them a number.
     std::string CheckedTexts() {
         std::string texts;
-        for (int id = static_cast<int>(ControlId::Label1); id < static_cast<int>(ControlId::ObjectLabel);
-             ++id)
+        for (int id = 0; id < static_cast<int>(ControlId::ObjectLabel); ++id)
             texts += view.Text(static_cast<ControlId>(id)) + "\n";
-        Check(texts.find("nan") == std::string::npos && texts.find("inf") == std::string::npos,
-              "positions are numbers");
+        Check(texts.find("nan") == texts.npos && texts.find("inf") == texts.npos, "positions are numbers");
         return texts;
     }
     // A plot, then the same plot again: same texts, and the fix object stays.
@@ -67,10 +59,6 @@ struct Program {
         Check(std::ranges::count(host.Journal(), "AddObject", &sim::JournalEntry::call) == 0,
               "the fix object stays");
     }
-    sim::SimHost host;
-    MemoryView view;
-    MemoryPlatform platform;
-    MainWindow window{view, platform, host};
 };
 
 }  // namespace
@@ -78,10 +66,9 @@ struct Program {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace trivex;
-    using namespace trivex::ui;
     using namespace trivex::fuzz;
     FuzzInput input(data, size);
-    Program p;
+    Plots p;
     Check(p.window.Startup(), "start-up goes on");
     p.host.map = TakeMap(input);
     const auto options = input.Take<uint8_t>();
@@ -93,10 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         p.view.SetText(CallSignBox(row), AddStation(input, row, p.host));
 
     p.Plot();
-    // 0 a plot, 1 a station's beacon, 2 the map redrawn, 3 another map view, 4 a station moves.
+    // 0 a plot, 1 a station's beacon, 2 the map redrawn, 3 another map view, 4 a station moves,
+    // 5 Enter in a row.
     for (int n = 0; n < 16 && !input.Empty(); ++n) {
-        const int action = input.Take<uint8_t>() % 5;
+        const int action = input.Take<uint8_t>() % 6;
         if (action == 0) p.Plot();
+        if (action == 5) p.window.OnCallSignKey(input.Take<uint8_t>() % kStationCount, '\r');
         if (action == 2) p.host.Fire(sim::Event::MapRedrawn);
         if (action == 3) p.host.map = TakeMap(input);
         if (action == 1 || action == 4) {

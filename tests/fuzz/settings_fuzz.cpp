@@ -9,11 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "host/sim/sim_host.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "ui/main_window.h"
-#include "ui/memory/memory_platform.h"
-#include "ui/memory/memory_view.h"
 #include "ui/private_profile.h"
 
 namespace trivex::fuzz {
@@ -23,16 +19,15 @@ using namespace trivex::ui;
 
 constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
 
-// A call-sign as the next start reads it from a file that the program wrote, at start-up or at
-// Save: as the file's writer and reader give back that value on its own. A file that the program
-// never wrote gives every call-sign back unchanged.
+// A call-sign as the next start reads it once the program has written the file (at start-up or
+// Save): as the file's writer and reader give back that value alone. Else it comes back as it is.
 std::string AsReadBack(const std::string& callsign) {
     const std::string file = ProfileWriteString("", "SETUP", "CallSign1", callsign).value_or("");
     return ProfileReadString(file, "SETUP", "CallSign1", "");
 }
 
 // A program started on the file.
-struct Run {
+struct Run : SimulatedProgram {
     explicit Run(const std::string& file) {
         platform.PutFile(kIniPath, file);
         Check(window.Startup() && view.Messages().empty(), "start-up goes on without a message");
@@ -59,10 +54,6 @@ struct Run {
                  << (asReadBack ? AsReadBack(view.Text(CallSignBox(row))) : view.Text(CallSignBox(row)));
         return text.str();
     }
-    sim::SimHost host;
-    MemoryView view;
-    MemoryPlatform platform;
-    MainWindow window{view, platform, host};
 };
 
 }  // namespace
