@@ -85,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int n = 0; n < 16 && !input.Empty(); ++n) {
         const int action = input.Take<uint8_t>() % 6;
         if (action == 0) p.Plot();
-        if (action == 5) p.window.OnCallSignKey(input.Take<uint8_t>() % kStationCount, '\r');
         if (action == 2) p.host.Fire(sim::Event::MapRedrawn);
         if (action == 3) p.host.map = TakeMap(input);
+        if (action == 5) p.window.OnCallSignKey(input.Take<uint8_t>() % kStationCount, '\r');
         if (action == 1 || action == 4) {
             sim::Station& s = p.host.stations[input.Take<uint8_t>() % kStationCount];
             if (action == 1) p.host.FireNotifyBeacon(s.callsign, s.latitude, s.longitude);
