@@ -25,16 +25,16 @@ sim::MapView TakeMap(FuzzInput& input) {  // a braced list takes its values in o
 // (well-formed, the raw text, the raw text before a well-formed one, or well-formed with a bearing
 // of 0..360); bits 2-4 the row's call-sign (own, empty, "Callsign", unknown, or the next one's).
 std::string AddStation(FuzzInput& input, int station, sim::SimHost& host) {
-    sim::Station s{.callsign = "S" + std::to_string(station),
-                   .latitude = input.Take<float>(),
-                   .longitude = input.Take<float>()};
+    sim::Station& s = host.stations.emplace_back();
+    s.callsign = "S" + std::to_string(station);
+    s.latitude = input.Take<float>();
+    s.longitude = input.Take<float>();
     const auto kind = input.Take<uint8_t>();
     const int bearing = input.Take<uint16_t>() % ((kind & 3) == 3 ? 361 : 1000);
     auto threeDigits = [](int value) { return std::to_string(1000 + value).substr(1); };
     const std::string df = "%" + threeDigits(bearing) + "%" + threeDigits(input.Take<uint16_t>() % 1000);
     const std::string raw = input.Text();
     s.infoText3 = (kind & 3) == 1 ? raw : (kind & 3) == 2 ? raw + df : df;
-    host.stations.push_back(s);
     const std::string rows[] = {s.callsign, "", "Callsign", "NOPE",
                                 "S" + std::to_string((station + 1) % kStationCount)};
     return rows[std::max(0, (kind >> 2 & 7) - 3)];
