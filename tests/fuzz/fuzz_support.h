@@ -1,14 +1,18 @@
-// What every fuzz target shares: reading typed values off the fuzzer's bytes, and checks
-// that print what was expected and what came, then abort so that libFuzzer keeps the input.
+// What the fuzz targets share: typed values off the fuzzer's bytes, checks that say which
+// property broke and abort so that libFuzzer keeps the input, the program on the simulated host.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "host/sim/sim_host.h"
+#include "ui/main_window.h"
+#include "ui/memory/memory_platform.h"
+#include "ui/memory/memory_view.h"
 
 namespace trivex::fuzz {
 
@@ -39,39 +43,18 @@ class FuzzInput {
     std::string_view rest_;
 };
 
-inline std::string ThreeDigits(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%03d", value);
-    return text;
-}
-
-// Without the blanks that the settings file's reader ignores around lines and values.
-inline std::string TrimProfileBlanks(std::string text) {
-    auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == '\x1a' || c == ' '; };
-    while (!text.empty() && blank(text.back())) text.pop_back();
-    return text.erase(0, std::find_if_not(text.begin(), text.end(), blank) - text.begin());
-}
-
-// Bytes as a C literal would write them, so that a failure shows every byte.
-inline std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const unsigned char c : text) {
-        char code[8];
-        std::snprintf(code, sizeof code, c >= 0x20 && c < 0x7f && c != '\\' ? "%c" : "\\x%02X", c);
-        out += code;
-    }
-    return out;
-}
-
-inline void CheckEqual(std::string_view expected, std::string_view actual, const char* what) {
-    if (expected == actual) return;
-    std::fprintf(stderr, "property broken: %s\n  expected: \"%s\"\n  actual:   \"%s\"\n", what,
-                 Escaped(expected).c_str(), Escaped(actual).c_str());
+inline void Check(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "property broken: %s\n", what);
     std::abort();
 }
 
-inline void Check(bool holds, const char* what) {
-    CheckEqual("true", holds ? "true" : "false", what);
-}
+// The window logic over the simulated host and an in-memory view and platform.
+struct SimulatedProgram {
+    sim::SimHost host;
+    ui::MemoryView view;
+    ui::MemoryPlatform platform;
+    ui::MainWindow window{view, platform, host};
+};
 
 }  // namespace trivex::fuzz
