@@ -8,30 +8,6 @@
 namespace trivex {
 namespace {
 
-constexpr float kInf = std::numeric_limits<float>::infinity();
-constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
-
-TEST(Aspect, IsMinutesUpPerMinuteAcrossOfTheSameScreenDistance) {
-    struct Case {
-        MapView view;
-        double aspect;  // 0: no usable scale
-    };
-    const Case cases[] = {
-        {{800, 600, 120, 60, 0}, 2.0 / 3},   // 0.15 across and 0.1 up per pixel
-        {{800, 600, 120, -60, 0}, 2.0 / 3},  // a vertical axis pointing down: the same
-        {{600, 600, -60, 60, 0}, 1.0},       // only magnitudes count
-        {{0, 600, 60, 60, 0}, 0},            // no width in pixels
-        {{600, 0, 60, 60, 0}, 0},            // no height in pixels
-        {{600, 600, 0, 60, 0}, 0},           // no width in minutes
-        {{600, 600, kInf, 60, 0}, 0},        // extents that are not numbers
-        {{600, 600, 60, kNan, 0}, 0},        //
-    };
-    for (const Case& c : cases) {
-        const std::optional<double> aspect = Aspect(c.view);
-        EXPECT_DOUBLE_EQ(aspect.value_or(0), c.aspect) << "case " << &c - cases;
-    }
-}
-
 TEST(CheckBearings, TakesTheFirstRuleThatApplies) {
     using enum BearingCheck;
     struct Case {

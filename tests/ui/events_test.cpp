@@ -111,26 +111,6 @@ TEST_F(MainWindowTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     EXPECT_EQ(CountCalls("GetStationInfo"), 2 * 2) << "two plots of two rows";
 }
 
-TEST_F(MainWindowTest, HostFailureStopsOnlyTheRunningHandler) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "", "", ""});
-    ASSERT_TRUE(Start());
-    view.SetText(CallSignBox(3), "TYPED");
-    host.FailNext("GetObjectList", "object list busy");
-    window.OnCommand(Command::Plot);
-
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].style, 48);
-    EXPECT_NE(view.Messages()[0].text.find("\r\n\r\nThe host reported an error: object list busy"),
-              std::string::npos);
-    EXPECT_FALSE(window.Ended());
-    EXPECT_EQ(Text(CallSignBox(3)), "TYPED");
-
-    window.OnCommand(Command::Plot);  // the next plot works
-    EXPECT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
-}
-
 TEST_F(MainWindowTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
     ASSERT_TRUE(Start());
     view.whileMessageShown = [this] { host.FireNotifyBeacon("X", 1, 2); };
@@ -202,25 +182,6 @@ TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {
         EXPECT_EQ(log.size(), c.after) << c.before;
         EXPECT_EQ(log.substr(log.size() - 15), "yMapRedrawn()\r\n") << c.before;
     }
-}
-
-TEST_F(MainWindowTest, HelpAndAbout) {
-    platform.legalCopyright = "(C) the developers";
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::HelpHelp);
-    window.OnCommand(Command::About);
-    view.About();
-    const AboutContent first = *view.About();
-    window.OnCommand(Command::About);  // a second About changes nothing
-    EXPECT_EQ(*view.About(), first);
-    EXPECT_EQ(first.caption, "About UI-View32 add-on TrivexV1.4.2");
-    EXPECT_EQ(first.Label5, "(C) the developers");
-    window.OnAboutLinkClicked();
-    window.OnAboutOk();
-    EXPECT_FALSE(view.About().has_value());
-    EXPECT_FALSE(window.AboutOpen());
-    EXPECT_EQ(platform.shellRequests,
-              (std::vector<ShellRequest>{{"C:\\Trivex\\Trivex.html", true}, {first.lblWebURL, false}}));
 }
 
 }  // namespace

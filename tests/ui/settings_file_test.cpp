@@ -96,18 +96,6 @@ TEST_F(MainWindowTest, SaveWritesWhatTheWindowShowsAndNothingElseSaves) {
     EXPECT_EQ(window.Stations()[0].Callsign, "G4XYZ");
 }
 
-TEST_F(MainWindowTest, SaveWhileMinimisedKeepsThePositionFromBefore) {
-    ASSERT_TRUE(Start());
-    view.MoveTo({1000, 2000});
-    window.OnPlacementChanged();  // moved while not minimised
-    view.SetMinimised(true);
-    view.MoveTo({-32000, -32000});  // where a minimised window reports itself
-    window.OnPlacementChanged();
-    window.OnCommand(Command::FileSave);
-    const std::string file = *platform.File(kIniPath);
-    EXPECT_NE(file.find("LEFT=1000\r\nTOP=2000\r\nMINIMIZED=TRUE\r\n"), std::string::npos) << file;
-}
-
 TEST_F(MainWindowTest, StartedMinimisedSavesThePositionItRead) {
     platform.PutFile(kIniPath, "[SETUP]\r\nLEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n");
     ASSERT_TRUE(Start());

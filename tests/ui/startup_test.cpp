@@ -3,27 +3,6 @@
 namespace trivex::ui {
 namespace {
 
-TEST_F(MainWindowTest, FirstStartWritesEveryDefaultAndAsksForTheFivePlaceholders) {
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(
-        platform.File(kIniPath),
-        "[SETUP]\r\nLEFT=4590\r\nTOP=3135\r\nMINIMIZED=FALSE\r\nPlotLineThickness=1\r\nIgnoreDistance=1\r\n"
-        "ReplotAfterMapIsRedrawn=FALSE\r\nCallSign1=NOCALL1\r\nCallSign2=NOCALL2\r\nCallSign3=NOCALL3\r\n"
-        "CallSign4=NOCALL4\r\nCallSign5=NOCALL5\r\n");
-    EXPECT_EQ(view.Caption(), "UI-View32 add-on TrivexV1.4.2");
-    EXPECT_TRUE(view.Shown());
-    EXPECT_TRUE(view.Topmost());
-    EXPECT_EQ(view.Position(), (WindowPosition{4590, 3135}));
-    for (int row = 0; row < 5; ++row) {
-        EXPECT_EQ(Text(CallSignBox(row)), "NOCALL" + std::to_string(row + 1));
-        EXPECT_EQ(Text(BearingBox(row)), "no data");  // the host knows none of them
-    }
-    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
-    EXPECT_TRUE(view.IsChecked(Command::Ignore1));
-    EXPECT_TRUE(view.IsChecked(Command::Thickness1));
-    EXPECT_FALSE(view.IsChecked(Command::OptionsReplot));
-}
-
 TEST(MainWindowStartup, RefusalsEndTheProgramBeforeAnythingIsWritten) {
     const std::string badHost =
         " is invalid for this add-on, minimum version 1.55, maximum version 2.99 is required";

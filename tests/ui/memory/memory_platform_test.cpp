@@ -28,22 +28,5 @@ TEST(FileVersionOfText, GivesAVersionWhoseTextIsTheGivenText) {
     }
 }
 
-TEST(MemoryPlatform, HasTheHostVersionOnlyAtTheHostExecutable) {
-    MemoryPlatform platform;
-    platform.hostFolder = "D:\\UIView\\";
-    struct Case {
-        const char* file;
-        bool found;
-    };
-    const Case cases[] = {
-        {"D:\\UIView\\\\uiview32.exe", true},  // a folder entry ending in a separator
-        {"d:\\uiview\\UIVIEW32.EXE", true},    //
-        {"D:\\UIView\\other.exe", false},      //
-        {"\\uiview32.exe", false},             // what an absent folder entry gives
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(platform.ReadFixedVersionInfo(c.file).has_value(), c.found) << c.file;
-}
-
 }  // namespace
 }  // namespace trivex::ui
