@@ -1,7 +1,7 @@
 # cmake -DSIM=trivex-sim -DOGRINFO=ogrinfo -DSCENARIO=x.json -DWORK=folder -P check_geojson.cmake
 #
 # Writes the scenario's last plot as GeoJSON and reads it back with GDAL's ogrinfo: the number
-# of features of each kind, and the position of the second station.
+# of features of each kind, the position of the second station and the crossing.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT OGRINFO)
@@ -41,6 +41,11 @@ endforeach()
 string(FIND "${listing}" "callsign (String) = G4BBB\n  bearing (Integer) = 315\n  accuracy (Integer) = 2\n  POINT (0.166666666666667 0.0)" at)
 if(at EQUAL -1)
   string(APPEND failures "G4BBB is not a point at 0.1667 E, 0 N\n")
+endif()
+# The crossing of rows 1 and 2, 10 minutes north of the first.
+string(FIND "${listing}" "kind (String) = crossing\n  pair (IntegerList) = (2:1,2)\n  POINT (-0.0 0.166666666666667)" at)
+if(at EQUAL -1)
+  string(APPEND failures "no crossing of rows 1 and 2 at 0 E, 0.1667 N\n")
 endif()
 if(failures)
   message(FATAL_ERROR "${failures}${listing}")
