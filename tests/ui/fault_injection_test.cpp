@@ -20,15 +20,12 @@ constexpr const char* kTempPath = "C:\\Trivex\\Trivex.INI.tmp";
 
 // The program with its window, files and host; a restart after a crash is given the files the
 // crashed run left.
-struct World {
-    explicit World(const MemoryPlatform& files = {}) : platform(files) {
+struct World : Program {
+    explicit World(const MemoryPlatform& files = {}) {
+        platform = files;
         platform.stepsBeforeCrash.reset();
         platform.crashed = false;
-        host.stations = {
-            {"PA1A", 30, 50, "a1", "a2", "%090%005"}, {"PA1B", 20, 60, "b1", "b2", "%000%005"},
-            {"PA1C", 40, 60, "c1", "c2", "%180%005"}, {"PA1D", 30, 72, "d1", "d2", "%270%005"},
-            {"PA1E", 45, 45, "e1", "e2", "%135%010"},
-        };
+        host.stations = FiveStations();
     }
     void Start() {
         platform.PutFile(kIniPath, kSettings);
@@ -54,11 +51,6 @@ struct World {
             if (entry.call == "AddObject") added.push_back(std::get<sim::ObjectRecord>(entry.args[0]));
         return added;
     }
-
-    sim::SimHost host;
-    MemoryView view;
-    MemoryPlatform platform;
-    MainWindow window{view, platform, host};
 };
 
 // Where the injected failure strikes.

@@ -16,6 +16,16 @@ namespace trivex::ui {
 inline constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
 inline constexpr const char* kListPath = "C:\\Trivex\\Trivex.LST";
 
+// Four stations whose lines all cross at longitude 60, latitude 30 (minutes), and a fifth whose
+// line crosses theirs elsewhere. The default map has different scales.
+inline std::vector<sim::Station> FiveStations() {
+    return {
+        {"PA1A", 30, 50, "a1", "a2", "%090%005"}, {"PA1B", 20, 60, "b1", "b2", "%000%005"},
+        {"PA1C", 40, 60, "c1", "c2", "%180%005"}, {"PA1D", 30, 72, "d1", "d2", "%270%005"},
+        {"PA1E", 45, 45, "e1", "e2", "%135%010"},
+    };
+}
+
 // The program's window logic with its host, view and platform.
 struct Program {
     sim::SimHost host;
@@ -26,15 +36,7 @@ struct Program {
 
 class MainWindowTest : public ::testing::Test, protected Program {
   protected:
-    // Four stations whose lines all cross at longitude 60, latitude 30 (minutes), and a
-    // fifth whose line crosses theirs elsewhere. The default map has different scales.
-    void AddFiveStations() {
-        host.stations = {
-            {"PA1A", 30, 50, "a1", "a2", "%090%005"}, {"PA1B", 20, 60, "b1", "b2", "%000%005"},
-            {"PA1C", 40, 60, "c1", "c2", "%180%005"}, {"PA1D", 30, 72, "d1", "d2", "%270%005"},
-            {"PA1E", 45, 45, "e1", "e2", "%135%010"},
-        };
-    }
+    void AddFiveStations() { host.stations = FiveStations(); }
 
     // A settings file with these call-signs and the 100 km ignore distance.
     void SetCallSigns(const std::vector<std::string>& callsigns) {

@@ -53,11 +53,8 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
     for (const Case& c : cases) {
         Program program;
         auto& [host, view, platform, window] = program;
-        host.stations = {{"PA1A", 30, 50, "", "", "%090%005"},
-                         {"PA1B", 20, 60, "", "", "%000%005"},
-                         {"PA1C", 40, 60, "", "", "%180%005"},
-                         {"PA1D", 30, 72, "", "", "%270%005"},
-                         {"PA1F", 20, 40, "", "", "%000%005"}};
+        host.stations = FiveStations();
+        host.stations.push_back({"PA1F", 20, 40, "", "", "%000%005"});
         ASSERT_TRUE(window.Startup());
         window.OnCommand(IgnoreItem(5));
         for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), c.rows[row]);
