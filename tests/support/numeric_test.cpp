@@ -58,20 +58,5 @@ TEST(NumericPrefix, ReadsTheNumberAtTheStartOfAText) {
     for (const Case& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.expected) << "text \"" << c.text << '"';
 }
 
-TEST(NumberText, WritesWholeNumbersWithoutFraction) {
-    struct Case {
-        double value;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {50, "50"},                            // the 50 km limit
-        {-3, "-3"},                            //
-        {123456789012345, "123456789012345"},  // large whole numbers in full
-        {1.234, "1.234"},                      // a fraction stays, not rounded to a few digits
-        {0.1, "0.1"},                          // shortest round trip, not 0.1000000000000000055
-    };
-    for (const Case& c : cases) EXPECT_EQ(NumberText(c.value), c.expected) << "value " << c.value;
-}
-
 }  // namespace
 }  // namespace trivex
