@@ -27,7 +27,8 @@ const char* const kScenario = R"({
   "objects": ["*OTHER"]
 })";
 
-// Every test starts from the scenario with an empty journal, and must leave no more objects
+// Every test starts from the scenario with an empty journal and the stand-in's standard type
+// library and integers, and must leave no more objects
 // alive in the server than it found, and no event sink alive here. The apartment and one
 // control object last for the whole suite: they keep the server running.
 class ComHostTest : public ::testing::Test {
@@ -41,6 +42,8 @@ class ComHostTest : public ::testing::Test {
         apartment_.reset();
     }
     void SetUp() override {
+        control().Call(L"RegisterTypeLibrary", "standard");
+        control().DeclareWideIntegers(false);
         control().LoadScenario(kScenario);
         control().TakeJournal();
         liveAtStart_ = control().LiveObjects();
@@ -86,12 +89,6 @@ TEST_F(ComHostTest, AnswersComeBack) {
 // from the registered type library, or, with none registered, from the objects themselves.
 // The record's integers are bound by position and type, whatever the server calls them.
 TEST_F(ComHostTest, ArgumentsTakeTheTypesTheHostDeclares) {
-    struct Restore {
-        ~Restore() {
-            control().Call(L"RegisterTypeLibrary", "standard");
-            control().DeclareWideIntegers(false);
-        }
-    } restore;
     control().DeclareWideIntegers(true);
     for (const char* registered : {"wide", "none"}) {
         control().Call(L"RegisterTypeLibrary", registered);
