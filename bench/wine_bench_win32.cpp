@@ -255,7 +255,8 @@ void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
 
 int Run(const std::string& standIn, const std::string& minimalWindow) {
     const com::ComApartment apartment;
-    if (test::RunToEnd(standIn, "/RegServer") != 0u) throw std::runtime_error("cannot register " + standIn);
+    if (ChildProgram(standIn, "/RegServer").WaitForExit() != 0u)
+        throw std::runtime_error("cannot register " + standIn);
     {
         standin::StandInControlClient control;
         sim::SimHost data;
@@ -266,7 +267,7 @@ int Run(const std::string& standIn, const std::string& minimalWindow) {
         ReportStartUp(trivex, minimalWindow);
         ReportPlots(trivex, control, minimalWindow);
     }
-    test::RunToEnd(standIn, "/UnregServer");
+    ChildProgram(standIn, "/UnregServer").WaitForExit();
     return 0;
 }
 

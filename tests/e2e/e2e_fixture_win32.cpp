@@ -28,10 +28,6 @@ namespace {
 // The test program's apartment, for the stand-in's control object.
 const com::ComApartment kApartment;
 
-std::string StandInExe() {
-    return WindowsPath(Environment("TRIVEX_STANDIN"));
-}
-
 // The process id of the running stand-in, or 0.
 DWORD StandInProcess() {
     const win32::UniqueKernelObject snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -77,8 +73,8 @@ void EndToEndTest::StartHost() {
 }
 
 void EndToEndTest::StartTrivex(const std::optional<std::string>& settings, size_t lookups, size_t lines) {
-    if (RunToEnd(StandInExe(), "/RegServer") != 0u)
-        throw std::runtime_error("cannot register " + StandInExe());
+    if (ChildProgram(PathFromEnvironment("TRIVEX_STANDIN"), "/RegServer").WaitForExit() != 0u)
+        throw std::runtime_error("cannot register the stand-in");
     StartHost();
     if (settings) WriteWholeFile(trivex_.File("Trivex.INI"), *settings);
     if (!trivex_.Start()) throw std::runtime_error("Trivex.exe showed no main window");
@@ -96,8 +92,7 @@ size_t CountCalls(const json& journal, const std::string& call) {
 }
 
 void EndToEndTest::TearDown() {
-    trivex_.Close();
-    EXPECT_FALSE(trivex_.Running()) << "Trivex.exe did not end";
+    EXPECT_TRUE(trivex_.Close()) << "Trivex.exe did not end";
     if (control_) {
         EXPECT_EQ(control_->LiveObjects(), liveAtStart_) << "host objects left alive in the stand-in";
         control_.reset();
@@ -106,7 +101,7 @@ void EndToEndTest::TearDown() {
     // one, with none of this case's failures or events still set.
     EXPECT_TRUE(WaitUntil([] { return StandInProcess() == 0; }))
         << "the stand-in still runs: something still holds one of its objects";
-    RunToEnd(StandInExe(), "/UnregServer");
+    ChildProgram(PathFromEnvironment("TRIVEX_STANDIN"), "/UnregServer").WaitForExit();
 }
 
 }  // namespace trivex::test

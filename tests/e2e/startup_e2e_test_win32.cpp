@@ -22,12 +22,12 @@ TEST_F(EndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
     ShowWindow(trivex_.Window(), SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(trivex_.Window()); }));
     ChildProgram second = trivex_.Launch();
-    const HWND box = WaitForWindow([&] { return FindProcessWindow(second.Id(), "#32770"); });
+    const HWND box = WaitForWindow(second.Id(), "#32770");
     ASSERT_NE(box, nullptr);
     EXPECT_THAT(MessageBoxText(box),
                 HasSubstr("\r\n\r\nAnother instance of this program is already running"));
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(trivex_.Window()); }, 5s)) << "the first comes to the front";
-    PressOk(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(second.WaitForExit());
 
     Control().Call(L"FireEvent", "UIView32IsClosing");
@@ -41,7 +41,7 @@ TEST_F(EndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
 // this case on the packaged program.
 TEST_F(EndToEndTest, StartWithNoHostInstalledIsRefused) {
     ChildProgram program = trivex_.Launch();
-    const HWND box = WaitForWindow([&] { return FindProcessWindow(program.Id(), "#32770"); });
+    const HWND box = WaitForWindow(program.Id(), "#32770");
     ASSERT_NE(box, nullptr);
     EXPECT_THAT(WindowText(box), EndsWith(" Error message"));
     EXPECT_EQ(
@@ -51,7 +51,7 @@ TEST_F(EndToEndTest, StartWithNoHostInstalledIsRefused) {
             ") on this :\r\n\r\nYour current version of uiview32 (Unable to locate EXE file) is invalid "
             "for this add-on, minimum version 1.55, maximum version 2.99 is required\r\n\r\nThe program "
             "will be stopped");
-    PressOk(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitForExit());
     EXPECT_FALSE(ReadWholeFile(trivex_.File("Trivex.INI")));
     EXPECT_FALSE(ReadWholeFile(trivex_.File("Trivex.LST")));

@@ -25,7 +25,7 @@ WPARAM CommandWord(ui::Command command) {
 }  // namespace
 
 TrivexProgram::TrivexProgram() {
-    const std::string exe = WindowsPath(Environment("TRIVEX_EXE"));
+    const std::string exe = PathFromEnvironment("TRIVEX_EXE");
     if (exe.empty()) throw std::runtime_error("TRIVEX_EXE names no Trivex.exe");
     if (!CopyFileA(exe.c_str(), folder_.File("Trivex.exe").c_str(), FALSE))
         throw std::runtime_error("cannot copy " + exe);
@@ -33,19 +33,14 @@ TrivexProgram::TrivexProgram() {
 
 bool TrivexProgram::Start() {
     process_ = std::make_unique<ChildProgram>(folder_.File("Trivex.exe"));
-    const DWORD id = process_->Id();
-    window_ = WaitForWindow([id] { return FindProcessWindow(id, ui::MainWindowWin32::kClassName); });
+    window_ = WaitForWindow(process_->Id(), ui::MainWindowWin32::kClassName);
     return window_ != nullptr;
 }
 
-bool TrivexProgram::Running() {
-    return process_ && !process_->WaitForExit(0ms);
-}
-
-std::optional<DWORD> TrivexProgram::Close() {
-    if (!process_) return std::nullopt;
-    if (Running()) PostMessageA(window_, WM_CLOSE, 0, 0);
-    return process_->WaitForExit();
+bool TrivexProgram::Close() {
+    if (!process_) return true;
+    if (!process_->WaitForExit(0ms)) PostMessageA(window_, WM_CLOSE, 0, 0);
+    return process_->WaitForExit().has_value();
 }
 
 HWND TrivexProgram::Control(ui::ControlId id) const {
@@ -70,31 +65,6 @@ void TrivexProgram::Choose(ui::Command command) const {
 
 void TrivexProgram::Post(ui::Command command) const {
     PostMessageA(window_, WM_COMMAND, CommandWord(command), 0);
-}
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        PumpFor(20ms, [](MSG& message) { DispatchMessageA(&message); });
-    }
-    return true;
-}
-
-std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        throw std::runtime_error("cannot start " + exe);
-    CloseHandle(process.hThread);
-    const win32::UniqueKernelObject handle(process.hProcess);
-    if (WaitForSingleObject(handle.get(), 30000) != WAIT_OBJECT_0) return std::nullopt;
-    DWORD code = 0;
-    GetExitCodeProcess(handle.get(), &code);
-    return code;
 }
 
 }  // namespace trivex::test

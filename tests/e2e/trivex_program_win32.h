@@ -2,10 +2,7 @@
 // page), its process, and its windows, reached only through window messages.
 #pragma once
 
-#include <chrono>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "gui_test_support.h"
@@ -26,9 +23,9 @@ class TrivexProgram {
     bool Start();
     ChildProgram& Process() { return *process_; }
     HWND Window() const { return window_; }
-    bool Running();
-    // Closes the program through its close box if it still runs, and waits for its end.
-    std::optional<DWORD> Close();
+    // Closes the program through its close box if it still runs, and waits for its end; false
+    // when it still runs.
+    bool Close();
 
     // The texts of the main window's boxes and labels.
     std::string Text(ui::ControlId id) const;
@@ -46,12 +43,5 @@ class TrivexProgram {
     std::unique_ptr<ChildProgram> process_;
     HWND window_ = nullptr;
 };
-
-// Polls until `done` holds; false when the time is up first. Meanwhile it dispatches the test
-// thread's messages, which bring the stand-in's calls to the test's own event clients.
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 20s);
-
-// Runs a program with arguments to its end; its exit code, or nothing when it did not end in time.
-std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments);
 
 }  // namespace trivex::test

@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <tuple>
 
 #include "com/com_error_win32.h"
@@ -28,7 +27,8 @@ const char* const kScenario = R"({
   "objects": ["*OTHER"]
 })";
 
-// Every test starts from the scenario with an empty journal, and must leave no more objects
+// Every test starts from the scenario with an empty journal and the stand-in's standard type
+// library and integers, and must leave no more objects
 // alive in the server than it found, and no event sink alive here. The apartment and one
 // control object last for the whole suite: they keep the server running.
 class ComHostTest : public ::testing::Test {
@@ -42,6 +42,8 @@ class ComHostTest : public ::testing::Test {
         apartment_.reset();
     }
     void SetUp() override {
+        control().Call(L"RegisterTypeLibrary", "standard");
+        control().DeclareWideIntegers(false);
         control().LoadScenario(kScenario);
         control().TakeJournal();
         liveAtStart_ = control().LiveObjects();
@@ -60,9 +62,9 @@ class ComHostTest : public ::testing::Test {
     long liveAtStart_ = 0, sinksAtStart_ = 0;
 };
 
-// The host's answers come back: station information (in the object the host hands back, which
-// need not be the one passed), the map's view as it is now, the object list. What a plot sends,
-// argument by argument, the end-to-end plot compares with the logic's own.
+// The host's answers come back: station information in the object the host hands back, which
+// need not be the one passed; the map's view as it is now; the object list. (The end-to-end plot
+// shows the stations' places and bearings, and what a plot sends, argument by argument.)
 TEST_F(ComHostTest, AnswersComeBack) {
     auto app = host.NewApplication();
     auto info = host.NewStationInfo();
@@ -70,16 +72,8 @@ TEST_F(ComHostTest, AnswersComeBack) {
     control().Call(L"Misbehave", "GetStationInfo", "handBackAnother");
     EXPECT_TRUE(app->GetStationInfo(*info));
     EXPECT_EQ(info->InfoText1(), "first line");  // the object passed was never filled
-    EXPECT_EQ(info->InfoText3(), "%090%005");
-    EXPECT_EQ(info->Latitude(), 3100.25f);
-    EXPECT_EQ(info->Longitude(), -60.75f);
-    EXPECT_EQ(control().LiveObjects(), liveAtStart_ + 2) << "the application and the object handed back";
-    info->SetCallsign("g4abc");  // call-signs are compared exactly
-    EXPECT_FALSE(app->GetStationInfo(*info));
 
     auto map = app->GetMap();
-    EXPECT_EQ(map->GetWidthPixels(), 640);
-    EXPECT_EQ(map->GetHeightUnits(), -72.25f);
     control().LoadScenario(R"({"map": {"leftEdge": 12.75}})");
     EXPECT_EQ(map->GetLeftEdge(), 12.75f);
     auto record = host.NewObject();
@@ -95,12 +89,6 @@ TEST_F(ComHostTest, AnswersComeBack) {
 // from the registered type library, or, with none registered, from the objects themselves.
 // The record's integers are bound by position and type, whatever the server calls them.
 TEST_F(ComHostTest, ArgumentsTakeTheTypesTheHostDeclares) {
-    struct Restore {
-        ~Restore() {
-            control().Call(L"RegisterTypeLibrary", "standard");
-            control().DeclareWideIntegers(false);
-        }
-    } restore;
     control().DeclareWideIntegers(true);
     for (const char* registered : {"wide", "none"}) {
         control().Call(L"RegisterTypeLibrary", registered);
@@ -137,7 +125,7 @@ size_t WorkingSet() {
 
 // A call the server fails (FailNext: with the message), or answers against the rules
 // (Misbehave), is a host error with the server's code and text, and the next call works.
-// Repeated, a failure leaves no memory behind.
+// Repeated, a failure leaves no memory behind. Methods and properties fail through one path.
 TEST_F(ComHostTest, FailuresAreHostErrorsThatLeaveNothingBehind) {
     auto app = host.NewApplication();
     auto map = app->GetMap();
@@ -149,12 +137,6 @@ TEST_F(ComHostTest, FailuresAreHostErrorsThatLeaveNothingBehind) {
         cases[] = {
             // a method
             {L"FailNext", "GetStationInfo", refused, [&] { app->GetStationInfo(*info); }, hostCode, refused},
-            // one that returns an array
-            {L"FailNext", "GetObjectList", refused, objectList, hostCode, refused},
-            // a property set
-            {L"FailNext", "Callsign", refused, [&] { info->SetCallsign("G4ABC"); }, hostCode, refused},
-            // a property read
-            {L"FailNext", "InfoText3", refused, [&] { info->InfoText3(); }, hostCode, refused},
             // an object list whose upper bound + 1 overflows
             {L"Misbehave", "GetObjectList", "upperBoundAtLimit", objectList, DISP_E_BADINDEX,
              "of elements 2147483646 to 2147483647"},
@@ -185,35 +167,13 @@ TEST_F(ComHostTest, FailuresAreHostErrorsThatLeaveNothingBehind) {
     }
 }
 
-// Records the events it receives as text; it can be set to fail on a beacon.
-class Recorder : public host::HostEvents {
-  public:
-    void DataAvailable() override { events_.push_back("DataAvailable()"); }
-    void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override {
-        if (failOnBeacon) throw ComHostError(E_INVALIDARG, "beacon arguments");
-        std::ostringstream text;
-        text.precision(9);
-        text << "NotifyBeacon(" << callsign << ", " << latitude << ", " << longitude << ")";
-        events_.push_back(text.str());
-    }
-    void UIView32IsClosing() override { events_.push_back("UIView32IsClosing()"); }
-    void MapHasChanged() override { events_.push_back("MapHasChanged()"); }
-    void MapRedrawn() override { events_.push_back("MapRedrawn()"); }
-
-    std::vector<std::string> Take() { return std::exchange(events_, {}); }
-    bool failOnBeacon = false;
-
-  private:
-    std::vector<std::string> events_;
-};
-
 // Events reach the sinks of their own objects and not a dropped subscription; a receiver's
 // failure stays on this side. (One fired inside a call the end-to-end plot shows.)
 TEST_F(ComHostTest, EventsReachTheSinksOfTheirObjects) {
     auto app = host.NewApplication();
     auto map = app->GetMap();
     auto dropped = host.NewApplication();
-    Recorder applicationEvents, mapEvents, droppedEvents;
+    standin::EventRecorder applicationEvents, mapEvents, droppedEvents;
     app->Subscribe(&applicationEvents);
     map->Subscribe(&mapEvents);
     dropped->Subscribe(&droppedEvents);
@@ -222,7 +182,9 @@ TEST_F(ComHostTest, EventsReachTheSinksOfTheirObjects) {
     control().FireNotifyBeacon("G4ABC", 3000.5f, -60.125f);  // arguments arrive exactly, by reference
     for (const char* event : {"DataAvailable", "UIView32IsClosing", "MapHasChanged", "MapRedrawn"})
         control().Call(L"FireEvent", event);
-    applicationEvents.failOnBeacon = true;
+    applicationEvents.onEvent = [](const std::string& event) {
+        if (event.starts_with("NotifyBeacon")) throw ComHostError(E_INVALIDARG, "beacon arguments");
+    };
     EXPECT_NO_THROW(control().FireNotifyBeacon("G4ABC", 1.0f, 2.0f));
     control().Call(L"FireEvent", "DataAvailable");
     EXPECT_EQ(applicationEvents.Take(), (Events{"NotifyBeacon(G4ABC, 3000.5, -60.125)", "DataAvailable()",

@@ -2,6 +2,8 @@
 
 #include <uiview32.h>
 
+#include <sstream>
+
 #include "com/com_error_win32.h"
 #include "com/com_text_win32.h"
 
@@ -49,6 +51,18 @@ long StandInControlClient::LiveObjects() {
     com::Variant count = control_.Get(L"LiveObjects");
     com::Check(VariantChangeType(count.get(), count.get(), 0, VT_I4), "LiveObjects");
     return V_I4(count.get());
+}
+
+void EventRecorder::NotifyBeacon(const std::string& callsign, float latitude, float longitude) {
+    std::ostringstream text;
+    text.precision(9);  // every digit a float holds
+    text << "NotifyBeacon(" << callsign << ", " << latitude << ", " << longitude << ")";
+    Record(text.str());
+}
+
+void EventRecorder::Record(const std::string& event) {
+    onEvent(event);
+    events_.push_back(event);
 }
 
 }  // namespace trivex::standin

@@ -1,9 +1,14 @@
-// A client of the stand-in server's control object, for tests that drive the stand-in.
+// A client of the stand-in server's control object, for tests that drive the stand-in, and a
+// receiver of the host's events in the test.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "com/dispatch_win32.h"
+#include "host/host.h"
 
 namespace trivex::standin {
 
@@ -24,6 +29,23 @@ class StandInControlClient {
 
   private:
     com::Dispatch control_;
+};
+
+// Records the host's events as text, each after handing it to `onEvent`, which may throw.
+class EventRecorder : public host::HostEvents {
+  public:
+    void DataAvailable() override { Record("DataAvailable()"); }
+    void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override;
+    void UIView32IsClosing() override { Record("UIView32IsClosing()"); }
+    void MapHasChanged() override { Record("MapHasChanged()"); }
+    void MapRedrawn() override { Record("MapRedrawn()"); }
+    std::vector<std::string> Take() { return std::exchange(events_, {}); }
+
+    std::function<void(const std::string&)> onEvent = [](const std::string&) {};
+
+  private:
+    void Record(const std::string& event);
+    std::vector<std::string> events_;
 };
 
 }  // namespace trivex::standin

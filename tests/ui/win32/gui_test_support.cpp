@@ -19,41 +19,29 @@ void PumpFor(std::chrono::milliseconds time, const std::function<void(MSG&)>& di
     } while (std::chrono::steady_clock::now() < end);
 }
 
-HWND WaitForWindow(const std::function<HWND()>& found, std::chrono::milliseconds timeout) {
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (const HWND window = found()) return window;
-        if (std::chrono::steady_clock::now() > end) return nullptr;
-        Sleep(50);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        PumpFor(20ms, [](MSG& message) { DispatchMessageA(&message); });
     }
+    return true;
 }
-
-namespace {
-
-using WindowVisitor = std::function<bool(HWND)>;  // false ends the enumeration
-
-BOOL CALLBACK Visit(HWND window, LPARAM visitor) {
-    return (*reinterpret_cast<WindowVisitor*>(visitor))(window);
-}
-
-std::string ClassName(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-}  // namespace
 
 HWND FindProcessWindow(DWORD processId, const char* className) {
-    HWND found = nullptr;
-    WindowVisitor match = [&](HWND window) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window;
+         window = FindWindowExA(nullptr, window, className, nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window) && ClassName(window) == className) found = window;
-        return !found;
-    };
-    EnumWindows(Visit, reinterpret_cast<LPARAM>(&match));
-    return found;
+        if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
+
+HWND WaitForWindow(DWORD processId, const char* className) {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindProcessWindow(processId, className)) != nullptr; });
+    return window;
 }
 
 std::string WindowText(HWND window) {
@@ -65,10 +53,6 @@ std::string WindowText(HWND window) {
 // The text of a message box stands in its static control 0xFFFF.
 std::string MessageBoxText(HWND box) {
     return WindowText(GetDlgItem(box, 0xFFFF));
-}
-
-void PressOk(HWND box) {
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 TemporaryFolder::TemporaryFolder() {
@@ -101,12 +85,14 @@ std::string WindowsPath(const std::string& path) {
     return windows;
 }
 
-std::string Environment(const char* name) {
+std::string PathFromEnvironment(const char* name) {
     const char* value = std::getenv(name);
-    return value ? value : "";
+    return WindowsPath(value ? value : "");
 }
 
-bool SaveWindowPicture(HWND window, const std::string& path) {
+bool SaveWindowPicture(HWND window, const std::string& name) {
+    const std::string folder = PathFromEnvironment("TRIVEX_SHOTS");
+    if (folder.empty()) return true;
     RECT rect;
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
@@ -127,18 +113,18 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
     const BITMAPFILEHEADER file{0x4D42 /* "BM" */, offset + imageBytes, 0, 0, offset};
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(folder + "\\" + name, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(static_cast<const char*>(bits), imageBytes);
     return out.good();
 }
 
-ChildProgram::ChildProgram(const std::string& exe) {
+ChildProgram::ChildProgram(const std::string& exe, const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + exe + "\"";
+    std::string commandLine = "\"" + exe + "\" " + arguments;
     if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         throw std::runtime_error("cannot start " + exe + ": " + ui::SystemErrorText(GetLastError()));

@@ -19,8 +19,6 @@ trap stop_wine EXIT
 "$wine_run" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fonts="$prefix/drive_c/windows/Fonts"
 if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
-  for font in /usr/share/wine/fonts/*; do
-    [ -e "$fonts/${font##*/}" ] || cp "$font" "$fonts/"
-  done
+  cp -u /usr/share/wine/fonts/* "$fonts/"
 fi
 "$wine_run" "$prefix" "$@"
