@@ -33,20 +33,14 @@ TEST_F(MainWindowTest, KeyFilterUpperCasesAndRefuses) {
     EXPECT_EQ(CountCalls("GetStationInfo"), 5);
 }
 
-TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOnAndBeforeTheirLogLine) {
+// With replot off, map events are only logged.
+TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOn) {
     ASSERT_TRUE(Start());
     host.TakeJournal();
     host.Fire(sim::Event::MapRedrawn);
     host.Fire(sim::Event::MapHasChanged);
     EXPECT_TRUE(host.Journal().empty());
     EXPECT_NE(Text(ControlId::Status).find("MapRedrawn()\r\nMapHasChanged()\r\n"), std::string::npos);
-
-    window.OnCommand(Command::OptionsReplot);
-    view.SetText(ControlId::Status, "");
-    host.Fire(sim::Event::MapRedrawn);
-    EXPECT_EQ(CountCalls("GetStationInfo"), 5);
-    const std::string log = Text(ControlId::Status);
-    EXPECT_LT(log.find("***** No info for NOCALL5 *****"), log.find("MapRedrawn()"));
 }
 
 TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
@@ -72,30 +66,6 @@ TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
                   0u)
             << c.callsign;
     }
-}
-
-TEST_F(MainWindowTest, EventFiredInsideAHostCallWaitsForTheRunningPlot) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "", "", ""});
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::OptionsReplot);
-    host.FireDuring("AddObject", sim::Event::MapRedrawn);
-    host.TakeJournal();
-    view.SetText(ControlId::Status, "");
-    window.OnCommand(Command::Plot);
-
-    // The first plot ran to its end (its solution marker follows AddObject) before the
-    // queued redraw plotted again.
-    const auto calls = Calls();
-    const auto add = std::find(calls.begin(), calls.end(), "AddObject");
-    ASSERT_NE(add, calls.end());
-    EXPECT_EQ(*(add + 1), "SetLineWidth");
-    EXPECT_EQ(*(add + 4), "DrawCircle");
-    EXPECT_EQ(*(add + 5), "GetStationInfo");
-    EXPECT_EQ(CountCalls("GetStationInfo"), 4);  // two rows, two plots
-    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at same location.");
-    const std::string log = Text(ControlId::Status);
-    EXPECT_LT(log.find("CreateObject() returned 0"), log.find("MapRedrawn()"));
 }
 
 // The plot draws six lines; one replot serves all six redraws, and what the replot draws is

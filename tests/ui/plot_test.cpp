@@ -9,25 +9,6 @@ const sim::ObjectRecord& LastAddedObject(const sim::SimHost& host) {
     throw std::logic_error("no AddObject in the journal");
 }
 
-TEST_F(MainWindowTest, PlotOfFiveStationsListsTheFirstFiveInPairOrder) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", "PA1E"});
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::Plot);
-
-    EXPECT_EQ(Text(ControlId::Label3), "first 5 of 8 intersections");
-    const char* expected[] = {
-        "[1,2]  00.30.00N, 001.00.00E", "[1,3]  00.30.00N, 001.00.00E", "[1,5]  00.30.00N, 001.07.50E",
-        "[2,4]  00.30.00N, 001.00.00E", "[2,5]  00.35.00N, 001.00.00E",
-    };
-    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), expected[row]) << row;
-    EXPECT_EQ(Text(BearingBox(4)), "135 deg +/-10");
-    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
-    EXPECT_EQ(LastAddedObject(host).Comment, "TRIVEX:PA1A,PA1B,PA1C,PA1D,PA1E");
-    EXPECT_EQ(CountCalls("DrawCircle"), 9);  // eight intersections and the solution
-    for (int row = 0; row < 5; ++row) EXPECT_GT(window.Stations()[row].FixCount, 0) << row;
-}
-
 TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
     struct Case {
         const char* what;
@@ -100,24 +81,6 @@ TEST_F(MainWindowTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
     for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), "N/A") << row;
     EXPECT_EQ(Text(ControlId::ObjectLabel), objectLabel);
     EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
-}
-
-TEST_F(MainWindowTest, SameSolutionKeepsTheObjectAndMovedOneReplacesIt) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", ""});
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
-    window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at same location.");
-    EXPECT_EQ(CountCalls("AddObject"), 1);
-    EXPECT_EQ(host.objects, std::vector<std::string>{"*RDFFIX0"});
-
-    view.SetText(CallSignBox(4), "PA1E");  // the fifth station moves the mean
-    window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
-    EXPECT_EQ(CountCalls("AddObject"), 2);
-    EXPECT_EQ(host.objects, std::vector<std::string>{"*RDFFIX0"});  // the old one was deleted first
 }
 
 TEST_F(MainWindowTest, ContributorsSkipRowsWithoutAFix) {

@@ -53,28 +53,18 @@ TEST_F(MainWindowTest, UnreadableHostFolderIsReportedThenRefused) {
     EXPECT_NE(view.Messages()[1].text.find("(Unable to locate EXE file)"), std::string::npos);
 }
 
-TEST(MainWindowShutdown, EmptiesTheListFileWhateverTheCause) {
-    const std::vector<std::pair<const char*, std::function<void(MainWindow&, sim::SimHost&)>>> causes = {
-        {"Exit", [](MainWindow& w, sim::SimHost&) { w.OnCommand(Command::FileExit); }},
-        {"close box", [](MainWindow& w, sim::SimHost&) { w.OnClose(); }},
-        {"host closing", [](MainWindow&, sim::SimHost& h) { h.Fire(sim::Event::UIView32IsClosing); }},
-    };
-    for (const auto& [what, cause] : causes) {
-        Program program;
-        auto& [host, view, platform, window] = program;
-        platform.PutFile(kListPath, "old entries");
-        ASSERT_TRUE(window.Startup()) << what;
-        const auto settings = platform.File(kIniPath);
-        platform.readOnlyFolder = true;  // the list file is emptied in place
-        cause(window, host);
-        EXPECT_TRUE(window.Ended()) << what;
-        EXPECT_TRUE(view.Closed()) << what;
-        EXPECT_EQ(platform.File(kListPath), "") << what;
-        EXPECT_EQ(platform.closedHelpFiles, std::vector<std::string>{"C:\\Trivex\\Trivex.HLP"}) << what;
-        EXPECT_EQ(platform.File(kIniPath), settings) << what;  // nothing is saved at shut-down
-        host.Fire(sim::Event::MapRedrawn);                     // nothing listens any more
-        EXPECT_EQ(view.Text(ControlId::Status).find("MapRedrawn"), std::string::npos) << what;
-    }
+// The scenarios end the program in each of its ways; here what they do not show.
+TEST_F(MainWindowTest, ShutdownEmptiesTheListFileInPlaceClosesTheHelpAndSavesNothing) {
+    platform.PutFile(kListPath, "old entries");
+    ASSERT_TRUE(Start());
+    const auto settings = platform.File(kIniPath);
+    platform.readOnlyFolder = true;
+    window.OnCommand(Command::FileExit);
+    EXPECT_EQ(platform.File(kListPath), "");
+    EXPECT_EQ(platform.closedHelpFiles, std::vector<std::string>{"C:\\Trivex\\Trivex.HLP"});
+    EXPECT_EQ(platform.File(kIniPath), settings);
+    host.Fire(sim::Event::MapRedrawn);  // nothing listens any more
+    EXPECT_EQ(Text(ControlId::Status).find("MapRedrawn"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, WindowIsTopmostFromTheFirstConnectionOn) {
