@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets (clang, with AddressSanitizer and UndefinedBehaviorSanitizer)
 # and runs each for longer than the test command's smoke run, one after the other.
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET (default 300)] [TARGET...]
-# Targets: df_text settings plot scenario. New inputs collect in
+# Targets: settings plot scenario. New inputs collect in
 # build/fuzz/tests/fuzz/corpus/<target>; a failing input is written to
 # build/fuzz/tests/fuzz/artifacts/<target>-crash-... (or -timeout-, -oom-). To keep one as a
 # regression input, copy it into tests/fuzz/corpus/<target>/ under a name that says what it
@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(df_text settings plot scenario)
+[ ${#targets[@]} -gt 0 ] || targets=(settings plot scenario)
 
 scripts/setup-debian.sh
 cmake --preset fuzz >/dev/null

@@ -2,29 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <limits>
-
 namespace trivex::simkit {
 namespace {
-
-TEST(JsonText, WritesEachNumberAsTheShortestTextOfItsOwnType) {
-    struct Case {
-        Json value;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {0.1f, "0.1"},                                          // a single: not 0.10000000149011612
-        {static_cast<double>(6.283186f), "6.283185958862305"},  // the circle's end angle, a double
-        {6.283186f, "6.283186"},                                // the same value as a single
-        {60.0f, "60"},                                          // whole values without a fraction
-        {int16_t{-32768}, "-32768"},                            // integers of every width
-        {int32_t{0xFFFF00}, "16776960"},                        //
-        {std::numeric_limits<float>::infinity(), "null"},       // no JSON form
-        {std::numeric_limits<double>::quiet_NaN(), "null"},     //
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.value.Text(), std::string(c.expected) + "\n");
-}
 
 TEST(JsonText, EscapesTexts) {
     struct Case {

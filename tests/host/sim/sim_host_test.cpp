@@ -26,32 +26,5 @@ TEST(GreatCircle, MatchesPublishedFigures) {
     }
 }
 
-struct RedrawCounter : host::HostEvents {
-    int redrawn = 0;
-    void DataAvailable() override {}
-    void NotifyBeacon(const std::string&, float, float) override {}
-    void UIView32IsClosing() override {}
-    void MapHasChanged() override {}
-    void MapRedrawn() override { ++redrawn; }
-};
-
-TEST(SimHost, FailsTheNamedCallOnceAndFiresEventsAfterJournaling) {
-    SimHost host;
-    RedrawCounter sink;
-    auto app = host.NewApplication();
-    auto map = app->GetMap();
-    map->Subscribe(&sink);
-    host.FireDuring("SetLineWidth", Event::MapRedrawn);
-    host.FailNext("SetLineWidth", "map is busy");
-    // The failed call throws the message, is not journaled and fires nothing.
-    EXPECT_THROW(map->SetLineWidth(1), host::HostError);
-    EXPECT_TRUE(host.Journal().empty());
-    EXPECT_EQ(sink.redrawn, 0);
-    map->SetLineWidth(2);
-    EXPECT_EQ(map->GetWidthPixels(), 800);  // getters are not journaled
-    EXPECT_EQ(host.TakeJournal(), (std::vector<JournalEntry>{{"SetLineWidth", {int16_t{2}}}}));
-    EXPECT_EQ(sink.redrawn, 1);
-}
-
 }  // namespace
 }  // namespace trivex::sim
