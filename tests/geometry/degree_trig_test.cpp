@@ -18,10 +18,8 @@ TEST(SinCosOfDegrees, GivesTheCorrectlyRoundedValues) {
         {0, 0.0, 1.0},                                          // north
         {30, 0x1.ffffffffffff8p-2, 0x1.bb67ae8584cadp-1},       // the short pi shows in sin 30
         {90, 1.0, 0x1.d1a62633145c0p-50},                       // east: cos just above zero
-        {180, 0x1.d1a62633145c0p-49, -1.0},                     // south: sin just above zero
         {247, -0x1.d74c6982c665fp-1, -0x1.901bd2298fff5p-2},    // glibc's cos is one bit off here
         {270, -1.0, -0x1.4d3c9ca64f450p-48},                    // mingw's x87 cos has 20 good bits here
-        {-90, -1.0, 0x1.d1a62633145c0p-50},                     // bearing minus accuracy below 0
         {1237, 0x1.901bd22990119p-2, -0x1.d74c6982c6621p-1},    // glibc's sin is one bit off here
         {-65535, -0x1.0907dc192b203p-2, 0x1.ee8dd4748ca69p-1},  // ends of bearing +/- accuracy
         {65534, 0x1.ef74bf2e42251p-3, 0x1.f0ca99f79c38bp-1},    //

@@ -113,7 +113,6 @@ TEST_F(ChkIntersectionTest, AsksTheHostNothingWithoutACrossing) {
     const Case cases[] = {
         {kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
         {45, kNoBearing, 10, PairVerdict::NoData, "DF2"},
-        {400, kNoBearing, 10, PairVerdict::NoData, "DF2"},  // no data comes before the range
         {45, -1, 10, PairVerdict::OutOfRange, "DF2"},
         {45, 45, 10, PairVerdict::SameBearings, ""},
         {45, 225, 10, PairVerdict::Parallel, ""},

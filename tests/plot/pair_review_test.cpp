@@ -48,15 +48,9 @@ TEST(LeaveEachOut, MovesTheFixByTheCrossingsOfTheOtherPairs) {
 }
 
 TEST(PairLine, NamesTheStationWithTheNumbers) {
-    PairOutcome behind{0, 2, PairVerdict::Behind, 0, "G4KDR", 142, 322.44};
-    PairOutcome tooFar{1, 4, PairVerdict::TooFar, 4, "M7NML", 74, 0, 12.345, 10};
-    PairOutcome noData{2, 3, PairVerdict::NoData, 3, ""};
+    // The log pairs scenario shows the lines of the other verdicts.
     PairOutcome outOfRange{0, 1, PairVerdict::OutOfRange, 1, "M0BXT", 400};
     const std::pair<PairOutcome, const char*> cases[] = {
-        {Accepted(0, 1, -112.40869f, 3203.0269f), "[1,2] accepted: 53.23.03N, 001.52.41W\r\n"},
-        {behind, "[1,3] behind a station: G4KDR, crossing at 322.4 deg from it, its bearing 142 deg\r\n"},
-        {tooFar, "[2,5] too far: M7NML 12.35 km, limit 10 km\r\n"},
-        {noData, "[3,4] no data: row 4\r\n"},  // an empty row goes by its number
         {outOfRange, "[1,2] bearing out of range: M0BXT 400\r\n"},
         {PairOutcome{3, 4, PairVerdict::Parallel}, "[4,5] parallel on the map\r\n"},
     };

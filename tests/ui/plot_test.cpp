@@ -18,12 +18,6 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         int filledBoxes;
     };
     const Case cases[] = {
-        {"one crossing", {"PA1A", "PA1B", "", "", ""}, "1 intersections", "00.30.00N, 001.00.00E", 1},
-        {"four stations, one point",
-         {"PA1A", "PA1B", "PA1C", "PA1D", ""},
-         "4 intersections",
-         "00.30.00N, 001.00.00E",
-         4},
         {"exactly five: F meets only D's line in front of both",
          {"PA1A", "PA1B", "PA1C", "PA1D", "PA1F"},
          "5 intersections",
