@@ -38,10 +38,9 @@ TEST(MapPictureReplay, ReplaysWidthsMarkersAndObjects) {
     EXPECT_EQ(line.width, 1) << "no width set yet";
     ASSERT_EQ(picture.circles.size(), 1u);
     const MapPicture::Circle& circle = picture.circles[0];
-    EXPECT_EQ(std::tuple(circle.x, circle.y, circle.radius), std::tuple(5.0f, 6.0f, 0.5f));
-    EXPECT_EQ(picture.circles[0].width, 3);
-    EXPECT_EQ(picture.circles[0].markerColour, 0xFFFF00);
-    EXPECT_EQ(picture.circles[0].markerStyle, 1);
+    EXPECT_EQ(
+        std::tuple(circle.x, circle.y, circle.radius, circle.width, circle.markerColour, circle.markerStyle),
+        std::tuple(5.0f, 6.0f, 0.5f, 3, 0xFFFF00, 1));
     ASSERT_EQ(picture.objects.size(), 1u);
     EXPECT_EQ(picture.objects[0].Name, "OTHER");
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace trivex::ui {
 namespace {
 
@@ -11,10 +13,10 @@ namespace {
 std::string MenuTree(std::span<const MenuEntry> entries) {
     std::string tree;
     for (const MenuEntry& entry : entries) {
-        tree += tree.empty() ? "" : "|";
-        tree += entry.separator ? "-" : std::string(entry.caption) + (entry.shortcut ? "\t" : "");
-        tree += entry.shortcut ? entry.shortcut : "";
-        tree += entry.items.empty() ? "" : "(" + MenuTree(entry.items) + ")";
+        if (!tree.empty()) tree += '|';
+        tree += entry.separator ? "-" : entry.caption;
+        if (entry.shortcut) tree.append("\t").append(entry.shortcut);
+        if (!entry.items.empty()) tree.append("(").append(MenuTree(entry.items)).append(")");
     }
     return tree;
 }
@@ -32,9 +34,12 @@ TEST(MainWindowControls, RowsStandOneQuarterInchApart) {
         {ControlId::Bearing3, 1440},    // the fourth
         {ControlId::Intersect4, 1800},  // the last
     };
-    for (const auto& [id, top] : tops)
-        for (const ControlLayout& control : MainWindowControls())
-            if (control.id == id) EXPECT_EQ(control.top, top) << control.name;
+    const std::span<const ControlLayout> controls = MainWindowControls();
+    for (const auto& [id, top] : tops) {
+        const auto control = std::ranges::find(controls, id, &ControlLayout::id);
+        ASSERT_NE(control, controls.end());
+        EXPECT_EQ(control->top, top) << control->name;
+    }
 }
 
 }  // namespace
