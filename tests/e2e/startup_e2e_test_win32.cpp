@@ -45,7 +45,7 @@ TEST_F(EndToEndTest, StartWithNoHostInstalledIsRefused) {
     ASSERT_NE(box, nullptr);
     EXPECT_THAT(WindowText(box), EndsWith(" Error message"));
     // The rest of the text is the one the unsupported-host scenario shows.
-    EXPECT_THAT(MessageBoxText(box), HasSubstr("(" + trivex_.File("Trivex.html") + ") on this :"));
+    EXPECT_THAT(MessageBoxText(box), HasSubstr(trivex_.File("Trivex.html") + ") on this :"));
     EXPECT_THAT(MessageBoxText(box), HasSubstr("uiview32 (Unable to locate EXE file) is invalid"));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitForExit());
