@@ -33,8 +33,9 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
     for (const char* text : expected) EXPECT_NE(svg.find(text), std::string::npos) << text << "\n" << svg;
 }
 
+// The view starts 30 minutes west of the meridian: its grid starts at its west edge.
 TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
-    const sim::MapView view{800, 600, 120.0f, -60.0f, 0.0f, 60.0f};
+    const sim::MapView view{800, 600, 120.0f, -60.0f, -30.0f, 60.0f};
     PairOutcome inView{0, 1, PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
     inView.crossing = MapPoint{60.0f, 30.0f};
     PairOutcome outside = inView;
@@ -43,12 +44,13 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
     accepted.crossing = MapPoint{30.0f, 30.0f};
     const std::string svg = SvgText({}, view, {}, {{inView, outside, accepted}, MapPoint{90.0f, 15.0f}});
     EXPECT_NE(
-        svg.find("<circle cx=\"400\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
+        svg.find("<circle cx=\"600\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
         std::string::npos)
         << svg;
     EXPECT_EQ(svg.find("<title>[1,3]"), std::string::npos) << "an accepted crossing is the host's marker";
-    EXPECT_EQ(svg.find("cx=\"866.67\""), std::string::npos) << "outside the view";
-    EXPECT_NE(svg.find("translate(600 450)"), std::string::npos) << "the transmitter\n" << svg;
+    EXPECT_EQ(svg.find("cx=\"1066.67\""), std::string::npos) << "outside the view";
+    EXPECT_NE(svg.find("translate(800 450)"), std::string::npos) << "the transmitter\n" << svg;
+    EXPECT_NE(svg.find("x=\"103\" y=\"596\">000.15.00W</text>"), std::string::npos) << svg;
 }
 
 TEST(SvgText, SurvivesAViewWithoutSize) {
