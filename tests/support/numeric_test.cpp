@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace trivex {
 namespace {
@@ -38,22 +39,24 @@ TEST(RoundHalfEvenToInt16, RoundsHalvesToEvenWithinRange) {
 
 TEST(NumericPrefix, ReadsTheNumberAtTheStartOfAText) {
     struct Case {
-        const char* text;
+        std::string text;
         double expected;
     };
     const Case cases[] = {
-        {"  -12.5e1x", -125},  // blanks, sign, fraction, exponent, then garbage
-        {"\t+3", 3},           // a tab counts as a blank; explicit plus
-        {"x12", 0},            // a number later in the text does not count
-        {"", 0},               //
-        {"-", 0},              // a sign alone
-        {".", 0},              // a point alone
-        {"1e+", 1},            // an exponent without digits is not part of the number
-        {"2E-2", 0.02},        // upper-case exponent with sign
-        {".5", 0.5},           // no integer digits
-        {"5.", 5},             // no fraction digits
-        {"-1e999", -kInf},     // overflow
-        {"1e-999", 0},         // underflow
+        {"  -12.5e1x", -125},                 // blanks, sign, fraction, exponent, then garbage
+        {"\t+3", 3},                          // a tab counts as a blank; explicit plus
+        {"x12", 0},                           // a number later in the text does not count
+        {"", 0},                              //
+        {"-", 0},                             // a sign alone
+        {".", 0},                             // a point alone
+        {"1e+", 1},                           // an exponent without digits is not part of the number
+        {"2E-2", 0.02},                       // upper-case exponent with sign
+        {".5", 0.5},                          // no integer digits
+        {"5.", 5},                            // no fraction digits
+        {"-1e999", -kInf},                    // overflow
+        {"1e+999", kInf},                     // with a plus sign too
+        {"1" + std::string(400, '0'), kInf},  // and without an exponent
+        {"1e-999", 0},                        // underflow
     };
     for (const Case& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.expected) << "text \"" << c.text << '"';
 }

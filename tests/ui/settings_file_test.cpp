@@ -29,8 +29,8 @@ TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
         {"LEFT=100\r\nTOP=200\r\nPlotLineThickness=3\r\nIgnoreDistance=4\r\n", "100,200 T3 I4 3 50000 m"},
         // out of range numbers fall back to the first items
         {"PlotLineThickness=7\r\nIgnoreDistance=0\r\n", "4590,3135 T1 I1 1 1000 m"},
-        // halves round to even
-        {"PlotLineThickness=2.5\r\nIgnoreDistance=3.5\r\n", "4590,3135 T2 I4 2 50000 m"},
+        // halves round to even, up and down
+        {"PlotLineThickness=1.5\r\nIgnoreDistance=2.5\r\n", "4590,3135 T2 I2 2 5000 m"},
         // the last items
         {"PlotLineThickness=4\r\nIgnoreDistance=6\r\n", "4590,3135 T4 I6 4 200000 m"},
         // beyond the screen's width is centred; a negative edge is kept
