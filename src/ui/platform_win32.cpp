@@ -74,13 +74,17 @@ std::optional<std::string> CreateFileBeside(const std::string& path) {
     return name;
 }
 
-// Wine's ReplaceFile does not carry these over from the file it replaces, Windows' does.
+// Writes the empty file made beside. Wine's ReplaceFile does not carry the attributes over from
+// the file it replaces, nor does Wine apply them to a file that CreateFile overwrites.
 bool WriteWithAttributes(const std::string& path, std::string_view bytes, DWORD attributes) {
-    HANDLE opened = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE opened =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return false;
-    const win32::UniqueKernelObject file(opened);
-    return WriteWhole(file.get(), bytes);
+    {
+        const win32::UniqueKernelObject file(opened);
+        if (!WriteWhole(file.get(), bytes)) return false;
+    }
+    return attributes == 0 || SetFileAttributesA(path.c_str(), attributes | FILE_ATTRIBUTE_ARCHIVE);
 }
 
 }  // namespace
