@@ -50,10 +50,10 @@ class PlatformServices {
 
     // Whole-file access. ReplaceFile writes a new file beside the file, under a name no other
     // file has, and puts it in the file's place as the system replaces files (the file keeps its
-    // attributes and security), so the file is either the old or the new one. OverwriteFile opens the file itself for writing (creating it when
-    // absent), replaces its contents and closes it: the file stays the same file, but a failure
-    // part-way leaves it cut short. Both refuse a file marked read-only, which the user means
-    // to keep as it is.
+    // attributes and security), so the file is either the old or the new one. OverwriteFile
+    // opens the file itself for writing (creating it when absent), replaces its contents and
+    // closes it: the file stays the same file, but a failure part-way leaves it cut short. Both
+    // refuse a file marked read-only, which the user means to keep as it is.
     virtual FileRead ReadFile(const std::string& path) = 0;
     virtual ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) = 0;
     virtual bool OverwriteFile(const std::string& path, std::string_view bytes) = 0;
