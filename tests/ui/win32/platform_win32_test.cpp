@@ -86,7 +86,9 @@ TEST_F(PlatformWin32Test, ReplaceFileWritesBesideAndRenames) {
     WriteWholeFile(file + ".tmp", "the user's own");
     const std::pair<const char*, bool> saves[] = {{"first\r\n", false}, {"", false}, {"hidden", true}};
     for (const auto& [bytes, hidden] : saves) {
-        if (hidden) ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        if (hidden) {
+            ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        }
         ASSERT_EQ(platform.ReplaceFile(file, bytes), ReplaceResult::Replaced);
         EXPECT_EQ(platform.ReadFile(file).bytes, bytes);
         EXPECT_EQ(FileNames(), (std::vector<std::string>{"Trivex.INI", "Trivex.INI.tmp"})) << bytes;
