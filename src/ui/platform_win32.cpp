@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "ui/main_window_win32.h"
@@ -64,7 +65,46 @@ bool WriteWhole(HANDLE file, std::string_view bytes) {
            count == bytes.size() && SetEndOfFile(file) && FlushFileBuffers(file);
 }
 
+// A new empty file in the folder of the path, under a name no file there has yet.
+std::optional<std::string> CreateFileBeside(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/");
+    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator);
+    char name[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "Trv", 0, name)) return std::nullopt;
+    return name;
+}
+
+// Writes the empty file made beside. Wine's ReplaceFile does not carry the attributes over from
+// the file it replaces, nor does Wine apply them to a file that CreateFile overwrites.
+bool WriteWithAttributes(const std::string& path, std::string_view bytes, DWORD attributes) {
+    HANDLE opened =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    {
+        const win32::UniqueKernelObject file(opened);
+        if (!WriteWhole(file.get(), bytes)) return false;
+    }
+    return attributes == 0 || SetFileAttributesA(path.c_str(), attributes | FILE_ATTRIBUTE_ARCHIVE);
+}
+
 }  // namespace
+
+std::u16string AnsiCodePageWin32::ToUtf16(std::string_view text) const {
+    const int size = static_cast<int>(text.size());
+    std::u16string converted(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0), u'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(converted.data()),
+                        static_cast<int>(converted.size()));
+    return converted;
+}
+
+std::string AnsiCodePageWin32::FromUtf16(std::u16string_view text) const {
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int size = static_cast<int>(text.size());
+    std::string converted(WideCharToMultiByte(CP_ACP, 0, wide, size, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, size, converted.data(), static_cast<int>(converted.size()), nullptr,
+                        nullptr);
+    return converted;
+}
 
 std::string SystemErrorText(DWORD code) {
     char* buffer = nullptr;
@@ -177,22 +217,22 @@ FileRead PlatformWin32::ReadFile(const std::string& path) {
     }
 }
 
+// The system's ReplaceFile keeps the file's identity: its security, its other streams and, on
+// Windows, its attributes. Permissions it cannot carry over do not stop the save.
 ReplaceResult PlatformWin32::ReplaceFile(const std::string& path, std::string_view bytes) {
-    if (MarkedReadOnly(path)) return ReplaceResult::Failed;
-    const std::string temporary = path + ".tmp";
-    HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) return ReplaceResult::NoFileBeside;
-    bool written;
-    {
-        const win32::UniqueKernelObject file(created);
-        written = WriteWhole(file.get(), bytes);
-    }
-    if (written &&
-        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return ReplaceResult::Replaced;
-    }
-    DeleteFileA(temporary.c_str());
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return ReplaceResult::Failed;
+    const std::optional<std::string> temporary = CreateFileBeside(path);
+    if (!temporary) return ReplaceResult::NoFileBeside;
+    const DWORD kept = exists ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) : 0;
+    const bool replaced = WriteWithAttributes(*temporary, bytes, kept) &&
+                          (exists ? ReplaceFileA(path.c_str(), temporary->c_str(), nullptr,
+                                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                                  : MoveFileExA(temporary->c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH));
+    if (replaced) return ReplaceResult::Replaced;
+    DeleteFileA(temporary->c_str());
     return ReplaceResult::Failed;
 }
 

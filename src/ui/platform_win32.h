@@ -12,6 +12,14 @@ inline constexpr const char* kHostSettingsKey =
     "Software\\VB and VBA Program Settings\\Peak Systems\\UI-View32";
 inline constexpr const char* kHostFolderValue = "Program Folder";
 
+// MultiByteToWideChar and WideCharToMultiByte in the ANSI code page, as the ANSI profile
+// functions convert: a character the code page lacks becomes its best fit or "?".
+class AnsiCodePageWin32 : public AnsiCodePage {
+  public:
+    std::u16string ToUtf16(std::string_view text) const override;
+    std::string FromUtf16(std::u16string_view text) const override;
+};
+
 class PlatformWin32 : public PlatformServices {
   public:
     PlatformWin32() = default;
@@ -32,6 +40,7 @@ class PlatformWin32 : public PlatformServices {
     FileRead ReadFile(const std::string& path) override;
     ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
     bool OverwriteFile(const std::string& path, std::string_view bytes) override;
+    const AnsiCodePage& CodePage() override { return codePage_; }
     Size ScreenSize() override;
     void ShellOpen(const std::string& target, bool ownedByDesktop) override;
     void CloseHelpFile(const std::string& helpFile) override;
@@ -41,6 +50,7 @@ class PlatformWin32 : public PlatformServices {
   private:
     win32::UniqueKernelObject instanceMutex_;
     HWND mainWindow_ = nullptr;
+    AnsiCodePageWin32 codePage_;
 };
 
 // The system's description of an error code, without the trailing line break.

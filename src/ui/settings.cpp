@@ -28,7 +28,8 @@ std::optional<std::string> IniFile::Bytes() {
 
 std::string IniFile::GetIniString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) {
-    return ProfileReadString(Bytes().value_or(std::string()), section, key, defaultValue);
+    return ProfileReadString(Bytes().value_or(std::string()), section, key, defaultValue,
+                             platform_.CodePage());
 }
 
 std::string IniFile::GetIniSetting(const std::string& section, const std::string& key,
@@ -46,7 +47,7 @@ IniFile::Batch::Batch(IniFile& file) : file_(file), bytes_(file.Bytes()) {}
 
 void IniFile::Batch::Write(const std::string& section, const std::string& key, const std::string& value) {
     if (!bytes_) return;
-    if (auto changed = ProfileWriteString(*bytes_, section, key, value)) {
+    if (auto changed = ProfileWriteString(*bytes_, section, key, value, file_.platform_.CodePage())) {
         bytes_ = std::move(*changed);
         changed_ = true;
     }

@@ -18,12 +18,13 @@ namespace {
 using namespace trivex::ui;
 
 constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
+const Latin1CodePage kCodePage{};  // the simulated platform's
 
 // A call-sign as the next start reads it once the program has written the file (at start-up or
 // Save): as the file's writer and reader give back that value alone. Else it comes back as it is.
 std::string AsReadBack(const std::string& callsign) {
-    const std::string file = ProfileWriteString("", "SETUP", "CallSign1", callsign).value_or("");
-    return ProfileReadString(file, "SETUP", "CallSign1", "");
+    const std::string file = ProfileWriteString("", "SETUP", "CallSign1", callsign, kCodePage).value_or("");
+    return ProfileReadString(file, "SETUP", "CallSign1", "", kCodePage);
 }
 
 // A program started on the file.
@@ -68,10 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string defaultValue = input.Text();
     const std::string file = input.Rest();
 
-    const std::string read = ProfileReadString(file, section, key, defaultValue, bufferSize);
+    const std::string read = ProfileReadString(file, section, key, defaultValue, kCodePage, bufferSize);
     Check(read.size() < std::max<size_t>(bufferSize, 1), "the text fits the buffer with its NUL");
-    if (const auto written = ProfileWriteString(file, section, key, value))
-        ProfileReadString(*written, section, key, defaultValue, bufferSize);
+    if (const auto written = ProfileWriteString(file, section, key, value, kCodePage))
+        ProfileReadString(*written, section, key, defaultValue, kCodePage, bufferSize);
 
     Run first(file);
     const std::string saved = first.SaveSettings();

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """pe_check.py EXE MACHINE VERSION [TIME_STAMP]: checks what can be checked of a Windows program
 without running it: the machine it is built for (i386 or x86-64), that it imports nothing but
-DLLs every Windows has, the file version of its version resource (for example 1.04.0002), and,
-with a time stamp, that its header carries that time and no symbols (a stripped, dated build).
+DLLs every Windows has, the file version of its version resource (for example 1.04.0002), that
+its manifest asks for common controls 6 and DPI awareness but for no execution level (one would
+switch off the per-user VirtualStore that lets a 32-bit program keep its settings beside it in
+Program Files), and, with a time stamp, that its header carries that time and no symbols (a
+stripped, dated build).
 Prints what it found; exit status 1 when a check fails."""
 import struct
 import sys
@@ -37,6 +40,12 @@ def file_version(data):
     return f"{major}.{minor}.{build}.{revision}" if build else f"{major}.{minor:02d}.{revision:04d}"
 
 
+def manifest_parts(data):
+    """The parts of a manifest that matter, wherever in the file (a second manifest counts too)."""
+    parts = (b"Microsoft.Windows.Common-Controls", b"<dpiAware>true</dpiAware>", b"requestedExecutionLevel")
+    return [part.decode() for part in parts if part in data]
+
+
 def main(path, machine, version, time_stamp=None):
     with open(path, "rb") as f:
         data = f.read()
@@ -52,8 +61,14 @@ def main(path, machine, version, time_stamp=None):
         "machine": {0x014C: "i386", 0x8664: "x86-64"}.get(code, hex(code)),
         "foreign DLLs": sorted(d for d in dlls if d.lower() not in SYSTEM_DLLS),
         "file version": file_version(data),
+        "manifest": manifest_parts(data),
     }
-    wanted = {"machine": machine, "foreign DLLs": [], "file version": version}
+    wanted = {
+        "machine": machine,
+        "foreign DLLs": [],
+        "file version": version,
+        "manifest": ["Microsoft.Windows.Common-Controls", "<dpiAware>true</dpiAware>"],
+    }
     if time_stamp is not None:
         found["time stamp, symbols"], wanted["time stamp, symbols"] = (stamp, symbols), (int(time_stamp), 0)
     failed = False

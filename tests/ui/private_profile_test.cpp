@@ -1,5 +1,5 @@
 // Expected results are what Wine 8.0's GetPrivateProfileStringA and WritePrivateProfileStringA
-// gave for the same files and calls.
+// gave for the same files and calls, in ISO 8859-1 for the code page.
 #include "ui/private_profile.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "ui/memory/memory_platform.h"
+
 namespace trivex {
 namespace {
 
 using namespace std::string_literals;
+
+const ui::Latin1CodePage kCodePage{};
+
+// A UTF-16 file: its mark, then the text little- or big-endian.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t c : text) {
+        bytes += static_cast<char>(bigEndian ? c >> 8 : c & 0xFF);
+        bytes += static_cast<char>(bigEndian ? c & 0xFF : c >> 8);
+    }
+    return bytes;
+}
 
 struct ReadCase {
     const char* what;
@@ -52,9 +66,14 @@ TEST(PrivateProfileTest, ReadsAsThePlatform) {
         {"a UTF-8 mark is not part of the first line", "\xEF\xBB\xBF[A]\r\na=1\r\n", "A", "a", "d", 500, "1"},
         {"keys under '[]' belong to no named section", "[A]\r\na=1\r\n[]\r\nb=2\r\n", "A", "b", "d", 500,
          "d"},
+        {"UTF-16, names and value in the code page", Utf16(u"[\u00C9]\r\nk=\u00E9\u0100\r\n", false), "\xC9",
+         "k", "d", 500, "\xE9?"},
+        {"UTF-16 big-endian, the default", Utf16(u"[A]\r\nk=v\r\n", true), "A", "j", "\xE9", 500, "\xE9"},
+        {"UTF-16, an odd last byte is a character", Utf16(u"[A]\r\nk=", true) + "v", "A", "k", "d", 500, "v"},
     };
     for (const ReadCase& c : cases) {
-        EXPECT_EQ(ProfileReadString(c.file, c.section, c.key, c.defaultValue, c.bufferSize), c.expected)
+        EXPECT_EQ(ProfileReadString(c.file, c.section, c.key, c.defaultValue, kCodePage, c.bufferSize),
+                  c.expected)
             << c.what;
     }
 }
@@ -92,9 +111,11 @@ TEST(PrivateProfileTest, WritesAsThePlatform) {
         {"control-Z counts as a blank", "[A]\r\nk=v\x1A\r\n\x1A", "A", "j", "1", "[A]\r\nk=v\r\nj=1\r\n"},
         {"line ends inside a value are written as they are", "[A]\r\n", "A", "k", "a\r\nb=c",
          "[A]\r\nk=a\r\nb=c\r\n"},
+        {"a UTF-16 file is written back in its byte order", Utf16(u"[A]\r\nk=\u0100", true) + "v", "A", "j",
+         "\xE9", Utf16(u"[A]\r\nk=\u0100v\r\nj=\u00E9\r\n", true)},
     };
     for (const WriteCase& c : cases) {
-        EXPECT_EQ(ProfileWriteString(c.file, c.section, c.key, c.value), c.expected) << c.what;
+        EXPECT_EQ(ProfileWriteString(c.file, c.section, c.key, c.value, kCodePage), c.expected) << c.what;
     }
 }
 

@@ -2,7 +2,7 @@
 // our code on the same bytes, and compares every result and the whole file after every write.
 #include "ui/private_profile.h"
 
-#include <windows.h>
+#include "ui/platform_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,18 @@ namespace trivex {
 namespace {
 
 using namespace std::string_literals;
+
+const ui::AnsiCodePageWin32 kCodePage{};
+
+// A UTF-16 file: its mark, then the text in that byte order.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t c : text) {
+        bytes += static_cast<char>(bigEndian ? c >> 8 : c & 0xFF);
+        bytes += static_cast<char>(bigEndian ? c & 0xFF : c >> 8);
+    }
+    return bytes;
+}
 
 // The file's bytes; Wine keeps a parsed copy of a file it has used, which is dropped first, as
 // our code reads the file afresh each time.
@@ -31,23 +43,33 @@ void CompareRead(const std::string& path, const char* key) {
     const std::string before = Bytes(path);
     char buffer[500];
     const DWORD count = GetPrivateProfileStringA("SETUP", key, "d", buffer, sizeof buffer, path.c_str());
-    EXPECT_EQ(ProfileReadString(before, "SETUP", key, "d", sizeof buffer), std::string(buffer, count)) << key;
+    EXPECT_EQ(ProfileReadString(before, "SETUP", key, "d", kCodePage, sizeof buffer),
+              std::string(buffer, count))
+        << key;
 }
 
 void CompareWrite(const std::string& path, const char* key, const std::string& value) {
     const std::string before = Bytes(path);
-    const std::optional<std::string> ours = ProfileWriteString(before, "SETUP", key, value);
+    const std::optional<std::string> ours = ProfileWriteString(before, "SETUP", key, value, kCodePage);
     EXPECT_TRUE(WritePrivateProfileStringA("SETUP", key, value.c_str(), path.c_str())) << key;
     EXPECT_EQ(ours.value_or(before), Bytes(path)) << key << (ours ? " changed" : " unchanged");
 }
 
 // What a start-up reads and a save then writes, twice, the second save changing nothing: values
-// the file may hold already, a changed case, an empty value, one longer than a read's buffer.
+// the file may hold already, a changed case, an empty value, one longer than a read's buffer,
+// bytes beyond ASCII (the euro sign and a byte code page 1252 leaves unassigned).
 // Every write rewrites the whole file, the other sections too.
 void StartAndSaveTwice(const std::string& path) {
     const std::pair<const char*, std::string> settings[] = {
-        {"LEFT", "-120"},      {"TOP", "3135"},   {"MINIMIZED", "TRUE"},    {"CallSign1", "DL1ABC"},
-        {"CallSign2", "W1AW"}, {"CallSign3", ""}, {"CallSign4", "nocall4"}, {"Note", std::string(600, 'y')},
+        {"LEFT", "-120"},
+        {"TOP", "3135"},
+        {"MINIMIZED", "TRUE"},
+        {"CallSign1", "DL1ABC"},
+        {"CallSign2", "W1AW"},
+        {"CallSign3", ""},
+        {"CallSign4", "nocall4"},
+        {"CallSign5", "\x80\x81\xE9"},
+        {"Note", std::string(600, 'y')},
     };
     for (int run = 0; run < 2; ++run) {
         for (const auto& [key, value] : settings) CompareRead(path, key);
@@ -73,6 +95,18 @@ TEST(PrivateProfileWin32Test, MatchesThePlatform) {
         {"section headers",
          "[ A ] x\r\na=1\r\n[B\r\nb=2\r\n[C]x]\r\nc=3\r\n[]\r\nd=4\r\n[setup]\r\ne=5\r\n"
          "[SETUP]\r\nLEFT=6\r\n"},
+        // UTF-16 without the keys, in either byte order: written back so
+        {"UTF-16 LE, other keys", Utf16(u"; Trivex\r\n[Other]\r\nx=1\r\n", false)},
+        {"UTF-16 BE, only the mark", Utf16(u"", true)},
+        // with the keys: characters beyond the code page read as their best fit or "?", a
+        // surrogate pair as two; a NUL character ends a value
+        {"UTF-16 LE, the keys",
+         Utf16(u"[SETUP]\r\n LEFT = 200 \r\nCallSign1=\u0100\u20AC\u00E9\U0001F600\r\nCallSign2=\"W1AW\"\r\n"
+               u"CallSign3=a\0b\r\n[Last]\r\nx=\u4E2D\r\n"s,
+               false)},
+        {"UTF-16 BE, the keys", Utf16(u"[setup]\r\nTOP=5\rCallSign4=\u00C4x\r\n", true)},
+        // a mark and an odd number of bytes: the last byte reads as a character
+        {"UTF-16 LE, odd length", Utf16(u"[SETUP]\r\nCallSign3=x", false) + "y"},
     };
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("trivex-profile-" + std::to_string(GetCurrentProcessId()) + ".ini"))

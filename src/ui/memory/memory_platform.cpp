@@ -21,6 +21,18 @@ std::optional<uint16_t> WordOfText(std::string_view text) {
 
 }  // namespace
 
+std::u16string Latin1CodePage::ToUtf16(std::string_view text) const {
+    std::u16string converted;
+    for (const char c : text) converted += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return converted;
+}
+
+std::string Latin1CodePage::FromUtf16(std::u16string_view text) const {
+    std::string converted;
+    for (const char16_t c : text) converted += c <= 0xFF ? static_cast<char>(c) : '?';
+    return converted;
+}
+
 std::optional<FixedFileVersion> FileVersionOfText(std::string_view text) {
     constexpr size_t kLongestText = 19;  // "-32768.-32768-32768"
     if (text.size() > kLongestText) return std::nullopt;

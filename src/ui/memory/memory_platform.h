@@ -16,6 +16,13 @@ namespace trivex::ui {
 // 1.5.0.5), or nothing when no file version gives that text (for example "10.0").
 std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
 
+// ISO 8859-1: a byte is the character of its number; a character beyond them becomes "?".
+class Latin1CodePage : public AnsiCodePage {
+  public:
+    std::u16string ToUtf16(std::string_view text) const override;
+    std::string FromUtf16(std::u16string_view text) const override;
+};
+
 struct ShellRequest {
     std::string target;
     bool ownedByDesktop = false;
@@ -37,11 +44,12 @@ class MemoryPlatform : public PlatformServices {
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
     FileRead ReadFile(const std::string& path) override;
-    // Works in the steps of the Windows one: create path + ".tmp", write the first half of the
-    // bytes, the rest, rename it over the file.
+    // Works in the steps of the Windows one, the file beside always being path + ".tmp": create
+    // it, write the first half of the bytes, the rest, rename it over the file.
     ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
     // One step.
     bool OverwriteFile(const std::string& path, std::string_view bytes) override;
+    const AnsiCodePage& CodePage() override { return codePage_; }
 
     Size ScreenSize() override { return screen; }
     void ShellOpen(const std::string& target, bool ownedByDesktop) override {
@@ -92,6 +100,7 @@ class MemoryPlatform : public PlatformServices {
     bool Step();
     void Write(const std::string& path, std::string_view bytes);
     std::map<std::string, StoredFile> files_;
+    Latin1CodePage codePage_;
 };
 
 }  // namespace trivex::ui

@@ -2,8 +2,12 @@
 // version information and the system's facts. Trivex.exe itself is tested in tests/e2e.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "gui_test_support.h"
 #include "ui/platform_win32.h"
@@ -13,6 +17,19 @@ namespace {
 
 class PlatformWin32Test : public ::testing::Test {
   protected:
+    // The names of the folder's files, sorted.
+    std::vector<std::string> FileNames() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA(folder.File("*").c_str(), &found);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        }
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     ui::PlatformWin32 platform;
     TemporaryFolder folder;
 };
@@ -60,20 +77,28 @@ TEST_F(PlatformWin32Test, HostFolderEntryByItsType) {
     RegDeleteKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue);
 }
 
+// A new file, then one replaced, then a hidden one, through a file beside of a name no other
+// file has: a file of the user's that bears the name "Trivex.INI.tmp" stays as it was, nothing
+// else is left beside, and the hidden file stays hidden.
 TEST_F(PlatformWin32Test, ReplaceFileWritesBesideAndRenames) {
     using ui::ReplaceResult;
     const std::string file = folder.File("Trivex.INI");
-    for (const char* bytes : {"first\r\n", ""}) {
+    WriteWholeFile(file + ".tmp", "the user's own");
+    const std::pair<const char*, bool> saves[] = {{"first\r\n", false}, {"", false}, {"hidden", true}};
+    for (const auto& [bytes, hidden] : saves) {
+        if (hidden) {
+            ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        }
         ASSERT_EQ(platform.ReplaceFile(file, bytes), ReplaceResult::Replaced);
         EXPECT_EQ(platform.ReadFile(file).bytes, bytes);
-        EXPECT_FALSE(ReadWholeFile(file + ".tmp")) << "nothing is left beside";
+        EXPECT_EQ(FileNames(), (std::vector<std::string>{"Trivex.INI", "Trivex.INI.tmp"})) << bytes;
+        EXPECT_EQ((GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0, hidden) << bytes;
     }
-    // No file beside in a missing folder; a target that is a folder fails and removes its
-    // temporary file.
+    EXPECT_EQ(ReadWholeFile(file + ".tmp"), "the user's own");
+    // No file beside in a missing folder; a target that is a folder fails.
     EXPECT_EQ(platform.ReplaceFile(folder.File("missing\\Trivex.INI"), "x"), ReplaceResult::NoFileBeside);
     EXPECT_EQ(platform.ReplaceFile(folder.Path(), "x"), ReplaceResult::Failed);
-    EXPECT_FALSE(ReadWholeFile(folder.Path() + ".tmp"));
-    EXPECT_EQ(ReadWholeFile(file), "");
+    EXPECT_EQ(ReadWholeFile(file), "hidden");
 }
 
 // Overwriting writes into the file itself, as a program that holds it open sees, and creates
