@@ -12,12 +12,13 @@ std::unique_ptr<host::UivApplication> ComHost::NewApplication() {
 std::unique_ptr<host::UivStationInfo> ComHost::NewStationInfo() {
     return std::make_unique<ComStationInfo>(
         OfInterface(CreateHostObject(kStationInfoClass, "station information object"), kStationInfoInterface,
-                    *interfaces_));
+                    *interfaces_, "the host's station information object"));
 }
 
 std::unique_ptr<host::UivObject> ComHost::NewObject() {
-    return std::make_unique<ComObject>(
-        OfInterface(CreateHostObject(kObjectClass, "object record"), kObjectInterface, *interfaces_));
+    return std::make_unique<ComObject>(OfInterface(CreateHostObject(kObjectClass, "object record"),
+                                                   kObjectInterface, *interfaces_,
+                                                   "the host's object record"));
 }
 
 }  // namespace trivex::com
