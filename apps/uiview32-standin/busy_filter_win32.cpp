@@ -9,7 +9,8 @@ namespace trivex::standin {
 namespace {
 
 bool IsHostObject(IUnknown* object) {
-    com::ComPtr<IUnknown> own, control;
+    com::ComPtr<ServerObject> own;
+    com::ComPtr<IUnknown> control;
     return object && SUCCEEDED(object->QueryInterface(kServerObjectIid, own.OutVoid())) &&
            FAILED(object->QueryInterface(__uuidof(IStandInControl), control.OutVoid()));
 }
