@@ -25,7 +25,7 @@ ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
 }
 
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what) {
-    if (!IsOfInterface(object, iid)) Check(E_NOINTERFACE, what + " is not of the host's interface for it");
+    if (!IsOfInterface(object, iid)) Check(E_NOINTERFACE, what);
 }
 
 Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces,
@@ -105,7 +105,7 @@ void ComObject::PutText(const wchar_t* name, const std::string& text) {
 ComApplication::ComApplication(ComPtr<IDispatch> application, std::shared_ptr<InterfaceCatalog> interfaces)
     : interfaces_(std::move(interfaces)),
       application_(OfInterface(std::move(application), kApplicationInterface, *interfaces_,
-                               "the host's application object")) {}
+                               "the host created an application object without its interface")) {}
 
 host::DistanceBearing ComApplication::CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                                           bool flag) {
@@ -136,7 +136,7 @@ bool ComApplication::GetStationInfo(host::UivStationInfo& info) {
     application_.Call(L"GetStationInfo", {ByRef(station.InOut()), ByRefBool(&found)});
     if (!station) Check(E_POINTER, "GetStationInfo gave no station information object");
     RequireInterface(*station.get(), kStationInfoInterface,
-                     "the station information object GetStationInfo gave");
+                     "GetStationInfo gave an object that is not a station information object");
     if (station.get() != passed.get()) passed.Replace(std::move(station));
     return found != VARIANT_FALSE;
 }
@@ -146,7 +146,7 @@ std::unique_ptr<host::UivMap> ComApplication::GetMap() {
     application_.Call(L"GetMap", {ByRef(map.InOut())});
     if (!map) Check(E_POINTER, "GetMap gave no map");
     return std::make_unique<ComMap>(
-        OfInterface(std::move(map), kMapInterface, *interfaces_, "the map GetMap gave"));
+        OfInterface(std::move(map), kMapInterface, *interfaces_, "GetMap gave an object that is not a map"));
 }
 
 // The array's bounds are the host's word: they are checked before anything is taken from it.

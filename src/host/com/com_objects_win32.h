@@ -14,7 +14,7 @@ namespace trivex::com {
 // Creates an object of a class of the host's server; throws ComHostError.
 ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what);
 
-// Throws ComHostError, naming the object as `what`, when the object is not of the interface.
+// Throws ComHostError saying `what` when the object is not of the interface.
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what);
 
 // The object, called as an object of the interface; throws ComHostError when it is not one.
