@@ -51,6 +51,11 @@ HRESULT StandInControl::RegisterTypeLibrary(BSTR which) {
     return Run([&] { RegisterHostTypeLibrary(state_.executable, FromBstr(which)); });
 }
 
+HRESULT StandInControl::RejectNextCallsAsBusy(LONG count) {
+    state_.busyCalls = count;
+    return S_OK;
+}
+
 HRESULT StandInControl::get_LiveObjects(LONG* count) {
     *count = state_.liveObjects;
     return S_OK;

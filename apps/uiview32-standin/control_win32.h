@@ -22,6 +22,7 @@ class StandInControl final : public DispatchObject<IStandInControl> {
     HRESULT STDMETHODCALLTYPE TakeJournal(BSTR* json) override;
     HRESULT STDMETHODCALLTYPE DeclareWideIntegers(VARIANT_BOOL wide) override;
     HRESULT STDMETHODCALLTYPE RegisterTypeLibrary(BSTR which) override;
+    HRESULT STDMETHODCALLTYPE RejectNextCallsAsBusy(LONG count) override;
     HRESULT STDMETHODCALLTYPE get_LiveObjects(LONG* count) override;
 
   private:

@@ -148,16 +148,26 @@ ComPtr<T> Own(IDispatch* object, const char* what) {
     return own;
 }
 
+// Puts the object, taken over, where the in/out argument pointed, releasing what was there.
+void HandBack(IDispatch** slot, IDispatch* object) {
+    ComPtr<IDispatch> old(std::exchange(*slot, object));
+}
+
 }  // namespace
 
 HRESULT StandInApplication::GetStationInfo(IDispatch** info, VARIANT_BOOL* found) {
     return Run([&] {
         ComPtr<StandInStationInfo> station = Own<StandInStationInfo>(*info, "station information object");
+        if (state_.TakeMisbehaviour("GetStationInfo", kHandBackStranger)) {
+            HandBack(info, new StandInObject(state_));
+            *found = VARIANT_TRUE;
+            return;
+        }
         if (state_.TakeMisbehaviour("GetStationInfo", kHandBackAnother)) {
             ComPtr<StandInStationInfo> another(new StandInStationInfo(state_));
             another->sim().SetCallsign(station->Callsign());
             station = std::move(another);
-            ComPtr<IDispatch> passed(std::exchange(*info, ComPtr<IDispatch>::Share(station.get()).Detach()));
+            HandBack(info, ComPtr<IDispatch>::Share(station.get()).Detach());
         }
         *found = application_->GetStationInfo(station->sim()) ? VARIANT_TRUE : VARIANT_FALSE;
     });
@@ -165,8 +175,10 @@ HRESULT StandInApplication::GetStationInfo(IDispatch** info, VARIANT_BOOL* found
 
 HRESULT StandInApplication::GetMap(IDispatch** map) {
     return Run([&] {
-        ComPtr<IDispatch> created(new StandInMap(state_, application_->GetMap()));
-        ComPtr<IDispatch> old(std::exchange(*map, created.Detach()));
+        if (state_.TakeMisbehaviour("GetMap", kHandBackStranger))
+            HandBack(map, new StandInObject(state_));
+        else
+            HandBack(map, new StandInMap(state_, application_->GetMap()));
     });
 }
 

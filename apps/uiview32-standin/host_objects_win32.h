@@ -94,6 +94,7 @@ class StandInObject final : public DispatchObject<_UivObject> {
     host::UivObject& sim() { return *record_; }
 
     HRESULT STDMETHODCALLTYPE put_Setting(VARIANT_BOOL value) override;
+    HRESULT STDMETHODCALLTYPE put_Lifetime(LONG) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE put_Value1(short value) override;
     HRESULT STDMETHODCALLTYPE put_Value2(short value) override;
     HRESULT STDMETHODCALLTYPE put_Name(BSTR value) override;

@@ -80,7 +80,8 @@ bool Unregister() {
 
 void RegisterHostTypeLibrary(const std::wstring& executable, const std::string& which) {
     if (which == "none") {
-        for (const IID* iid : {&IID__UivMap, &IID__UivStationInfo, &IID__UivObject, &IID__UivApplication})
+        for (const IID* iid : {&IID__UivMap, &IID__UivStationInfo, &IID__UivObject, &IID__UivApplication,
+                               &DIID___UivMap, &DIID___UivApplication})
             RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"Interface\\" + GuidText(*iid) + L"\\TypeLib").c_str());
         return;
     }

@@ -11,7 +11,8 @@ bool Register(const std::wstring& executable);
 bool Unregister();
 
 // Registers the executable's "standard" or "wide" type library for the host's interfaces, or
-// with "none" removes their type library entries; throws ComHostError or invalid_argument.
+// with "none" removes their type library entries and those of the event interfaces; throws
+// ComHostError or invalid_argument.
 void RegisterHostTypeLibrary(const std::wstring& executable, const std::string& which);
 
 }  // namespace trivex::standin

@@ -55,7 +55,7 @@ void ServerState::RemoveEmitter(EventEmitter& emitter) {
 
 void ServerState::Misbehave(const std::string& operation, const std::string& how) {
     constexpr std::string_view kWays[] = {kFailWithTexts, kUpperBoundAtLimit, kHugeLowerBound,
-                                          kHandBackAnother};
+                                          kHandBackAnother, kHandBackStranger};
     if (std::find(std::begin(kWays), std::end(kWays), how) == std::end(kWays))
         throw std::invalid_argument("no such misbehaviour: " + how);
     misbehaviours_.emplace_back(operation, how);

@@ -18,6 +18,7 @@ inline constexpr const char* kFailWithTexts = "failWithTexts";
 inline constexpr const char* kUpperBoundAtLimit = "upperBoundAtLimit";
 inline constexpr const char* kHugeLowerBound = "hugeLowerBound";
 inline constexpr const char* kHandBackAnother = "handBackAnother";
+inline constexpr const char* kHandBackStranger = "handBackStranger";
 
 // Keeps the server process running while a COM object of it lives.
 void LockServer();
@@ -49,6 +50,8 @@ class ServerState : private host::HostEvents {
     bool wideIntegers = false;
     // Application, map, station information and object record objects alive.
     long liveObjects = 0;
+    // Calls on those objects still to be turned away as busy.
+    long busyCalls = 0;
 
     // The type information of an interface or event interface.
     com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;

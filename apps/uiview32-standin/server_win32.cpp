@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "busy_filter_win32.h"
 #include "com/com_error_win32.h"
 #include "control_win32.h"
 #include "data_json.h"
@@ -67,6 +68,17 @@ void LoadStartingScenario(const std::wstring& executable, sim::SimHost& sim) {
     LoadScenario(text.str(), sim);
 }
 
+// The thread's message filter while this lives.
+class FilterRegistration {
+  public:
+    explicit FilterRegistration(IMessageFilter& filter) {
+        com::Check(CoRegisterMessageFilter(&filter, nullptr), "registering the message filter");
+    }
+    FilterRegistration(const FilterRegistration&) = delete;
+    FilterRegistration& operator=(const FilterRegistration&) = delete;
+    ~FilterRegistration() { CoRegisterMessageFilter(nullptr, nullptr); }
+};
+
 struct Registration {
     const CLSID& id;
     ClassFactory factory;
@@ -84,6 +96,8 @@ int RunServer(const std::wstring& executable) {
                    "loading the wide type library");
         ServerState state(executable, std::move(library), std::move(wide));
         LoadStartingScenario(executable, state.sim);
+        BusyFilter filter(state);
+        const FilterRegistration registered(filter);
 
         auto* s = &state;
         std::vector<Registration> classes;

@@ -20,11 +20,18 @@ Bstr ToBstr(const std::string& text) {
 }
 
 std::string FromBstr(BSTR text) {
-    const int length = static_cast<int>(SysStringLen(text));
+    return FromWide(text, SysStringLen(text));
+}
+
+// A character the code page lacks becomes its default character, not a look-alike: a
+// full-width digit is no digit. (UTF-8 has every character, and takes no such flag.)
+std::string FromWide(const wchar_t* text, size_t length) {
     if (length == 0) return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    const int size = static_cast<int>(length);
+    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(CP_ACP, flags, text, size, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, text, size, narrow.data(), n, nullptr, nullptr);
     return narrow;
 }
 

@@ -48,12 +48,6 @@ ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid) {
     return info;
 }
 
-DISPID MemberId(ITypeInfo& info, const wchar_t* name) {
-    DISPID id = DISPID_UNKNOWN;
-    auto* names = const_cast<LPOLESTR>(name);
-    return SUCCEEDED(info.GetIDsOfNames(&names, 1, &id)) ? id : DISPID_UNKNOWN;
-}
-
 namespace {
 
 // A FUNCDESC, released when it goes.
@@ -134,32 +128,59 @@ Member MemberOf(ITypeInfo& info, const FUNCDESC& f) {
     return member;
 }
 
-// The object's own type information, when it is that of the interface.
-ComPtr<ITypeInfo> ObjectTypeInfo(IDispatch& object, const IID& iid) {
+// The object's own type information, or nothing.
+ComPtr<ITypeInfo> OwnTypeInfo(IDispatch& object) {
     UINT count = 0;
     ComPtr<ITypeInfo> info;
     if (FAILED(object.GetTypeInfoCount(&count)) || count == 0 ||
         FAILED(object.GetTypeInfo(0, LOCALE_USER_DEFAULT, info.Out())) || !info)
         return {};
-    return IsEqualIID(TypeAttr(*info.get())->guid, iid) ? std::move(info) : ComPtr<ITypeInfo>();
+    return info;
+}
+
+bool Describes(ITypeInfo& info, const IID& iid) {
+    return IsEqualIID(TypeAttr(info)->guid, iid);
+}
+
+// The interface's type information from the object's own, or from the library that holds it.
+ComPtr<ITypeInfo> TypeInfoThrough(IDispatch& object, const IID& iid) {
+    ComPtr<ITypeInfo> own = OwnTypeInfo(object);
+    if (!own || Describes(*own.get(), iid)) return own;
+    ComPtr<ITypeLib> library;
+    UINT index = 0;
+    ComPtr<ITypeInfo> info;
+    if (FAILED(own->GetContainingTypeLib(library.Out(), &index)) ||
+        FAILED(library->GetTypeInfoOfGuid(iid, info.Out())))
+        return {};
+    return info;
 }
 
 std::shared_ptr<const InterfaceInfo> ReadInterface(const IID& iid, IDispatch& object) {
     try {
-        ComPtr<ITypeInfo> info;
-        try {
-            info = RegisteredTypeInfo(iid);
-        } catch (const ComHostError&) {
-            info = ObjectTypeInfo(object, iid);
-        }
-        if (info) return std::make_shared<const InterfaceInfo>(*info.get());
+        return std::make_shared<const InterfaceInfo>(*FindTypeInfo(iid, object).get());
     } catch (const ComHostError&) {
-        // Unreadable type information is as good as none.
+        return nullptr;  // unreadable type information is as good as none
     }
-    return nullptr;
 }
 
 }  // namespace
+
+ComPtr<ITypeInfo> FindTypeInfo(const IID& iid, IDispatch& object) {
+    try {
+        return RegisteredTypeInfo(iid);
+    } catch (const ComHostError&) {
+        ComPtr<ITypeInfo> info = TypeInfoThrough(object, iid);
+        if (!info) throw;
+        return info;
+    }
+}
+
+bool IsOfInterface(IDispatch& object, const IID& iid) {
+    ComPtr<IUnknown> asked;
+    if (SUCCEEDED(object.QueryInterface(iid, asked.OutVoid()))) return true;
+    ComPtr<ITypeInfo> own = OwnTypeInfo(object);
+    return own && Describes(*own.get(), iid);
+}
 
 InterfaceInfo::InterfaceInfo(ITypeInfo& info) {
     const UINT count = TypeAttr(info)->cFuncs;

@@ -16,8 +16,15 @@ namespace trivex::com {
 // registered for it (HKEY_CLASSES_ROOT\Interface\{iid}\TypeLib). Throws ComHostError.
 ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid);
 
-// The member id of a name, or DISPID_UNKNOWN when the type has no such member.
-DISPID MemberId(ITypeInfo& info, const wchar_t* name);
+// The type information of an interface or event interface: through the registered type
+// library, else the object's own type information when it is of that interface, else the
+// interface's in the library that holds the object's own. Throws ComHostError.
+ComPtr<ITypeInfo> FindTypeInfo(const IID& iid, IDispatch& object);
+
+// Whether the object has the interface: it answers QueryInterface for it, or, where the
+// interface cannot reach this process without its registered type library, its own type
+// information is that of the interface.
+bool IsOfInterface(IDispatch& object, const IID& iid);
 
 // A parameter's declared type: a variant type (VT_ARRAY | element for arrays), and whether it
 // passes by reference. VT_EMPTY when the declaration has no variant type (a named interface,
@@ -50,9 +57,9 @@ class InterfaceInfo {
     std::vector<Member> members_;
 };
 
-// The interfaces met so far, each read once: from the registered type library, else from
-// the first object's own type information (IDispatch::GetTypeInfo). Where neither exists
-// the interface has none (nullptr), and its objects look names up themselves.
+// The interfaces met so far, each read once, as FindTypeInfo finds them through the first
+// object. Where none is found the interface has none (nullptr), and its objects look names
+// up themselves.
 class InterfaceCatalog {
   public:
     std::shared_ptr<const InterfaceInfo> For(const IID& iid, IDispatch& object);

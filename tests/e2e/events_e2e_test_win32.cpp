@@ -2,6 +2,7 @@
 // host's server ended in the middle of a plot.
 #include <gmock/gmock.h>
 
+#include <chrono>
 #include <utility>
 
 #include "data_json.h"
@@ -104,6 +105,38 @@ TEST_F(EndToEndTest, PlotsOfARedrawInsideAPlotOfABeaconAndAfterTheHostEnded) {
     trivex_.Choose(Command::Plot);
     EXPECT_EQ(CountCalls(Journal(), "GetStationInfo"), 5u);
     EXPECT_EQ(AddedLiveObjects(), 2) << "only the application and map objects stay";
+}
+
+bool RunsOnWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// A host that turns calls away as busy (a dialog of its own is open) is asked again: a plot
+// through three refusals makes the host calls of an undisturbed one and shows no warning. A host
+// that stays busy ends the plot after ten seconds with a warning that says so. (Wine runs a call
+// its server turns away as busy: there the first half shows nothing, and the second cannot run.)
+TEST_F(EndToEndTest, ABusyHostIsAskedAgain) {
+    StartTrivex(kReplotSettings, 5, 15);
+    trivex_.Choose(Command::Plot);  // places the fix object, which the next plots leave in place
+    Journal();
+    trivex_.Choose(Command::Plot);
+    const json undisturbed = Journal();
+    Control().Call(L"RejectNextCallsAsBusy", "3");
+    trivex_.Choose(Command::Plot);
+    EXPECT_EQ(Journal(), undisturbed);
+    EXPECT_EQ(FindProcessWindow(trivex_.Process().Id(), "#32770"), nullptr) << "a warning";
+    if (RunsOnWine()) GTEST_SKIP() << "Wine runs a call its server turns away as busy";
+
+    Control().Call(L"RejectNextCallsAsBusy", "1000000");
+    const auto start = std::chrono::steady_clock::now();
+    trivex_.Post(Command::Plot);
+    const HWND box = WaitForWindow(trivex_.Process().Id(), "#32770");
+    Control().Call(L"RejectNextCallsAsBusy", "0");
+    ASSERT_NE(box, nullptr);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 10s);
+    EXPECT_THAT(MessageBoxText(box),
+                HasSubstr("The host stayed busy and did not take the call (0x80010001): "));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace

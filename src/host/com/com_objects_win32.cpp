@@ -24,7 +24,13 @@ ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
     return object;
 }
 
-Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces) {
+void RequireInterface(IDispatch& object, const IID& iid, const std::string& what) {
+    if (!IsOfInterface(object, iid)) Check(E_NOINTERFACE, what);
+}
+
+Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces,
+                     const std::string& what) {
+    RequireInterface(*object.get(), iid, what);
     std::shared_ptr<const InterfaceInfo> members = interfaces.For(iid, *object.get());
     return Dispatch(std::move(object), std::move(members));
 }
@@ -81,8 +87,9 @@ ComObject::ComObject(Dispatch record) : record_(std::move(record)) {
     const InterfaceInfo* members = record_.members();
     const std::vector<const Member*> flags =
         members ? members->SettersOf({VT_BOOL}) : std::vector<const Member*>();
-    const std::vector<const Member*> integers =
-        members ? members->SettersOf({VT_I2, VT_I4}) : std::vector<const Member*>();
+    std::vector<const Member*> integers =
+        members ? members->SettersOf({VT_I2}) : std::vector<const Member*>();
+    if (members && integers.size() < 2) integers = members->SettersOf({VT_I2, VT_I4});
     if (flags.empty() || integers.size() < 2)
         Check(DISP_E_MEMBERNOTFOUND, "the object record's flag and integer properties");
     flag_ = flags[0];
@@ -97,7 +104,8 @@ void ComObject::PutText(const wchar_t* name, const std::string& text) {
 
 ComApplication::ComApplication(ComPtr<IDispatch> application, std::shared_ptr<InterfaceCatalog> interfaces)
     : interfaces_(std::move(interfaces)),
-      application_(OfInterface(std::move(application), kApplicationInterface, *interfaces_)) {}
+      application_(OfInterface(std::move(application), kApplicationInterface, *interfaces_,
+                               "the host created an application object without its interface")) {}
 
 host::DistanceBearing ComApplication::CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                                           bool flag) {
@@ -127,6 +135,8 @@ bool ComApplication::GetStationInfo(host::UivStationInfo& info) {
     VARIANT_BOOL found = VARIANT_FALSE;
     application_.Call(L"GetStationInfo", {ByRef(station.InOut()), ByRefBool(&found)});
     if (!station) Check(E_POINTER, "GetStationInfo gave no station information object");
+    RequireInterface(*station.get(), kStationInfoInterface,
+                     "GetStationInfo gave an object that is not a station information object");
     if (station.get() != passed.get()) passed.Replace(std::move(station));
     return found != VARIANT_FALSE;
 }
@@ -135,7 +145,8 @@ std::unique_ptr<host::UivMap> ComApplication::GetMap() {
     ComPtr<IDispatch> map;
     application_.Call(L"GetMap", {ByRef(map.InOut())});
     if (!map) Check(E_POINTER, "GetMap gave no map");
-    return std::make_unique<ComMap>(OfInterface(std::move(map), kMapInterface, *interfaces_));
+    return std::make_unique<ComMap>(
+        OfInterface(std::move(map), kMapInterface, *interfaces_, "GetMap gave an object that is not a map"));
 }
 
 // The array's bounds are the host's word: they are checked before anything is taken from it.

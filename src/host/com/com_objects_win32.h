@@ -14,8 +14,12 @@ namespace trivex::com {
 // Creates an object of a class of the host's server; throws ComHostError.
 ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what);
 
-// The object, called as an object of the interface.
-Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces);
+// Throws ComHostError saying `what` when the object is not of the interface.
+void RequireInterface(IDispatch& object, const IID& iid, const std::string& what);
+
+// The object, called as an object of the interface; throws ComHostError when it is not one.
+Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces,
+                     const std::string& what);
 
 // Subscribes a receiver to one event interface of an object, connecting on first use.
 class EventSubscription {
@@ -76,7 +80,8 @@ class ComStationInfo : public host::UivStationInfo {
 };
 
 // The record's flag and two integers have no fixed names: they are the first boolean and the
-// first two integer properties of the record's interface, which needs type information.
+// first two 16-bit integer properties of the record's interface (the first two integer ones
+// of a host that declares fewer), which needs type information.
 class ComObject : public host::UivObject {
   public:
     explicit ComObject(Dispatch record);

@@ -11,8 +11,10 @@ EventConnection::EventConnection(IDispatch& source, const IID& events) {
     ComPtr<IConnectionPointContainer> container;
     Check(source.QueryInterface(IID_IConnectionPointContainer, container.OutVoid()), "connection points");
     Check(container->FindConnectionPoint(events, point_.Out()), "connection point");
-    ComPtr<ITypeInfo> info = RegisteredTypeInfo(events);
-    sink_ = ComPtr<EventSink>(new EventSink(events, *info.get()));
+    // Read member by member: type information from the host's own objects lives in the host's
+    // process, and ITypeInfo::GetIDsOfNames does not cross processes.
+    const InterfaceInfo members(*FindTypeInfo(events, source).get());
+    sink_ = ComPtr<EventSink>(new EventSink(events, members));
     Check(point_->Advise(sink_.get(), &cookie_), "connecting to the host's events");
 }
 

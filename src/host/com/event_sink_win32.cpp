@@ -8,13 +8,22 @@
 
 namespace trivex::com {
 
-EventSink::EventSink(const IID& events, ITypeInfo& info)
+namespace {
+
+DISPID EventId(const InterfaceInfo& events, const wchar_t* name) {
+    const Member* event = events.Find(name, INVOKE_FUNC);
+    return event ? event->id : DISPID_UNKNOWN;
+}
+
+}  // namespace
+
+EventSink::EventSink(const IID& events, const InterfaceInfo& info)
     : events_(events),
-      dataAvailable_(MemberId(info, L"DataAvailable")),
-      notifyBeacon_(MemberId(info, L"NotifyBeacon")),
-      closing_(MemberId(info, L"UIView32IsClosing")),
-      mapHasChanged_(MemberId(info, L"MapHasChanged")),
-      mapRedrawn_(MemberId(info, L"MapRedrawn")) {
+      dataAvailable_(EventId(info, L"DataAvailable")),
+      notifyBeacon_(EventId(info, L"NotifyBeacon")),
+      closing_(EventId(info, L"UIView32IsClosing")),
+      mapHasChanged_(EventId(info, L"MapHasChanged")),
+      mapRedrawn_(EventId(info, L"MapRedrawn")) {
     ++alive_;
 }
 

@@ -6,14 +6,15 @@
 #include <atomic>
 
 #include "com/com_raii_win32.h"
+#include "com/type_info_win32.h"
 #include "host/host.h"
 
 namespace trivex::com {
 
 class EventSink final : public IDispatch {
   public:
-    // The event ids are looked up by name in the event interface's type information.
-    EventSink(const IID& events, ITypeInfo& info);
+    // The event ids are looked up by name among the event interface's members.
+    EventSink(const IID& events, const InterfaceInfo& info);
     EventSink(const EventSink&) = delete;
     EventSink& operator=(const EventSink&) = delete;
 
