@@ -7,8 +7,9 @@
 // run, in order, when the running one has finished. A failing host call stops only the
 // running handler: the operator sees a warning and the program goes on. As the failure may
 // mean that the host's server has gone, and with it the host objects the program holds, the
-// next plot connects to the host afresh. Any other fault shows the run-time error box and
-// ends the program, whatever handler it struck.
+// next plot connects to the host afresh. Once the host has said it is closing, its failures
+// are only logged and no plot runs: the shut-down follows. Any other fault shows the run-time
+// error box and ends the program, whatever handler it struck.
 #pragma once
 
 #include <deque>
