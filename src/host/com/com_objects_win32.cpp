@@ -16,14 +16,6 @@ constexpr LONG kLastObjectIndex = 65535;
 
 }  // namespace
 
-ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
-    ComPtr<IDispatch> object;
-    Check(CoCreateInstance(id, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER, IID_IDispatch,
-                           object.OutVoid()),
-          std::string("creating the host's ") + what);
-    return object;
-}
-
 Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces) {
     std::shared_ptr<const InterfaceInfo> members = interfaces.For(iid, *object.get());
     return Dispatch(std::move(object), std::move(members));

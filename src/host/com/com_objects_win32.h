@@ -11,9 +11,6 @@
 
 namespace trivex::com {
 
-// Creates an object of a class of the host's server; throws ComHostError.
-ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what);
-
 // The object, called as an object of the interface.
 Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces);
 
