@@ -57,27 +57,24 @@ void Record(StationTable& stations, const std::string& callsign, const StationRe
 
 }  // namespace
 
-void Plotter::ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
-                        PlotDisplay& display) {
+void Plotter::ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display) {
     const std::string callsign = stations_[row].Callsign;
-    if (auto reading = GetStationReport(callsign, row, infos, link.app, map, display))
+    if (auto reading = GetStationReport(callsign, row, link.host, link.app, map, display))
         Record(stations_, callsign, *reading);
 }
 
 void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display) {
     PlotMap map(link.map, lineWidth);
-    StationInfoSource infos(link.host);
-    for (int row = 0; row < kStationCount; ++row) ReportRow(row, link, infos, map, display);
+    for (int row = 0; row < kStationCount; ++row) ReportRow(row, link, map, display);
 }
 
 void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
                    PlotDisplay& display) {
     PlotMap map(link.map, settings.lineWidth);
-    StationInfoSource infos(link.host);
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = callSigns[row];
         ResetForPlot(stations_[row]);
-        ReportRow(row, link, infos, map, display);
+        ReportRow(row, link, map, display);
     }
 
     IntersectPairs(map, link.app, settings.ignoreDistanceMetres);
@@ -93,9 +90,10 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
     }
     const int count = static_cast<int>(texts.size());
     const MapPoint solution = *review_.fix;
+    // Shown first: a failing fix object step leaves the new solution beside the new intersections.
+    display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
     PlaceFix(solution, link.host, display);
     map.DrawPositionMarker(solution);
-    display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
 }
 
 // Every pair in plot order: each accepted crossing is marked at once and counts for both rows.
@@ -123,9 +121,15 @@ void Plotter::PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display
         display.ShowFixObject("Object " + fixObjectName_ + " at same location.");
         return;
     }
-    const FixPlacement placement =
-        PlaceFixObject(host, solution.y / 60.0f, solution.x / 60.0f, "TRIVEX:" + Contributors(stations_),
-                       fixObjectName_, display);
+    FixPlacement placement;
+    try {
+        placement = PlaceFixObject(host, solution.y / 60.0f, solution.x / 60.0f,
+                                   "TRIVEX:" + Contributors(stations_), fixObjectName_, display);
+    } catch (const host::HostError&) {
+        // The old object was asked to go first: the label must not claim one on the map.
+        display.ShowFixObject("Object removed, not placed.");
+        throw;
+    }
     if (placement == FixPlacement::NoFreeName) {
         display.ShowFixObject("Object not placed: no free name.");
         return;

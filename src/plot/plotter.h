@@ -56,8 +56,7 @@ class Plotter {
               PlotDisplay& display);
 
   private:
-    void ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
-                   PlotDisplay& display);
+    void ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display);
     void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
 

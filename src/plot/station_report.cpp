@@ -1,5 +1,7 @@
 #include "plot/station_report.h"
 
+#include <memory>
+
 #include "plot/df_reading.h"
 
 namespace trivex {
@@ -20,12 +22,13 @@ std::string LogInfoTexts(const std::string& callsign, host::UivStationInfo& info
 
 }  // namespace
 
-std::optional<StationReading> GetStationReport(const std::string& callsign, int row, StationInfoSource& infos,
+std::optional<StationReading> GetStationReport(const std::string& callsign, int row, host::Host& host,
                                                host::UivApplication& app, PlotMap& map,
                                                PlotDisplay& display) {
     if (callsign.empty() || callsign == "Callsign") return std::nullopt;
 
-    host::UivStationInfo& info = infos.Get();
+    const std::unique_ptr<host::UivStationInfo> object = host.NewStationInfo();
+    host::UivStationInfo& info = *object;
     info.SetCallsign(callsign);
     if (!app.GetStationInfo(info)) {
         display.ShowBearing(row, "no data");

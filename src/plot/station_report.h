@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,25 +20,13 @@ struct StationReading {
     int16_t bearing;
 };
 
-// The station information object of one plot, created when first needed and asked about one
-// call-sign after another: the host fills it anew for each station it knows, and a report
-// reads nothing of it for a station the host does not know.
-class StationInfoSource {
-  public:
-    explicit StationInfoSource(host::Host& host) : host_(host) {}
-    host::UivStationInfo& Get() {
-        if (!info_) info_ = host_.NewStationInfo();
-        return *info_;
-    }
-
-  private:
-    host::Host& host_;
-    std::unique_ptr<host::UivStationInfo> info_;
-};
-
 // Nothing for an empty call-sign or "Callsign", for a station the host does not know, and for
 // information without a valid DF reading. Host failures propagate as HostError.
-std::optional<StationReading> GetStationReport(const std::string& callsign, int row, StationInfoSource& infos,
+//
+// Each report asks with a station information object of its own, released when it ends: a host
+// may fill only the fields it has for a station, or hand back an object of its own in place of
+// the one passed, which is then only read.
+std::optional<StationReading> GetStationReport(const std::string& callsign, int row, host::Host& host,
                                                host::UivApplication& app, PlotMap& map, PlotDisplay& display);
 
 }  // namespace trivex

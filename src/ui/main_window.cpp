@@ -1,5 +1,8 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "support/host_version.h"
 #include "support/numeric.h"
 #include "ui/about.h"
@@ -30,7 +33,9 @@ class MainWindow::EventSink : public host::HostEvents {
         window_.QueueHostEvent(
             [this, callsign, latitude, longitude] { window_.OnBeacon(callsign, latitude, longitude); });
     }
+    // From now on the host waits for the program to let go of its objects.
     void UIView32IsClosing() override {
+        window_.hostClosing_ = true;
         window_.QueueHostEvent([this] { window_.Unload(); });
     }
     void MapHasChanged() override { QueueMapEvent("MapHasChanged()\r\n"); }
@@ -93,6 +98,7 @@ void MainWindow::RunQueued() {
     }
     pending_.clear();
     running_ = false;
+    if (std::exchange(releaseAfterHandler_, false)) Release();
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {
@@ -100,7 +106,12 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
         handler();
     } catch (const host::HostError& error) {
         hostFailed_ = true;
-        ShowError(kStyleWarning, std::string("The host reported an error: ") + error.what());
+        const std::string message = std::string("The host reported an error: ") + error.what();
+        // A box would keep the host's objects from a host that is closing, or from a session that ends.
+        if (hostClosing_ || ended_)
+            AppendLog(message + "\r\n");
+        else
+            ShowError(kStyleWarning, message);
     }
     view_.FlushLog();
 }
@@ -177,16 +188,36 @@ void MainWindow::ConnectAndReportRows() {
 }
 
 void MainWindow::Unload() {
+    ShutDown();
+    Release();
+}
+
+void MainWindow::ShutDown() {
     platform_.CloseHelpFile(files_.HelpFile);
     platform_.OverwriteFile(files_.ListFile, "");  // an unwritable list file is not worth a message
     if (mUivMap_) mUivMap_->Subscribe(nullptr);
     if (mUIV_) mUIV_->Subscribe(nullptr);
+    ended_ = true;
+}
+
+void MainWindow::Release() {
     mUivMap_.reset();
     mUIV_.reset();
     if (aboutOpen_) view_.CloseAbout();
     aboutOpen_ = false;
-    ended_ = true;
     view_.Close();
+}
+
+// Windows ends the process soon after the end of the session is handled: the shut-down cannot
+// wait behind a running handler (one showing a message box, or waiting for a host call). What
+// that handler may still use, the host objects and the window, goes once it has finished.
+void MainWindow::OnEndSession() {
+    if (ended_) return;
+    ShutDown();
+    if (running_)
+        releaseAfterHandler_ = true;
+    else
+        Release();
 }
 
 void MainWindow::OnCommand(Command command) {
@@ -315,7 +346,11 @@ void MainWindow::AppendLog(const std::string& text) {
         const std::string log = view_.Text(ControlId::Status);
         view_.SetText(ControlId::Status, log.substr(log.size() - kLogKept));
     }
-    view_.AppendToLog(text);
+    if (text.find('\0') == std::string::npos) return view_.AppendToLog(text);
+    // A host's text may hold a NUL, which would end the text for the log box.
+    std::string blanked = text;
+    std::ranges::replace(blanked, '\0', ' ');
+    view_.AppendToLog(blanked);
 }
 
 }  // namespace trivex::ui

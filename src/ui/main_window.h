@@ -7,8 +7,9 @@
 // run, in order, when the running one has finished. A failing host call stops only the
 // running handler: the operator sees a warning and the program goes on. As the failure may
 // mean that the host's server has gone, and with it the host objects the program holds, the
-// next plot connects to the host afresh. Any other fault shows the run-time error box and
-// ends the program, whatever handler it struck.
+// next plot connects to the host afresh. Once the host has said it is closing, its failures
+// are only logged and no plot runs: the shut-down follows. Any other fault shows the run-time
+// error box and ends the program, whatever handler it struck.
 #pragma once
 
 #include <deque>
@@ -43,6 +44,8 @@ class MainWindow : private PlotDisplay {
     // size or state, the About window's OK button and web link.
     void OnCommand(Command command);
     void OnClose();
+    // The Windows session ends: the shut-down runs at once, even while another handler runs.
+    void OnEndSession();
     std::optional<int16_t> OnCallSignKey(int row, int16_t code);
     void OnPlacementChanged();
     void OnAboutOk();
@@ -80,6 +83,8 @@ class MainWindow : private PlotDisplay {
     void ConnectIfNeeded();
     void ConnectAndReportRows();
     void Unload();
+    void ShutDown();  // help file closed, list file emptied, the host's events stopped
+    void Release();   // the host objects and the window
 
     void Execute(Command command);
     void Plot();
@@ -120,10 +125,12 @@ class MainWindow : private PlotDisplay {
 
     std::unique_ptr<host::UivApplication> mUIV_;
     std::unique_ptr<host::UivMap> mUivMap_;
-    bool hostFailed_ = false;  // since the last connection
+    bool hostFailed_ = false;   // since the last connection
+    bool hostClosing_ = false;  // the host said it is closing: its errors are logged, no plot runs
 
     std::deque<std::function<void()>> pending_;
     bool running_ = false;
+    bool releaseAfterHandler_ = false;  // the session ended while a handler ran
     bool eventPlotRunning_ = false;
     unsigned plotsStarted_ = 0;
     bool ended_ = false;

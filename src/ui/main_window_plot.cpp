@@ -9,6 +9,7 @@ constexpr int kIntersectBoxes = 5;
 }  // namespace
 
 void MainWindow::Plot() {
+    if (hostClosing_) return;  // the shut-down is queued: the host waits for it
     ++plotsStarted_;
     ConnectIfNeeded();
     CallSigns callSigns;

@@ -194,7 +194,7 @@ LRESULT MainWindowWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:  // Windows ends the process once this returns: shut down first
-            if (wParam) logic_->OnClose();
+            if (wParam) logic_->OnEndSession();
             return 0;
         case kHostEventsMessage:
             logic_->OnHostEventsPosted();

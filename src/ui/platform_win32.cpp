@@ -252,9 +252,14 @@ Size PlatformWin32::ScreenSize() {
             win32::PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi)};
 }
 
+// SHELL32 and the DLLs it brings are loaded when first needed, not at every start: under Wine
+// they take a good part of the start-up and of the memory.
 void PlatformWin32::ShellOpen(const std::string& target, bool ownedByDesktop) {
-    ShellExecuteA(ownedByDesktop ? GetDesktopWindow() : nullptr, "open", target.c_str(), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    static const auto shellExecute = reinterpret_cast<decltype(&ShellExecuteA)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(LoadLibraryA("shell32.dll"), "ShellExecuteA")));
+    if (!shellExecute) return;
+    shellExecute(ownedByDesktop ? GetDesktopWindow() : nullptr, "open", target.c_str(), nullptr, nullptr,
+                 SW_SHOWNORMAL);
 }
 
 void PlatformWin32::CloseHelpFile(const std::string& helpFile) {

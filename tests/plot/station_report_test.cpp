@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "host/sim/sim_host.h"
 #include "plot/df_reading.h"
+#include "plot/plotter.h"
 #include "tests/plot/recording_display.h"
 
 namespace trivex {
@@ -59,8 +61,7 @@ class StationReportTest : public ::testing::Test {
         display = RecordingDisplay{};
         display.bearings[1] = "before";
         PlotMap plotMap(*map, 2);
-        StationInfoSource infos(host);
-        return GetStationReport(callsign, 1, infos, *app, plotMap, display);
+        return GetStationReport(callsign, 1, host, *app, plotMap, display);
     }
 
     static std::vector<std::string> InfoLines(const std::string& callsign, const std::string& info3) {
@@ -122,6 +123,70 @@ TEST_F(StationReportTest, ValidReportLogsDrawsAndGivesThePositionAndBearing) {
     EXPECT_THROW(Report("G4ABC"), host::HostError);
     EXPECT_EQ(display.log.size(), 5u);
     EXPECT_EQ(host.Journal().size(), 1u);
+}
+
+// Station information as a host over COM may give it. The object passed in holds the host's own
+// record once the host has handed that back in its place (handBack), else the host copies into
+// it only the fields it has for the station: a text it does not have is empty here.
+struct RecordHost : host::Host, host::UivApplication {
+    struct Info : host::UivStationInfo {
+        void SetCallsign(const std::string& callsign) override { record->callsign = callsign; }
+        std::string InfoText1() override { return record->infoText1; }
+        std::string InfoText2() override { return record->infoText2; }
+        std::string InfoText3() override { return record->infoText3; }
+        float Longitude() override { return record->longitude; }
+        float Latitude() override { return record->latitude; }
+        sim::Station own;
+        sim::Station* record = &own;
+    };
+
+    bool GetStationInfo(host::UivStationInfo& object) override {
+        auto& info = dynamic_cast<Info&>(object);
+        auto found = std::ranges::find(records, info.record->callsign, &sim::Station::callsign);
+        if (found == records.end()) return false;
+        if (handBack) {
+            info.record = &*found;
+            return true;
+        }
+        info.own.latitude = found->latitude;
+        info.own.longitude = found->longitude;
+        for (auto text : {&sim::Station::infoText1, &sim::Station::infoText2, &sim::Station::infoText3})
+            if (!((*found).*text).empty()) info.own.*text = (*found).*text;
+        return true;
+    }
+    std::unique_ptr<host::UivStationInfo> NewStationInfo() override { return std::make_unique<Info>(); }
+
+    // Not used by the reports.
+    std::unique_ptr<host::UivApplication> NewApplication() override { return nullptr; }
+    std::unique_ptr<host::UivObject> NewObject() override { return nullptr; }
+    host::DistanceBearing CalcDistanceBearing(double, double, double, double, bool) override { return {}; }
+    std::unique_ptr<host::UivMap> GetMap() override { return nullptr; }
+    std::vector<std::string> GetObjectList() override { return {}; }
+    int16_t AddObject(host::UivObject&) override { return 0; }
+    int16_t DeleteObject(const std::string&, bool) override { return 0; }
+    void Subscribe(host::HostEvents*) override {}
+
+    bool handBack = false;
+    std::vector<sim::Station> records{{"PA1A", 30, 50, "a1", "a2", "%090%005"}, {"PA1B", 20, 60, "", "", ""}};
+};
+
+// The second row's report asks anew: it neither writes its call-sign into the record the host
+// handed back for the first row nor reads the first row's bearing where the host has none.
+TEST(StationReportHostsTest, EachReportAsksWithAnObjectOfItsOwn) {
+    for (const bool handBack : {true, false}) {
+        RecordHost host;
+        host.handBack = handBack;
+        sim::SimHost mapHost;
+        const auto map = mapHost.NewApplication()->GetMap();
+        Plotter plotter;
+        plotter.Stations()[0].Callsign = "PA1A";
+        plotter.Stations()[1].Callsign = "PA1B";
+        RecordingDisplay display;
+        plotter.ReportRows({host, host, *map}, 1, display);
+        EXPECT_EQ(host.records[0].callsign, "PA1A") << "hand back " << handBack;
+        EXPECT_EQ(display.bearings[0] + ", " + display.bearings[1], "90 deg +/-5, no data")
+            << "hand back " << handBack;
+    }
 }
 
 }  // namespace

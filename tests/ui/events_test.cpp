@@ -144,5 +144,17 @@ TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {
     }
 }
 
+// A NUL in a host's text is logged as a blank: the log box would end the text there.
+TEST_F(MainWindowTest, NulInAHostTextIsLoggedAsABlank) {
+    AddFiveStations();
+    host.stations[0].infoText1 = std::string("A\0B", 3);
+    SetCallSigns({"PA1A", "PA1B", "PA1C", "", ""});
+    ASSERT_TRUE(Start());
+    const std::string log = Text(ControlId::Status);
+    EXPECT_EQ(log.find('\0'), std::string::npos) << log;
+    EXPECT_NE(log.find("\r\nA B\r\na2\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("***** End of info for PA1C *****\r\n"), std::string::npos) << log;
+}
+
 }  // namespace
 }  // namespace trivex::ui

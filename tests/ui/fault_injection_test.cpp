@@ -63,18 +63,27 @@ enum Phase : unsigned {
 constexpr unsigned kReports = kStartUp | kPlot | kBeacon;
 constexpr unsigned kPlots = kPlot | kBeacon | kFix;
 
-// The host's operations by the phases that call them.
-const std::pair<unsigned, std::vector<const char*>> kOperations[] = {
-    {kStartUp, {"GetMap"}},  // a plot connects only when start-up could not
+// The host's operations by the phases that call them, and the phases in which they are steps of
+// the fix object.
+struct Operations {
+    unsigned phases;
+    unsigned fixObjectIn;
+    std::vector<const char*> calls;
+};
+const Operations kOperations[] = {
+    {kStartUp, 0, {"GetMap"}},  // a plot connects only when start-up could not
     // the map's view is read once, at the first station's lines
     {kReports,
+     0,
      {"Callsign", "GetStationInfo", "InfoText1", "InfoText2", "InfoText3", "DrawLine", "GetWidthPixels",
       "GetHeightPixels", "GetWidthUnits", "GetHeightUnits", "GetLeftEdge"}},
-    // the station's and later the fix object's position, the width of lines and markers
-    {kReports | kFix, {"Latitude", "Longitude", "SetLineWidth"}},
+    {kReports | kFix, 0, {"SetLineWidth"}},              // the width of lines and markers
+    {kReports | kFix, kFix, {"Latitude", "Longitude"}},  // the station's position, then the fix object's
+    {kPlots, 0, {"CalcDistanceBearing", "SetMarkerStyle", "SetMarkerColour", "DrawCircle"}},
     {kPlots,
-     {"CalcDistanceBearing", "SetMarkerStyle", "SetMarkerColour", "DrawCircle", "DeleteObject",
-      "GetObjectList", "Name", "Comment", "SymbolCode", "SymbolTable", "Int1", "Int2", "Flag", "AddObject"}},
+     kPlots,
+     {"DeleteObject", "GetObjectList", "Name", "Comment", "SymbolCode", "SymbolTable", "Int1", "Int2", "Flag",
+      "AddObject"}},
 };
 
 // Arms the failure at the first distance check: after each, the host fires the application
@@ -114,7 +123,8 @@ void RunPhase(World& world, Phase phase, const std::string& failing = "") {
 }
 
 // One host call fails in the phase; `clean` went through the same without a failure, then plotted.
-void CheckFailureIn(Phase phase, const std::string& call, bool called, World& clean) {
+// A failed step of the fix object leaves the plot's results shown and says the object is gone.
+void CheckFailureIn(Phase phase, const std::string& call, bool called, bool fixObject, World& clean) {
     const std::string what = "phase " + std::to_string(phase) + ", " + call + " fails";
     World world;
     RunPhase(world, phase, call);
@@ -127,6 +137,10 @@ void CheckFailureIn(Phase phase, const std::string& call, bool called, World& cl
               std::string::npos)
         << what << ": " << world.view.Messages()[0].text;
     EXPECT_FALSE(world.window.Ended()) << what;
+    if (fixObject) {
+        EXPECT_EQ(world.Shown(), clean.Shown()) << what << ": the failed plot";
+        EXPECT_EQ(world.view.Text(ControlId::ObjectLabel), "Object removed, not placed.") << what;
+    }
 
     world.window.OnCommand(Command::Plot);
     EXPECT_EQ(world.view.Messages().size(), 1u) << what;
@@ -144,19 +158,44 @@ TEST(FaultInjectionTest, EveryHostCallFailingInTurnWarnsKeepsTheSettingsAndTheNe
         RunPhase(clean, phase);
         clean.window.OnCommand(Command::Plot);
         ASSERT_TRUE(clean.view.Messages().empty()) << phase;
-        for (const auto& [phases, calls] : kOperations)
-            for (const char* call : calls) CheckFailureIn(phase, call, (phases & phase) != 0, clean);
+        for (const auto& [phases, fixObjectIn, calls] : kOperations)
+            for (const char* call : calls)
+                CheckFailureIn(phase, call, (phases & phase) != 0, (fixObjectIn & phase) != 0, clean);
     }
 }
 
-// The host closing inside a plot ends the program once the plot is done, without saving.
-TEST(FaultInjectionTest, HostClosingInsideAPlotEndsTheProgramOnceThePlotIsDone) {
+// The host closing inside a plot, then failing the plot's next call: the error is logged, not
+// shown, a beacon's plot queued behind the closing is skipped, and the program ends without saving.
+TEST(FaultInjectionTest, HostClosingInsideAPlotEndsTheProgramWithoutAWarning) {
+    struct Closing : host::HostEvents {
+        explicit Closing(sim::SimHost& simHost) : host(simHost) { host.Subscribe(this, false, this); }
+        ~Closing() override { host.Unsubscribe(this); }
+        void UIView32IsClosing() override {
+            host.FailNext("DrawLine", "injected DrawLine");
+            host.FireNotifyBeacon("PA1C", 40, 60);
+        }
+        void DataAvailable() override {}
+        void NotifyBeacon(const std::string&, float, float) override {}
+        void MapHasChanged() override {}
+        void MapRedrawn() override {}
+        sim::SimHost& host;
+    };
     World world;
+    Closing closing(world.host);  // hears the closing before the window does
     world.Start();
-    world.host.FireDuring("DrawLine", sim::Event::UIView32IsClosing);
+    world.host.TakeJournal();
+    sim::CallEvent closingAtFirstLine;
+    closingAtFirstLine.call = "DrawLine";
+    closingAtFirstLine.event = sim::Event::UIView32IsClosing;
+    closingAtFirstLine.times = 1;
+    world.host.FireDuring(closingAtFirstLine);
     world.window.OnCommand(Command::Plot);
-    EXPECT_TRUE(world.window.Ended() && world.view.Closed() && world.view.Messages().empty());
-    EXPECT_EQ(world.view.Text(ControlId::Label3), "first 5 of 8 intersections");
+    EXPECT_TRUE(world.window.Ended() && world.view.Closed());
+    EXPECT_TRUE(world.view.Messages().empty());
+    EXPECT_NE(world.view.Text(ControlId::Status).find("The host reported an error: injected DrawLine\r\n"),
+              std::string::npos);
+    const auto& journal = world.host.Journal();
+    EXPECT_EQ(std::ranges::count(journal, "GetStationInfo", &sim::JournalEntry::call), 1) << "one plot";
     EXPECT_EQ(world.platform.File(kIniPath), kSettings);
     EXPECT_EQ(world.platform.File(kListPath), "");
 }

@@ -7,7 +7,9 @@
 
 #include <memory>
 
+#include "com/com_raii_win32.h"
 #include "com/type_info_win32.h"
+#include "host/com/host_guids_win32.h"
 #include "host/host.h"
 
 namespace trivex::com {
@@ -19,7 +21,24 @@ class ComHost : public host::Host {
     std::unique_ptr<host::UivObject> NewObject() override;
 
   private:
+    // One of the server's classes. Its class object is asked for once and kept: an object made
+    // through it costs one call into the server, where asking the system for the class object
+    // every time costs several.
+    class HostClass {
+      public:
+        HostClass(const CLSID& id, const char* what) : id_(id), what_(what) {}
+        ComPtr<IDispatch> Create();
+
+      private:
+        CLSID id_;
+        const char* what_;
+        ComPtr<IClassFactory> factory_;
+    };
+
     std::shared_ptr<InterfaceCatalog> interfaces_ = std::make_shared<InterfaceCatalog>();
+    HostClass applications_{kApplicationClass, "application object"};
+    HostClass stationInfos_{kStationInfoClass, "station information object"};
+    HostClass records_{kObjectClass, "object record"};
 };
 
 }  // namespace trivex::com

@@ -16,14 +16,6 @@ constexpr LONG kLastObjectIndex = 65535;
 
 }  // namespace
 
-ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what) {
-    ComPtr<IDispatch> object;
-    Check(CoCreateInstance(id, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER, IID_IDispatch,
-                           object.OutVoid()),
-          std::string("creating the host's ") + what);
-    return object;
-}
-
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what) {
     if (!IsOfInterface(object, iid)) Check(E_NOINTERFACE, what);
 }

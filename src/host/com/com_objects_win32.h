@@ -11,9 +11,6 @@
 
 namespace trivex::com {
 
-// Creates an object of a class of the host's server; throws ComHostError.
-ComPtr<IDispatch> CreateHostObject(const CLSID& id, const char* what);
-
 // Throws ComHostError saying `what` when the object is not of the interface.
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what);
 

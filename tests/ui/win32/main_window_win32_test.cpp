@@ -4,7 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -169,9 +171,13 @@ TEST_F(GuiTest, TabOrderFocusAndKeysOfTheEditControls) {
 }
 
 // A host event is only queued by the call that delivers it: the beacon's plot runs later,
-// from the window's message loop. The log's caret then stands after its last line.
+// from the window's message loop. The log's caret then stands after its last line. A NUL in a
+// host's text loses nothing of the log.
 TEST_F(GuiTest, HostEventsRunFromTheMessageLoopNotInsideTheDeliveringCall) {
+    host_.stations = {{"NOCALL1", 0, 0, std::string("A\0B", 3)}, {"NOCALL2"}, {"NOCALL3"}};
     ASSERT_TRUE(Start());
+    EXPECT_THAT(Text(ControlId::Status), testing::HasSubstr("A B\r\n"));
+    EXPECT_THAT(Text(ControlId::Status), testing::HasSubstr("End of info for NOCALL3 *****\r\n"));
     host_.TakeJournal();
     logic_->HostEventSink().NotifyBeacon("NOCALL1", 1.0f, 2.0f);  // a row's call-sign
     EXPECT_TRUE(host_.Journal().empty()) << "plotted inside the delivering call";
@@ -210,6 +216,34 @@ TEST_F(GuiTest, SaveRoundTripsPositionAndMinimisedStateUntilTheSessionEnds) {
     SendMessageA(window_->Handle(), WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(logic_->Ended());
     EXPECT_EQ(ReadWholeFile(platform_.folder.File("Trivex.LST")), "");
+}
+
+std::function<void()> onTimer;
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    onTimer();
+}
+
+// The end of the session while a warning box is open: the shut-down runs before the message
+// returns, as Windows ends the process soon after; the window goes once the box is closed.
+TEST_F(GuiTest, SessionEndingWhileAWarningIsOpenShutsDownAtOnce) {
+    ASSERT_TRUE(Start());
+    const std::string list = platform_.folder.File("Trivex.LST");
+    WriteWholeFile(list, "entries");
+    std::optional<std::string> listWhileOpen;
+    onTimer = [&] {
+        const HWND box = FindProcessWindow(GetCurrentProcessId(), "#32770");
+        if (!box || listWhileOpen) return;
+        SendMessageA(window_->Handle(), WM_ENDSESSION, TRUE, 0);
+        listWhileOpen = ReadWholeFile(list);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    };
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, TimerProc);
+    host_.FailNext("GetStationInfo", "injected");
+    Choose(Command::Plot);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(listWhileOpen, "");
+    EXPECT_TRUE(logic_->Ended());
+    EXPECT_EQ(window_->Handle(), nullptr) << "the window stays after the box";
 }
 
 TEST_F(GuiTest, AboutOpensOnceWithItsLayoutAndLinkAndClosesWithOk) {
