@@ -12,12 +12,13 @@ namespace trivex::simkit {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--summary]";
+    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--kml PLOT.kml] [--summary]";
 
 struct Options {
     std::string scenarioFile;
     std::optional<std::string> svgFile;
     std::optional<std::string> geoJsonFile;
+    std::optional<std::string> kmlFile;
     bool summary = false;
 };
 
@@ -30,6 +31,8 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
             options.svgFile = args[++i];
         } else if (args[i] == "--geojson" && i + 1 < args.size()) {
             options.geoJsonFile = args[++i];
+        } else if (args[i] == "--kml" && i + 1 < args.size()) {
+            options.kmlFile = args[++i];
         } else if (args[i].starts_with("--") || !options.scenarioFile.empty()) {
             return std::nullopt;
         } else {
@@ -88,6 +91,8 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
     if (!svg.Opened()) return CannotWrite(err, svg.Path());
     OutputFile geoJson(options.geoJsonFile);
     if (!geoJson.Opened()) return CannotWrite(err, geoJson.Path());
+    OutputFile kml(options.kmlFile);
+    if (!kml.Opened()) return CannotWrite(err, kml.Path());
     TranscriptWriter transcript(out);
     ScenarioRun::StepSink recordStep;
     if (!options.summary) recordStep = [&transcript](const Json& step) { transcript.Step(step); };
@@ -101,6 +106,7 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
         transcript.Finish();
     if (!svg.Write(options.svgFile ? run.MapSvg() : "")) return CannotWrite(err, svg.Path());
     if (!geoJson.Write(options.geoJsonFile ? run.GeoJson() : "")) return CannotWrite(err, geoJson.Path());
+    if (!kml.Write(options.kmlFile ? run.Kml() : "")) return CannotWrite(err, kml.Path());
     return kExitOk;
 }
 

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "geometry/position_text.h"
+#include "plot/estimate_log.h"
 #include "plot/fix_object.h"
 #include "plot/intersection.h"
+#include "plot/plot_estimate.h"
 #include "plot/plot_map.h"
 
 namespace trivex {
@@ -82,7 +84,17 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
 
     IntersectPairs(map, link.app, settings.ignoreDistanceMetres);
     if (settings.logPairResults) display.AppendLog(ReviewLog(review_));
+    std::optional<BestEstimate> estimate;
+    if (settings.showBestEstimate) {
+        estimate = EstimateOf(review_);
+        display.AppendLog(EstimateLines(estimate, stations_));
+    }
+    ShowFix(map, link.host, display);
+    if (estimate) map.DrawEstimate(*estimate);
+}
 
+// The accepted crossings listed, and the fix placed, marked and shown.
+void Plotter::ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display) {
     std::vector<std::string> texts;
     for (const PairOutcome& pair : review_.pairs)
         if (pair.verdict == PairVerdict::Accepted) texts.push_back(IntersectionText(pair));
@@ -93,7 +105,7 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
     }
     const int count = static_cast<int>(texts.size());
     const MapPoint solution = *review_.fix;
-    PlaceFix(solution, link.host, display);
+    PlaceFix(solution, host, display);
     map.DrawPositionMarker(solution);
     display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
 }

@@ -29,7 +29,8 @@ struct HostLink {
 struct PlotSettings {
     int16_t lineWidth = 1;
     double ignoreDistanceMetres = 1000.0;
-    bool logPairResults = false;  // a line per pair and per contributing station after the reports
+    bool logPairResults = false;    // a line per pair and per contributing station after the reports
+    bool showBestEstimate = false;  // its lines after those, its ellipse and cross on the map at the end
 };
 
 using CallSigns = std::array<std::string, kStationCount>;
@@ -59,6 +60,7 @@ class Plotter {
     void ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
                    PlotDisplay& display);
     void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
+    void ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};
