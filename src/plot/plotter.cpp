@@ -59,11 +59,12 @@ void Record(StationTable& stations, const std::string& callsign, const StationRe
 
 }  // namespace
 
-void Plotter::ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
-                        PlotDisplay& display) {
+std::optional<StationReading> Plotter::ReportRow(int row, const HostLink& link, StationInfoSource& infos,
+                                                 PlotMap& map, PlotDisplay& display) {
     const std::string callsign = stations_[row].Callsign;
-    if (auto reading = GetStationReport(callsign, row, infos, link.app, map, display))
-        Record(stations_, callsign, *reading);
+    auto reading = GetStationReport(callsign, row, infos, link.app, map, display);
+    if (reading) Record(stations_, callsign, *reading);
+    return reading;
 }
 
 void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display) {
@@ -76,13 +77,16 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
                    PlotDisplay& display) {
     PlotMap map(link.map, settings.lineWidth);
     StationInfoSource infos(link.host);
+    std::vector<BearingReading> readings;
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = callSigns[row];
         ResetForPlot(stations_[row]);
-        ReportRow(row, link, infos, map, display);
+        if (auto reading = ReportRow(row, link, infos, map, display))
+            KeepReading(readings, stations_, row, *reading);
     }
 
     IntersectPairs(map, link.app, settings.ignoreDistanceMetres);
+    review_.readings = std::move(readings);
     if (settings.logPairResults) display.AppendLog(ReviewLog(review_));
     std::optional<BestEstimate> estimate;
     if (settings.showBestEstimate) {

@@ -57,8 +57,8 @@ class Plotter {
               PlotDisplay& display);
 
   private:
-    void ReportRow(int row, const HostLink& link, StationInfoSource& infos, PlotMap& map,
-                   PlotDisplay& display);
+    std::optional<StationReading> ReportRow(int row, const HostLink& link, StationInfoSource& infos,
+                                            PlotMap& map, PlotDisplay& display);
     void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
     void ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);

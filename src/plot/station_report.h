@@ -15,10 +15,11 @@
 
 namespace trivex {
 
-// What the report found of a station: where it stands and its bearing.
+// What the report found of a station: where it stands, its bearing and the bearing's accuracy.
 struct StationReading {
     MapPoint position;
     int16_t bearing;
+    int16_t accuracy;
 };
 
 // The station information object of one plot, created when first needed and asked about one
