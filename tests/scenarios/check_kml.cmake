@@ -1,0 +1,50 @@
+# cmake -DSIM=trivex-sim -DOGRINFO=ogrinfo -DSCENARIO=x.json -DWORK=folder -P check_kml.cmake
+#
+# Writes the scenario's last plot as KML and reads it back with GDAL's ogrinfo: the number of
+# placemarks in each folder, the second station's position and the ellipse's closed ring.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT OGRINFO)
+  message(FATAL_ERROR "ogrinfo (Debian package gdal-bin) is missing: run scripts/setup-debian.sh")
+endif()
+set(file "${WORK}/practice_miss.kml")
+file(REMOVE "${file}")
+execute_process(COMMAND "${SIM}" "${SCENARIO}" --summary --kml "${file}" OUTPUT_QUIET RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "trivex-sim failed: ${status}")
+endif()
+execute_process(COMMAND "${OGRINFO}" -ro -al -q "${file}" OUTPUT_VARIABLE listing ERROR_VARIABLE errors
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
+  message(FATAL_ERROR "ogrinfo cannot read ${file}: ${errors}")
+endif()
+
+# Two stations, the bearing line of the one without accuracy and the three of the other, one
+# crossing, the fix, the estimate with its ellipse, and the transmitter.
+set(failures "")
+foreach(folder_count "Stations:2" "Bearing lines:4" "Crossings:1" "Fix:1" "Best estimate:2" "Transmitter:1")
+  string(REPLACE ":" ";" folder_count "${folder_count}")
+  list(GET folder_count 0 folder)
+  list(GET folder_count 1 count)
+  string(REGEX MATCHALL "OGRFeature\\(${folder}\\):" found "${listing}")
+  list(LENGTH found actual)
+  if(NOT actual EQUAL count)
+    string(APPEND failures "${folder}: ${actual} placemarks, expected ${count}\n")
+  endif()
+endforeach()
+# G4BBB stands 10 minutes east on the equator: 1/6 degree, longitude first.
+string(FIND "${listing}" "Name (String) = G4BBB\n  description (String) = row 2, bearing 315 deg +/-2\n" at)
+string(FIND "${listing}" "POINT (0.166666666666667 0.0)" at_point)
+if(at EQUAL -1 OR at_point LESS at)
+  string(APPEND failures "G4BBB is not a point at 0.1667 E, 0 N\n")
+endif()
+# The ellipse: 24 points and the first again.
+string(REGEX MATCH "POLYGON \\(\\(([^)]*)\\)\\)" ring "${listing}")
+string(REGEX MATCHALL "," commas "${CMAKE_MATCH_1}")
+list(LENGTH commas points)
+if(NOT points EQUAL 24)
+  string(APPEND failures "the ellipse has ${points} points beside the first, expected 24\n")
+endif()
+if(failures)
+  message(FATAL_ERROR "${failures}${listing}")
+endif()
