@@ -1,9 +1,11 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <fstream>
 #include <new>
 #include <optional>
 
+#include "simkit/hunts.h"
 #include "simkit/runner.h"
 #include "simkit/transcript.h"
 
@@ -12,7 +14,8 @@ namespace trivex::simkit {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--kml PLOT.kml] [--summary]";
+    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--kml PLOT.kml] [--summary]\n"
+    "       trivex-sim --hunts N --seed S [--reflect]";
 
 struct Options {
     std::string scenarioFile;
@@ -20,10 +23,46 @@ struct Options {
     std::optional<std::string> geoJsonFile;
     std::optional<std::string> kmlFile;
     bool summary = false;
+    std::optional<HuntOptions> hunts;
 };
+
+// A whole number from `low` up, all digits.
+std::optional<uint64_t> CountOf(const std::string& text, uint64_t low) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const uint64_t value = std::stoull(text);
+    if (value < low) return std::nullopt;
+    return value;
+}
+
+// --hunts N --seed S [--reflect], in any order and nothing else.
+std::optional<HuntOptions> ParseHunts(const std::vector<std::string>& args) {
+    HuntOptions hunts;
+    std::optional<uint64_t> count, seed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--reflect") {
+            hunts.reflect = true;
+        } else if (args[i] == "--hunts" && i + 1 < args.size()) {
+            count = CountOf(args[++i], 1);
+        } else if (args[i] == "--seed" && i + 1 < args.size()) {
+            seed = CountOf(args[++i], 0);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!count || !seed || *count > 1000000) return std::nullopt;
+    hunts.hunts = static_cast<int>(*count);
+    hunts.seed = *seed;
+    return hunts;
+}
 
 std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
     Options options;
+    if (std::find(args.begin(), args.end(), "--hunts") != args.end()) {
+        options.hunts = ParseHunts(args);
+        if (!options.hunts) return std::nullopt;
+        return options;
+    }
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--summary") {
             options.summary = true;
@@ -117,6 +156,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (!options) {
         err << kUsage << "\n";
         return kExitBadInput;
+    }
+    if (options->hunts) {
+        WriteHuntFigures(out, *options->hunts, PlayHunts(*options->hunts));
+        return kExitOk;
     }
     const std::string& file = options->scenarioFile;
     Scenario scenario;
