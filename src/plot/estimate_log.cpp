@@ -10,8 +10,9 @@
 namespace trivex {
 namespace {
 
+// Room for any double: a poorly fixed estimate may have an ellipse of any size.
 std::string Fixed(double value, int decimals) {
-    char buffer[64];
+    char buffer[400];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, end.ptr);
 }
@@ -27,12 +28,10 @@ std::string AxisText(double bearingDeg) {
 
 std::string EstimateLines(const std::optional<BestEstimate>& estimate, const StationTable& stations) {
     if (!estimate) return "Best estimate: none\r\n";
-    const GeoPoint& at = estimate->position;
-    std::string lines =
-        "Best estimate: " +
-        FormatPosition(static_cast<float>(at.latDeg * 60.0), static_cast<float>(at.lonDeg * 60.0)) +
-        "\r\n95% within " + Fixed(estimate->semiMajorKm, 2) + " x " + Fixed(estimate->semiMinorKm, 2) +
-        " km, long axis " + AxisText(estimate->axisBearingDeg) + " deg\r\n";
+    const MapPoint at = InMapUnits(estimate->position);
+    std::string lines = "Best estimate: " + FormatPosition(at.y, at.x) + "\r\n95% within " +
+                        Fixed(estimate->semiMajorKm, 2) + " x " + Fixed(estimate->semiMinorKm, 2) +
+                        " km, long axis " + AxisText(estimate->axisBearingDeg) + " deg\r\n";
     for (const LeftOutBearing& left : estimate->leftOut)
         lines += "left out " + stations.at(left.row).Callsign + ": " + Fixed(left.sigmas, 1) +
                  " standard deviations from the others\r\n";

@@ -100,9 +100,9 @@ Json EstimateJson(const std::optional<BestEstimate>& estimate, const StationTabl
                         {"leftOut", std::move(leftOut)}};
 }
 
-Json MissJson(const std::optional<MapPoint>& transmitter, const std::optional<MapPoint>& found) {
+Json MissJson(MapPoint transmitter, const std::optional<MapPoint>& found) {
     if (!found) return nullptr;
-    const Miss m = MissOf(*transmitter, *found);
+    const Miss m = MissOf(transmitter, *found);
     return Json::Object{{"distanceKm", m.distanceKm}, {"bearing", m.bearingDegrees}};
 }
 
@@ -156,8 +156,8 @@ void AddReview(Json::Object& step, const PlotReview& review, const std::optional
     step.emplace_back("leaveOneOut", std::move(leaveOneOut));
     step.emplace_back("estimate", EstimateJson(estimate, review.stations));
     if (!transmitter) return;
-    step.emplace_back("miss", MissJson(transmitter, review.fix));
-    step.emplace_back("estimateMiss", MissJson(transmitter, PositionOf(estimate)));
+    step.emplace_back("miss", MissJson(*transmitter, review.fix));
+    step.emplace_back("estimateMiss", MissJson(*transmitter, PositionOf(estimate)));
 }
 
 void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter) {
