@@ -13,15 +13,18 @@ namespace {
 
 using Coordinates = std::vector<std::array<double, 2>>;  // longitude, latitude in degrees
 
+constexpr const char* kHeader =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>Trivex plot</name>\n";
+
 // Each style's line colour, aabbggrr as KML writes it: the host's 0x00BBGGRR made opaque.
 struct Style {
     const char* id;
     unsigned colour;
 };
 constexpr Style kStyles[] = {
-    {"station", 0x9C4E1F},      {"bearing", 0x000000},  {"minusAccuracy", 0x0000FF},
-    {"plusAccuracy", 0x00FF00}, {"crossing", 0xFFFF00}, {"fix", 0x1E1EB4},
-    {"estimate", 0xFF00FF},     {"ellipse", 0xFF00FF},  {"transmitter", 0x327D2E},
+    {"station", 0x9C4E1F},  {"bearing", 0x000000}, {"minusAccuracy", 0x0000FF}, {"plusAccuracy", 0x00FF00},
+    {"crossing", 0xFFFF00}, {"fix", 0x1E1EB4},     {"estimate", 0xFF00FF},      {"transmitter", 0x327D2E},
 };
 
 // Bytes beyond ASCII are taken as Latin-1; control characters, which XML cannot hold, as '?'.
@@ -100,7 +103,7 @@ std::string Lines(const PlotReview& review, const MapPicture& drawing) {
     for (const BearingLine& drawn : BearingLines(drawing, review.stations)) {
         const MapPicture::Line& line = *drawn.line;
         placemarks += Placemark(
-            drawn.station.value_or("") + " " + drawn.kind, drawn.kind, "",
+            drawn.station ? *drawn.station + " " + drawn.kind : drawn.kind, drawn.kind, "",
             "<LineString>" + CoordinatesText({Degrees({line.x1, line.y1}), Degrees({line.x2, line.y2})}) +
                 "</LineString>");
     }
@@ -122,7 +125,7 @@ std::string Estimate(const BestEstimate& estimate, const StationTable& stations)
     std::string placemarks = Placemark("Best estimate", "estimate", lines, Point({at.lonDeg, at.latDeg}));
     const Coordinates ring = EllipseRing(estimate);
     if (!ring.empty())
-        placemarks += Placemark("95% ellipse", "ellipse", "",
+        placemarks += Placemark("95% ellipse", "estimate", "",
                                 "<Polygon><outerBoundaryIs><LinearRing>" + CoordinatesText(ring) +
                                     "</LinearRing></outerBoundaryIs></Polygon>");
     return placemarks;
@@ -133,10 +136,7 @@ std::string Estimate(const BestEstimate& estimate, const StationTable& stations)
 std::string KmlText(const PlotReview& review, const MapPicture& drawing,
                     const std::vector<sim::Station>& hostStations,
                     const std::optional<BestEstimate>& estimate, const std::optional<MapPoint>& transmitter) {
-    std::string out =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml "
-        "xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n"
-        "<name>Trivex plot</name>\n";
+    std::string out = kHeader;
     for (const Style& style : kStyles) out += StyleText(style);
     out += Folder("Stations", Stations(review, hostStations));
     out += Folder("Bearing lines", Lines(review, drawing));
