@@ -13,10 +13,18 @@ constexpr double kRad = kPi / 180.0;
 struct Vec {
     double x, y, z;
 };
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec operator*(double k, Vec a) { return {k * a.x, k * a.y, k * a.z}; }
-double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec operator*(double k, Vec a) {
+    return {k * a.x, k * a.y, k * a.z};
+}
+double Dot(Vec a, Vec b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+Vec Cross(Vec a, Vec b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 
 Vec UnitOf(GeoPoint p) {
     const double phi = p.latDeg * kRad;
@@ -40,7 +48,9 @@ Frame FrameAt(GeoPoint p) {
 }
 
 // Into [-180, 180].
-double AroundCircle(double degrees) { return degrees - 360.0 * std::round(degrees / 360.0); }
+double AroundCircle(double degrees) {
+    return degrees - 360.0 * std::round(degrees / 360.0);
+}
 
 // A reading as seen from a point: its residual, and how the bearing to the point changes as
 // the point moves east and north (deg/km).
@@ -54,7 +64,7 @@ std::optional<Sight> SightOf(const BearingReading& reading, Vec point, const Fra
     const double north = Dot(point, station.north);
     const double east = Dot(point, station.east);
     const double squared = north * north + east * east;  // sin^2 of the distance
-    if (squared < 1e-18) return std::nullopt;             // on the station or its antipode
+    if (squared < 1e-18) return std::nullopt;            // on the station or its antipode
     const Vec gradient = (1.0 / squared) * (north * station.east + -east * station.north);
     const double perKm = 1.0 / (kRad * kEarthRadiusKm);
     return Sight{AroundCircle(reading.bearingDeg - std::atan2(east, north) / kRad),
@@ -110,12 +120,14 @@ std::optional<EastNorth2x2> CovarianceAt(const std::vector<BearingReading>& read
     return Inverse(normal->information);
 }
 
-std::optional<Residual> ResidualAt(const BearingReading& reading, GeoPoint point, const EastNorth2x2& covariance) {
+std::optional<Residual> ResidualAt(const BearingReading& reading, GeoPoint point,
+                                   const EastNorth2x2& covariance) {
     const std::optional<Sight> sight = SightOf(reading, UnitOf(point), FrameAt(point));
     if (!sight) return std::nullopt;
     const double e = sight->dEast;
     const double n = sight->dNorth;
-    return Residual{sight->residualDeg, e * e * covariance.ee + 2 * e * n * covariance.en + n * n * covariance.nn};
+    return Residual{sight->residualDeg,
+                    e * e * covariance.ee + 2 * e * n * covariance.en + n * n * covariance.nn};
 }
 
 GeoPoint Offset(GeoPoint from, double eastKm, double northKm) {
@@ -169,6 +181,30 @@ bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point)
         if (!sight || std::fabs(sight->residualDeg) >= 90.0) return false;
     }
     return true;
+}
+
+double ReachAlong(const std::vector<BearingReading>& readings, const BearingFit& fit, double bearingDeg,
+                  double rise, double limitKm) {
+    const double east = std::sin(bearingDeg * kRad);
+    const double north = std::cos(bearingDeg * kRad);
+    const auto risen = [&](double km) {
+        return ChiSquareAt(readings, Offset(fit.point, east * km, north * km)) - fit.chiSquare >= rise;
+    };
+    // The linearised reach, then outwards by half again until the rise is passed.
+    const EastNorth2x2& c = fit.covariance;
+    const double variance = east * east * c.ee + 2 * east * north * c.en + north * north * c.nn;
+    double inside = 0.0;
+    double outside = std::min(std::sqrt(rise * variance), limitKm);
+    while (!risen(outside)) {
+        if (outside >= limitKm) return limitKm;
+        inside = outside;
+        outside = std::min(outside * 1.5, limitKm);
+    }
+    for (int halving = 0; halving < 30; ++halving) {
+        const double middle = (inside + outside) / 2;
+        (risen(middle) ? outside : inside) = middle;
+    }
+    return outside;
 }
 
 std::optional<GeoPoint> CrossingOf(const BearingReading& first, const BearingReading& second) {

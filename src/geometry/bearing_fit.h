@@ -31,7 +31,8 @@ struct Residual {
     double deg = 0.0;
     double variance = 0.0;
 };
-std::optional<Residual> ResidualAt(const BearingReading& reading, GeoPoint point, const EastNorth2x2& covariance);
+std::optional<Residual> ResidualAt(const BearingReading& reading, GeoPoint point,
+                                   const EastNorth2x2& covariance);
 
 // The point `east` and `north` km from `from`, along the great circle.
 GeoPoint Offset(GeoPoint from, double eastKm, double northKm);
@@ -47,6 +48,11 @@ std::optional<BearingFit> FitBearings(const std::vector<BearingReading>& reading
 
 // Whether the point lies within 90 degrees of every station's bearing.
 bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point);
+
+// How far from the fit, in km along the direction `bearingDeg`, the chi-square first rises by
+// `rise`; at most `limitKm`.
+double ReachAlong(const std::vector<BearingReading>& readings, const BearingFit& fit, double bearingDeg,
+                  double rise, double limitKm);
 
 // Where the two bearings' great circles cross in front of both stations; empty if nowhere.
 std::optional<GeoPoint> CrossingOf(const BearingReading& first, const BearingReading& second);

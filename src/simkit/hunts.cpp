@@ -67,14 +67,16 @@ Hunt MakeHunt(Random& random, bool reflect) {
     for (int row = 0; row < count; ++row) {
         const double bearingFrom = random.Uniform(0, 360) * kPi / 180;
         const double km = random.Uniform(3, 40);
-        const GeoPoint place = Offset(hunt.transmitter, km * std::sin(bearingFrom), km * std::cos(bearingFrom));
+        const GeoPoint place =
+            Offset(hunt.transmitter, km * std::sin(bearingFrom), km * std::cos(bearingFrom));
         sim::Station station;
         station.callsign = "DF" + std::to_string(row + 1);
         station.latitude = static_cast<float>(place.latDeg * 60);
         station.longitude = static_cast<float>(place.lonDeg * 60);
         const GeoPoint at{station.latitude / 60.0, station.longitude / 60.0};
-        const double truth = GreatCircle(at.latDeg, at.lonDeg, hunt.transmitter.latDeg, hunt.transmitter.lonDeg)
-                                 .bearingDegrees;
+        const double truth =
+            GreatCircle(at.latDeg, at.lonDeg, hunt.transmitter.latDeg, hunt.transmitter.lonDeg)
+                .bearingDegrees;
         const int accuracy = random.Whole(2, 8);
         double error = accuracy * random.Normal();
         if (hunt.reflected == row) error = (random.Whole(0, 1) ? 1 : -1) * random.Uniform(20, 40);
@@ -96,7 +98,9 @@ sim::MapView ViewAround(GeoPoint transmitter) {
     return view;
 }
 
-double KmBetween(GeoPoint a, GeoPoint b) { return GreatCircle(a.latDeg, a.lonDeg, b.latDeg, b.lonDeg).distanceKm; }
+double KmBetween(GeoPoint a, GeoPoint b) {
+    return GreatCircle(a.latDeg, a.lonDeg, b.latDeg, b.lonDeg).distanceKm;
+}
 
 bool EllipseHolds(const BestEstimate& estimate, GeoPoint transmitter) {
     const GreatCircleLeg leg = GreatCircle(estimate.position.latDeg, estimate.position.lonDeg,
@@ -125,7 +129,8 @@ HuntOutcome Play(const Hunt& hunt) {
     if (const std::optional<EastNorth2x2> bound = CovarianceAt(hunt.truth, hunt.transmitter))
         outcome.boundKm = std::sqrt(bound->ee + bound->nn);
     const PlotReview& review = plotter.LastReview();
-    if (review.fix) outcome.fixMissKm = KmBetween(hunt.transmitter, {review.fix->y / 60.0, review.fix->x / 60.0});
+    if (review.fix)
+        outcome.fixMissKm = KmBetween(hunt.transmitter, {review.fix->y / 60.0, review.fix->x / 60.0});
     const std::optional<BestEstimate> estimate = EstimateOf(review);
     if (!estimate) return outcome;
     outcome.estimateMissKm = KmBetween(hunt.transmitter, estimate->position);
@@ -145,7 +150,9 @@ double Median(std::vector<double> values) {
     std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle), values.end());
     double median = values[middle];
     if (values.size() % 2 == 0)
-        median = (median + *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle))) / 2;
+        median = (median +
+                  *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle))) /
+                 2;
     return median;
 }
 
@@ -191,17 +198,19 @@ void WriteHuntFigures(std::ostream& out, const HuntOptions& options, const std::
         estimateMiss.push_back(*hunt.estimateMissKm);
         fixMiss.push_back(*hunt.fixMissKm);
     }
-    out << "hunts: " << hunts.size() << " (seed " << options.seed << (options.reflect ? ", one bearing of four or five reflected" : "") << ")\n";
+    out << "hunts: " << hunts.size() << " (seed " << options.seed
+        << (options.reflect ? ", one bearing of four or five reflected" : "") << ")\n";
     out << "95% ellipse holds the transmitter: " << Percent(holds, estimates) << "\n";
     out << "median miss / sqrt(trace of the Cramer-Rao bound): estimate " << Fixed(Median(estimateRatio), 3)
         << ", fix " << Fixed(Median(fixRatio), 3) << "\n";
     const double estimateMedian = Median(estimateMiss);
     const double fixMedian = Median(fixMiss);
-    out << "median miss where both: estimate " << Fixed(estimateMedian, 3) << " km, fix " << Fixed(fixMedian, 3)
-        << " km, ratio " << Fixed(estimateMedian / fixMedian, 3) << " (" << both << " hunts)\n";
+    out << "median miss where both: estimate " << Fixed(estimateMedian, 3) << " km, fix "
+        << Fixed(fixMedian, 3) << " km, ratio " << Fixed(estimateMedian / fixMedian, 3) << " (" << both
+        << " hunts)\n";
     out << "estimate without fix: " << estimates - both << ", fix without estimate: " << fixes - both << "\n";
-    if (options.reflect)
-        out << "reflected station left out: " << Percent(caught, reflected) << ", good stations left out: " << wrongly << "\n";
+    out << "reflected station left out: " << Percent(caught, reflected)
+        << ", good stations left out: " << wrongly << "\n";
 }
 
 }  // namespace trivex::simkit
