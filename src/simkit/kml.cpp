@@ -58,8 +58,10 @@ std::string StyleText(const Style& style) {
 
 std::string CoordinatesText(const Coordinates& points) {
     std::string text;
-    for (const auto& [lon, lat] : points)
-        text += (text.empty() ? "" : " ") + ShortestText(lon) + "," + ShortestText(lat);
+    for (const auto& [lon, lat] : points) {
+        if (!text.empty()) text += ' ';
+        text += ShortestText(lon) + "," + ShortestText(lat);
+    }
     return "<coordinates>" + text + "</coordinates>";
 }
 

@@ -192,7 +192,8 @@ void WriteEstimate(std::string& out, const BestEstimate& estimate, const Project
     std::string points;
     for (const GeoPoint& point : EllipseOutline(estimate)) {
         const MapPoint p = InMapUnits(point);
-        points += (points.empty() ? "" : " ") + Number(at.X(p.x)) + "," + Number(at.Y(p.y));
+        if (!points.empty()) points += ' ';
+        points += Number(at.X(p.x)) + "," + Number(at.Y(p.y));
     }
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
     if (!points.empty())
