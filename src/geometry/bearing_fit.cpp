@@ -178,7 +178,8 @@ bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point)
     const Frame frame = FrameAt(point);
     for (const BearingReading& reading : readings) {
         const std::optional<Sight> sight = SightOf(reading, unit, frame);
-        if (!sight || std::fabs(sight->residualDeg) >= 90.0) return false;
+        if (!sight || std::fabs(sight->residualDeg) >= 90.0 || Dot(unit, UnitOf(reading.station)) <= 0.0)
+            return false;
     }
     return true;
 }

@@ -46,7 +46,8 @@ struct BearingFit {
 // Levenberg-Marquardt from `start`. Empty when it does not settle at a point the readings fix.
 std::optional<BearingFit> FitBearings(const std::vector<BearingReading>& readings, GeoPoint start);
 
-// Whether the point lies within 90 degrees of every station's bearing.
+// Whether the point lies within 90 degrees of every station's bearing, and less than a quarter
+// of the circumference from it.
 bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point);
 
 // How far from the fit, in km along the direction `bearingDeg`, the chi-square first rises by
