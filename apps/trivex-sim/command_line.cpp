@@ -158,7 +158,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitBadInput;
     }
     if (options->hunts) {
-        WriteHuntFigures(out, *options->hunts, PlayHunts(*options->hunts));
+        WriteHuntFigures(out, *options->hunts, FiguresOf(PlayHunts(*options->hunts)));
         return kExitOk;
     }
     const std::string& file = options->scenarioFile;

@@ -71,7 +71,8 @@ std::optional<Sight> SightOf(const BearingReading& reading, Vec point, const Fra
                  Dot(gradient, at.east) * perKm, Dot(gradient, at.north) * perKm};
 }
 
-// The information matrix (1/km^2) and the gradient of half the chi-square, at a point.
+// At a point: the information matrix (1/km^2) and the weighted residuals along the gradients,
+// the step of Gauss-Newton's normal equations.
 struct Normal {
     EastNorth2x2 information;
     double east = 0.0, north = 0.0;
@@ -100,6 +101,35 @@ std::optional<EastNorth2x2> Inverse(const EastNorth2x2& m) {
     return EastNorth2x2{m.nn / det, -m.en / det, m.ee / det};
 }
 
+struct Descent {
+    GeoPoint point;
+    double chiSquare = 0.0;
+    double damping = 1e-3;
+};
+
+// One step of Levenberg-Marquardt: the damping is raised until the step does not raise the
+// chi-square, and lowered after it. How far it moved (0: no such step); empty where the
+// readings fix no point.
+std::optional<double> StepDown(const std::vector<BearingReading>& readings, Descent& descent) {
+    const std::optional<Normal> normal = NormalAt(readings, descent.point);
+    if (!normal) return std::nullopt;
+    const EastNorth2x2& m = normal->information;
+    for (; descent.damping < 1e12; descent.damping *= 10) {
+        const std::optional<EastNorth2x2> inverse =
+            Inverse({m.ee * (1 + descent.damping), m.en, m.nn * (1 + descent.damping)});
+        if (!inverse) return std::nullopt;
+        const double east = inverse->ee * normal->east + inverse->en * normal->north;
+        const double north = inverse->en * normal->east + inverse->nn * normal->north;
+        const GeoPoint next = Offset(descent.point, east, north);
+        const double chiSquare = ChiSquareAt(readings, next);
+        if (chiSquare <= descent.chiSquare) {
+            descent = {next, chiSquare, std::max(descent.damping / 10, 1e-9)};
+            return std::hypot(east, north);
+        }
+    }
+    return 0.0;
+}
+
 }  // namespace
 
 double ChiSquareAt(const std::vector<BearingReading>& readings, GeoPoint point) {
@@ -120,16 +150,6 @@ std::optional<EastNorth2x2> CovarianceAt(const std::vector<BearingReading>& read
     return Inverse(normal->information);
 }
 
-std::optional<Residual> ResidualAt(const BearingReading& reading, GeoPoint point,
-                                   const EastNorth2x2& covariance) {
-    const std::optional<Sight> sight = SightOf(reading, UnitOf(point), FrameAt(point));
-    if (!sight) return std::nullopt;
-    const double e = sight->dEast;
-    const double n = sight->dNorth;
-    return Residual{sight->residualDeg,
-                    e * e * covariance.ee + 2 * e * n * covariance.en + n * n * covariance.nn};
-}
-
 GeoPoint Offset(GeoPoint from, double eastKm, double northKm) {
     const double km = std::hypot(eastKm, northKm);
     if (km == 0.0) return from;
@@ -142,35 +162,15 @@ GeoPoint Offset(GeoPoint from, double eastKm, double northKm) {
 std::optional<BearingFit> FitBearings(const std::vector<BearingReading>& readings, GeoPoint start) {
     constexpr int kMostSteps = 100;
     constexpr double kSettledKm = 1e-7;
-    GeoPoint point = start;
-    double chiSquare = ChiSquareAt(readings, point);
-    double damping = 1e-3;
+    Descent descent{start, ChiSquareAt(readings, start)};
     for (int step = 0; step < kMostSteps; ++step) {
-        const std::optional<Normal> normal = NormalAt(readings, point);
-        if (!normal) return std::nullopt;
-        const EastNorth2x2& m = normal->information;
-        double moved = 0.0;
-        for (; damping < 1e12; damping *= 10) {
-            const std::optional<EastNorth2x2> inverse =
-                Inverse({m.ee * (1 + damping), m.en, m.nn * (1 + damping)});
-            if (!inverse) return std::nullopt;
-            const double east = inverse->ee * normal->east + inverse->en * normal->north;
-            const double north = inverse->en * normal->east + inverse->nn * normal->north;
-            const GeoPoint next = Offset(point, east, north);
-            const double nextChiSquare = ChiSquareAt(readings, next);
-            if (nextChiSquare <= chiSquare) {
-                moved = std::hypot(east, north);
-                point = next;
-                chiSquare = nextChiSquare;
-                damping = std::max(damping / 10, 1e-9);
-                break;
-            }
-        }
-        if (moved < kSettledKm) break;
+        const std::optional<double> moved = StepDown(readings, descent);
+        if (!moved) return std::nullopt;
+        if (*moved < kSettledKm) break;
     }
-    const std::optional<EastNorth2x2> covariance = CovarianceAt(readings, point);
+    const std::optional<EastNorth2x2> covariance = CovarianceAt(readings, descent.point);
     if (!covariance) return std::nullopt;
-    return BearingFit{point, chiSquare, *covariance};
+    return BearingFit{descent.point, descent.chiSquare, *covariance};
 }
 
 bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point) {
@@ -178,7 +178,8 @@ bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point)
     const Frame frame = FrameAt(point);
     for (const BearingReading& reading : readings) {
         const std::optional<Sight> sight = SightOf(reading, unit, frame);
-        if (!sight || std::fabs(sight->residualDeg) >= 90.0) return false;
+        if (!sight || std::fabs(sight->residualDeg) >= 90.0 || Dot(unit, UnitOf(reading.station)) <= 0.0)
+            return false;
     }
     return true;
 }
@@ -190,7 +191,7 @@ double ReachAlong(const std::vector<BearingReading>& readings, const BearingFit&
     const auto risen = [&](double km) {
         return ChiSquareAt(readings, Offset(fit.point, east * km, north * km)) - fit.chiSquare >= rise;
     };
-    // The linearised reach, then outwards by half again until the rise is passed.
+    // From the linearised ellipse's extent that way, outwards by half again until the rise is passed.
     const EastNorth2x2& c = fit.covariance;
     const double variance = east * east * c.ee + 2 * east * north * c.en + north * north * c.nn;
     double inside = 0.0;

@@ -25,15 +25,6 @@ double ChiSquareAt(const std::vector<BearingReading>& readings, GeoPoint point);
 // fit there, and at the true point the Cramer-Rao bound. Empty when the readings do not fix it.
 std::optional<EastNorth2x2> CovarianceAt(const std::vector<BearingReading>& readings, GeoPoint point);
 
-// A reading against a point known to `covariance`: its residual, and the variance (deg^2)
-// that the bearing from the station to the point has from the point's own uncertainty.
-struct Residual {
-    double deg = 0.0;
-    double variance = 0.0;
-};
-std::optional<Residual> ResidualAt(const BearingReading& reading, GeoPoint point,
-                                   const EastNorth2x2& covariance);
-
 // The point `east` and `north` km from `from`, along the great circle.
 GeoPoint Offset(GeoPoint from, double eastKm, double northKm);
 
@@ -46,7 +37,8 @@ struct BearingFit {
 // Levenberg-Marquardt from `start`. Empty when it does not settle at a point the readings fix.
 std::optional<BearingFit> FitBearings(const std::vector<BearingReading>& readings, GeoPoint start);
 
-// Whether the point lies within 90 degrees of every station's bearing.
+// Whether the point lies within 90 degrees of every station's bearing, and less than a quarter
+// of the circumference from it.
 bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point);
 
 // How far from the fit, in km along the direction `bearingDeg`, the chi-square first rises by

@@ -78,6 +78,7 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
     PlotMap map(link.map, settings.lineWidth);
     StationInfoSource infos(link.host);
     std::vector<BearingReading> readings;
+    readings.reserve(kStationCount);
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = callSigns[row];
         ResetForPlot(stations_[row]);

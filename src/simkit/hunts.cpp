@@ -1,6 +1,5 @@
 #include "simkit/hunts.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -124,8 +123,7 @@ HuntOutcome Play(const Hunt& hunt) {
     plotter.Plot(callSigns, {host, *app, *map}, {1, 200000.0, false}, display);
 
     HuntOutcome outcome;
-    outcome.stations = static_cast<int>(hunt.stations.size());
-    outcome.reflected = hunt.reflected;
+    outcome.reflected = hunt.reflected.has_value();
     if (const std::optional<EastNorth2x2> bound = CovarianceAt(hunt.truth, hunt.transmitter))
         outcome.boundKm = std::sqrt(bound->ee + bound->nn);
     const PlotReview& review = plotter.LastReview();
@@ -144,30 +142,6 @@ HuntOutcome Play(const Hunt& hunt) {
     return outcome;
 }
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return std::nan("");
-    const size_t middle = values.size() / 2;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle), values.end());
-    double median = values[middle];
-    if (values.size() % 2 == 0)
-        median = (median +
-                  *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle))) /
-                 2;
-    return median;
-}
-
-std::string Percent(int part, int whole) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.1f%% (%d of %d)", whole ? 100.0 * part / whole : 0.0, part, whole);
-    return text;
-}
-
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 }  // namespace
 
 std::vector<HuntOutcome> PlayHunts(const HuntOptions& options) {
@@ -175,42 +149,6 @@ std::vector<HuntOutcome> PlayHunts(const HuntOptions& options) {
     std::vector<HuntOutcome> outcomes;
     for (int i = 0; i < options.hunts; ++i) outcomes.push_back(Play(MakeHunt(random, options.reflect)));
     return outcomes;
-}
-
-void WriteHuntFigures(std::ostream& out, const HuntOptions& options, const std::vector<HuntOutcome>& hunts) {
-    int estimates = 0, fixes = 0, both = 0, holds = 0, reflected = 0, caught = 0, wrongly = 0;
-    std::vector<double> estimateRatio, fixRatio, estimateMiss, fixMiss;
-    for (const HuntOutcome& hunt : hunts) {
-        estimates += hunt.estimateMissKm.has_value();
-        fixes += hunt.fixMissKm.has_value();
-        if (hunt.estimateMissKm) {
-            holds += hunt.ellipseHolds;
-            estimateRatio.push_back(*hunt.estimateMissKm / hunt.boundKm);
-            wrongly += hunt.othersLeftOut;
-            if (hunt.reflected) {
-                ++reflected;
-                caught += hunt.reflectedLeftOut;
-            }
-        }
-        if (hunt.fixMissKm) fixRatio.push_back(*hunt.fixMissKm / hunt.boundKm);
-        if (!hunt.estimateMissKm || !hunt.fixMissKm) continue;
-        ++both;
-        estimateMiss.push_back(*hunt.estimateMissKm);
-        fixMiss.push_back(*hunt.fixMissKm);
-    }
-    out << "hunts: " << hunts.size() << " (seed " << options.seed
-        << (options.reflect ? ", one bearing of four or five reflected" : "") << ")\n";
-    out << "95% ellipse holds the transmitter: " << Percent(holds, estimates) << "\n";
-    out << "median miss / sqrt(trace of the Cramer-Rao bound): estimate " << Fixed(Median(estimateRatio), 3)
-        << ", fix " << Fixed(Median(fixRatio), 3) << "\n";
-    const double estimateMedian = Median(estimateMiss);
-    const double fixMedian = Median(fixMiss);
-    out << "median miss where both: estimate " << Fixed(estimateMedian, 3) << " km, fix "
-        << Fixed(fixMedian, 3) << " km, ratio " << Fixed(estimateMedian / fixMedian, 3) << " (" << both
-        << " hunts)\n";
-    out << "estimate without fix: " << estimates - both << ", fix without estimate: " << fixes - both << "\n";
-    out << "reflected station left out: " << Percent(caught, reflected)
-        << ", good stations left out: " << wrongly << "\n";
 }
 
 }  // namespace trivex::simkit

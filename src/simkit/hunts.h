@@ -8,8 +8,6 @@
 #include <ostream>
 #include <vector>
 
-#include "geometry/best_estimate.h"
-
 namespace trivex::simkit {
 
 struct HuntOptions {
@@ -20,19 +18,35 @@ struct HuntOptions {
 
 // What one hunt gave.
 struct HuntOutcome {
-    int stations = 0;
     std::optional<double> estimateMissKm;
     std::optional<double> fixMissKm;
     double boundKm = 0.0;           // the square root of the trace of the Cramer-Rao bound
     bool ellipseHolds = false;      // the 95% ellipse holds the transmitter
-    std::optional<int> reflected;   // the row whose bearing was reflected
+    bool reflected = false;         // one bearing was reflected
     bool reflectedLeftOut = false;  // and the estimate left it out
-    int othersLeftOut = 0;          // good stations the estimate left out
+    int othersLeftOut = 0;          // good bearings the estimate left out
 };
 
+// The same seed gives the same hunts on every platform.
 std::vector<HuntOutcome> PlayHunts(const HuntOptions& options);
 
-// The figures over the hunts, one a line.
-void WriteHuntFigures(std::ostream& out, const HuntOptions& options, const std::vector<HuntOutcome>& hunts);
+// Over the hunts. Misses are compared over the hunts that gave both an estimate and a fix.
+struct HuntFigures {
+    int hunts = 0;
+    int estimates = 0;
+    int fixes = 0;
+    int both = 0;
+    int ellipseHolds = 0;             // of the estimates
+    double estimateEfficiency = 0.0;  // median of miss / sqrt(trace of the bound)
+    double fixEfficiency = 0.0;
+    double estimateMedianKm = 0.0;
+    double fixMedianKm = 0.0;
+    int reflected = 0;  // hunts with a reflected bearing and an estimate
+    int reflectedLeftOut = 0;
+    int othersLeftOut = 0;
+};
+HuntFigures FiguresOf(const std::vector<HuntOutcome>& hunts);
+
+void WriteHuntFigures(std::ostream& out, const HuntOptions& options, const HuntFigures& figures);
 
 }  // namespace trivex::simkit
