@@ -1,9 +1,11 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <fstream>
 #include <new>
 #include <optional>
 
+#include "simkit/hunts.h"
 #include "simkit/runner.h"
 #include "simkit/transcript.h"
 
@@ -12,17 +14,55 @@ namespace trivex::simkit {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--summary]";
+    "usage: trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--kml PLOT.kml] [--summary]\n"
+    "       trivex-sim --hunts N --seed S [--reflect]";
 
 struct Options {
     std::string scenarioFile;
     std::optional<std::string> svgFile;
     std::optional<std::string> geoJsonFile;
+    std::optional<std::string> kmlFile;
     bool summary = false;
+    std::optional<HuntOptions> hunts;
 };
+
+// A whole number from `low` up, all digits.
+std::optional<uint64_t> CountOf(const std::string& text, uint64_t low) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const uint64_t value = std::stoull(text);
+    if (value < low) return std::nullopt;
+    return value;
+}
+
+// --hunts N --seed S [--reflect], in any order and nothing else.
+std::optional<HuntOptions> ParseHunts(const std::vector<std::string>& args) {
+    HuntOptions hunts;
+    std::optional<uint64_t> count, seed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--reflect") {
+            hunts.reflect = true;
+        } else if (args[i] == "--hunts" && i + 1 < args.size()) {
+            count = CountOf(args[++i], 1);
+        } else if (args[i] == "--seed" && i + 1 < args.size()) {
+            seed = CountOf(args[++i], 0);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!count || !seed || *count > 1000000) return std::nullopt;
+    hunts.hunts = static_cast<int>(*count);
+    hunts.seed = *seed;
+    return hunts;
+}
 
 std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
     Options options;
+    if (std::find(args.begin(), args.end(), "--hunts") != args.end()) {
+        options.hunts = ParseHunts(args);
+        if (!options.hunts) return std::nullopt;
+        return options;
+    }
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--summary") {
             options.summary = true;
@@ -30,6 +70,8 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args) {
             options.svgFile = args[++i];
         } else if (args[i] == "--geojson" && i + 1 < args.size()) {
             options.geoJsonFile = args[++i];
+        } else if (args[i] == "--kml" && i + 1 < args.size()) {
+            options.kmlFile = args[++i];
         } else if (args[i].starts_with("--") || !options.scenarioFile.empty()) {
             return std::nullopt;
         } else {
@@ -88,6 +130,8 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
     if (!svg.Opened()) return CannotWrite(err, svg.Path());
     OutputFile geoJson(options.geoJsonFile);
     if (!geoJson.Opened()) return CannotWrite(err, geoJson.Path());
+    OutputFile kml(options.kmlFile);
+    if (!kml.Opened()) return CannotWrite(err, kml.Path());
     TranscriptWriter transcript(out);
     ScenarioRun::StepSink recordStep;
     if (!options.summary) recordStep = [&transcript](const Json& step) { transcript.Step(step); };
@@ -101,6 +145,7 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
         transcript.Finish();
     if (!svg.Write(options.svgFile ? run.MapSvg() : "")) return CannotWrite(err, svg.Path());
     if (!geoJson.Write(options.geoJsonFile ? run.GeoJson() : "")) return CannotWrite(err, geoJson.Path());
+    if (!kml.Write(options.kmlFile ? run.Kml() : "")) return CannotWrite(err, kml.Path());
     return kExitOk;
 }
 
@@ -111,6 +156,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (!options) {
         err << kUsage << "\n";
         return kExitBadInput;
+    }
+    if (options->hunts) {
+        WriteHuntFigures(out, *options->hunts, FiguresOf(PlayHunts(*options->hunts)));
+        return kExitOk;
     }
     const std::string& file = options->scenarioFile;
     Scenario scenario;

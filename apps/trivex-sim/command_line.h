@@ -1,4 +1,5 @@
 // trivex-sim SCENARIO.json [--svg MAP.svg] [--geojson PLOT.geojson] [--summary]
+// trivex-sim --hunts N --seed S [--reflect]
 #pragma once
 
 #include <cstddef>

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/best_estimate.h"
 #include "geometry/map_view.h"
 #include "plot/intersection.h"
 #include "plot/stations.h"
@@ -21,12 +22,14 @@ struct LeftOut {
     double movesKm = 0.0;         // from the plot's fix to `fix`
 };
 
-// The last plot's review. `pairs` holds the ten pairs in plot order.
+// The last plot's review. `pairs` holds the ten pairs in plot order; `readings` one valid
+// reading with a bearing in 0..360 per call-sign, at the first row that names it.
 struct PlotReview {
     StationTable stations{};
     std::vector<PairOutcome> pairs;
     std::optional<MapPoint> fix;
     std::vector<LeftOut> leaveOneOut;
+    std::vector<BearingReading> readings;
 };
 
 // The plain mean of the accepted crossings as the plot takes it, leaving out the pairs of

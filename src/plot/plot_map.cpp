@@ -1,6 +1,7 @@
 #include "plot/plot_map.h"
 
 #include "geometry/bearing_rays.h"
+#include "geometry/ellipse_outline.h"
 
 namespace trivex {
 namespace {
@@ -10,6 +11,7 @@ constexpr host::Colour kMinusAccuracyColour = 0x0000FF;
 constexpr host::Colour kPlusAccuracyColour = 0x00FF00;
 constexpr host::Colour kMarkerColour = 0xFFFF00;
 constexpr int16_t kMarkerStyle = 2;
+constexpr int16_t kCrossArmPixels = 8;
 constexpr double kCircleEndAngle = static_cast<double>(6.283186f);  // one turn, as a single
 
 }  // namespace
@@ -42,6 +44,21 @@ void PlotMap::DrawPositionMarker(MapPoint point) {
     map_.SetMarkerStyle(kMarkerStyle);
     map_.SetMarkerColour(kMarkerColour);
     map_.DrawCircle(point.x, point.y, *radius, 0, 0.0, kCircleEndAngle, 1.0f);
+}
+
+void PlotMap::DrawEstimate(const BestEstimate& estimate) {
+    std::optional<RayPlan> cross = PlanRays(View(), InMapUnits(estimate.position));
+    if (!cross) return;
+    cross->pixels = kCrossArmPixels;
+    const auto draw = [this](MapPoint from, MapPoint to) {
+        map_.DrawLine(from.x, from.y, to.x, to.y, kEstimateColour, 0);
+    };
+    map_.SetLineWidth(lineWidth_);
+    const std::vector<GeoPoint> outline = EllipseOutline(estimate);
+    for (size_t i = 0; i < outline.size(); ++i)
+        draw(InMapUnits(outline[i]), InMapUnits(outline[(i + 1) % outline.size()]));
+    draw(RayEnd(*cross, 225), RayEnd(*cross, 45));
+    draw(RayEnd(*cross, 315), RayEnd(*cross, 135));
 }
 
 }  // namespace trivex

@@ -6,10 +6,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "geometry/best_estimate.h"
 #include "geometry/map_view.h"
 #include "host/host.h"
 
 namespace trivex {
+
+// The colour of the best estimate's drawing, 0x00BBGGRR: magenta, which no other drawing uses.
+inline constexpr host::Colour kEstimateColour = 0xFF00FF;
 
 class PlotMap {
   public:
@@ -22,6 +26,9 @@ class PlotMap {
     void DrawBearingLines(MapPoint station, int16_t bearing, int16_t accuracy);
     // A cyan circle of eight pixels' radius around the point.
     void DrawPositionMarker(MapPoint point);
+    // The estimate's 95% ellipse as a closed line and a cross of eight pixels' arms at the
+    // estimate, magenta, the line width set once. Nothing on a view without a usable scale.
+    void DrawEstimate(const BestEstimate& estimate);
 
   private:
     host::UivMap& map_;

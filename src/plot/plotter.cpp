@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "geometry/position_text.h"
+#include "plot/estimate_log.h"
 #include "plot/fix_object.h"
 #include "plot/intersection.h"
+#include "plot/plot_estimate.h"
 #include "plot/plot_map.h"
 
 namespace trivex {
@@ -57,10 +59,12 @@ void Record(StationTable& stations, const std::string& callsign, const StationRe
 
 }  // namespace
 
-void Plotter::ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display) {
+std::optional<StationReading> Plotter::ReportRow(int row, const HostLink& link, PlotMap& map,
+                                                 PlotDisplay& display) {
     const std::string callsign = stations_[row].Callsign;
-    if (auto reading = GetStationReport(callsign, row, link.host, link.app, map, display))
-        Record(stations_, callsign, *reading);
+    auto reading = GetStationReport(callsign, row, link.host, link.app, map, display);
+    if (reading) Record(stations_, callsign, *reading);
+    return reading;
 }
 
 void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& display) {
@@ -71,15 +75,29 @@ void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& d
 void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
                    PlotDisplay& display) {
     PlotMap map(link.map, settings.lineWidth);
+    std::vector<BearingReading> readings;
+    readings.reserve(kStationCount);
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = callSigns[row];
         ResetForPlot(stations_[row]);
-        ReportRow(row, link, map, display);
+        if (auto reading = ReportRow(row, link, map, display))
+            KeepReading(readings, stations_, row, *reading);
     }
 
     IntersectPairs(map, link.app, settings.ignoreDistanceMetres);
+    review_.readings = std::move(readings);
     if (settings.logPairResults) display.AppendLog(ReviewLog(review_));
+    std::optional<BestEstimate> estimate;
+    if (settings.showBestEstimate) {
+        estimate = EstimateOf(review_);
+        display.AppendLog(EstimateLines(estimate, stations_));
+    }
+    ShowFix(map, link.host, display);
+    if (estimate) map.DrawEstimate(*estimate);
+}
 
+// The accepted crossings listed, and the fix placed, marked and shown.
+void Plotter::ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display) {
     std::vector<std::string> texts;
     for (const PairOutcome& pair : review_.pairs)
         if (pair.verdict == PairVerdict::Accepted) texts.push_back(IntersectionText(pair));
@@ -92,7 +110,7 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
     const MapPoint solution = *review_.fix;
     // Shown first: a failing fix object step leaves the new solution beside the new intersections.
     display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
-    PlaceFix(solution, link.host, display);
+    PlaceFix(solution, host, display);
     map.DrawPositionMarker(solution);
 }
 

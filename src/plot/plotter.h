@@ -29,7 +29,8 @@ struct HostLink {
 struct PlotSettings {
     int16_t lineWidth = 1;
     double ignoreDistanceMetres = 1000.0;
-    bool logPairResults = false;  // a line per pair and per contributing station after the reports
+    bool logPairResults = false;    // a line per pair and per contributing station after the reports
+    bool showBestEstimate = false;  // its lines after those, its ellipse and cross on the map at the end
 };
 
 using CallSigns = std::array<std::string, kStationCount>;
@@ -56,8 +57,10 @@ class Plotter {
               PlotDisplay& display);
 
   private:
-    void ReportRow(int row, const HostLink& link, PlotMap& map, PlotDisplay& display);
+    std::optional<StationReading> ReportRow(int row, const HostLink& link, PlotMap& map,
+                                            PlotDisplay& display);
     void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
+    void ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display);
     void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};

@@ -43,7 +43,7 @@ std::optional<StationReading> GetStationReport(const std::string& callsign, int 
     const float latitude = info.Latitude();
     const MapPoint position{info.Longitude(), latitude};
     map.DrawBearingLines(position, reading.bearing, reading.accuracy);
-    return StationReading{position, reading.bearing};
+    return StationReading{position, reading.bearing, reading.accuracy};
 }
 
 }  // namespace trivex

@@ -14,10 +14,11 @@
 
 namespace trivex {
 
-// What the report found of a station: where it stands and its bearing.
+// What the report found of a station: where it stands, its bearing and the bearing's accuracy.
 struct StationReading {
     MapPoint position;
     int16_t bearing;
+    int16_t accuracy;
 };
 
 // Nothing for an empty call-sign or "Callsign", for a station the host does not know, and for

@@ -1,17 +1,19 @@
 #include "geojson.h"
 
 #include "json_text.h"
-#include "plot/df_reading.h"
+#include "plot_features.h"
 
 namespace trivex::simkit {
 
 namespace {
 
-constexpr host::Colour kMinusAccuracyColour = 0x0000FF;
-constexpr host::Colour kPlusAccuracyColour = 0x00FF00;
-
 Json Position(float xMinutes, float yMinutes) {
     return Json::Array{static_cast<double>(xMinutes) / 60.0, static_cast<double>(yMinutes) / 60.0};
+}
+
+template <typename T>
+Json OrNull(const std::optional<T>& value) {
+    return value ? Json(*value) : Json();
 }
 
 Json Feature(Json geometry, Json::Object properties) {
@@ -21,29 +23,6 @@ Json Feature(Json geometry, Json::Object properties) {
 
 Json Point(MapPoint point) {
     return Json::Object{{"type", "Point"}, {"coordinates", Position(point.x, point.y)}};
-}
-
-Json Accuracy(const std::string& callsign, const std::vector<sim::Station>& hostStations) {
-    for (const sim::Station& station : hostStations) {
-        if (station.callsign != callsign) continue;
-        const DfReading reading = ParseDfText(station.infoText3);
-        if (reading.status == DfStatus::Valid) return reading.accuracy;
-    }
-    return nullptr;
-}
-
-// The call-sign of the row whose station the line starts from.
-Json LineStation(const MapPicture::Line& line, const StationTable& stations) {
-    for (const StationEntry& entry : stations)
-        if (entry.Bearing != kNoBearing && entry.LonMinutes == line.x1 && entry.LatMinutes == line.y1)
-            return entry.Callsign;
-    return nullptr;
-}
-
-const char* LineKind(host::Colour colour) {
-    if (colour == kMinusAccuracyColour) return "minusAccuracy";
-    if (colour == kPlusAccuracyColour) return "plusAccuracy";
-    return "bearing";
 }
 
 void AddStations(Json::Array& features, const PlotReview& review,
@@ -56,18 +35,19 @@ void AddStations(Json::Array& features, const PlotReview& review,
                                     {"row", row + 1},
                                     {"callsign", entry.Callsign},
                                     {"bearing", entry.Bearing},
-                                    {"accuracy", Accuracy(entry.Callsign, hostStations)}}));
+                                    {"accuracy", OrNull(StationAccuracy(entry.Callsign, hostStations))}}));
     }
 }
 
 void AddLines(Json::Array& features, const PlotReview& review, const MapPicture& drawing) {
-    for (const MapPicture::Line& line : drawing.lines)
-        features.push_back(Feature(Json::Object{{"type", "LineString"},
-                                                {"coordinates", Json::Array{Position(line.x1, line.y1),
-                                                                            Position(line.x2, line.y2)}}},
-                                   {{"kind", "bearingLine"},
-                                    {"line", LineKind(line.colour)},
-                                    {"callsign", LineStation(line, review.stations)}}));
+    for (const BearingLine& drawn : BearingLines(drawing, review.stations)) {
+        const MapPicture::Line& line = *drawn.line;
+        features.push_back(Feature(
+            Json::Object{
+                {"type", "LineString"},
+                {"coordinates", Json::Array{Position(line.x1, line.y1), Position(line.x2, line.y2)}}},
+            {{"kind", "bearingLine"}, {"line", drawn.kind}, {"callsign", OrNull(drawn.station)}}));
+    }
 }
 
 void AddCrossingsAndFix(Json::Array& features, const PlotReview& review) {
@@ -79,15 +59,35 @@ void AddCrossingsAndFix(Json::Array& features, const PlotReview& review) {
     if (review.fix) features.push_back(Feature(Point(*review.fix), {{"kind", "fix"}}));
 }
 
+void AddEstimate(Json::Array& features, const BestEstimate& estimate) {
+    const GeoPoint& at = estimate.position;
+    features.push_back(
+        Feature(Json::Object{{"type", "Point"}, {"coordinates", Json::Array{at.lonDeg, at.latDeg}}},
+                {{"kind", "estimate"},
+                 {"semiMajorKm", estimate.semiMajorKm},
+                 {"semiMinorKm", estimate.semiMinorKm},
+                 {"axisBearing", estimate.axisBearingDeg},
+                 {"confidence", 0.95},
+                 {"stations", estimate.stationsUsed}}));
+    Json::Array ring;
+    for (const auto& [lon, lat] : EllipseRing(estimate)) ring.emplace_back(Json::Array{lon, lat});
+    if (ring.empty()) return;
+    features.push_back(
+        Feature(Json::Object{{"type", "Polygon"}, {"coordinates", Json::Array{std::move(ring)}}},
+                {{"kind", "ellipse"}, {"confidence", 0.95}}));
+}
+
 }  // namespace
 
 std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
                         const std::vector<sim::Station>& hostStations,
+                        const std::optional<BestEstimate>& estimate,
                         const std::optional<MapPoint>& transmitter) {
     Json::Array features;
     AddStations(features, review, hostStations);
     AddLines(features, review, drawing);
     AddCrossingsAndFix(features, review);
+    if (estimate) AddEstimate(features, *estimate);
     if (transmitter) features.push_back(Feature(Point(*transmitter), {{"kind", "transmitter"}}));
     return Json(Json::Object{{"type", "FeatureCollection"}, {"features", std::move(features)}}).Text() + "\n";
 }

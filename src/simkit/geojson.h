@@ -1,12 +1,13 @@
 // The last plot as GeoJSON (RFC 7946): longitude and latitude in degrees, one feature
 // collection whose features carry a "kind": "station", "bearingLine", "crossing", "fix" or
-// "transmitter".
+// "estimate", "ellipse" or "transmitter".
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "geometry/best_estimate.h"
 #include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
 #include "map_picture.h"
@@ -15,10 +16,11 @@
 namespace trivex::simkit {
 
 // The stations of the review's rows with a bearing (their accuracy read from the host's
-// text), the bearing lines of `drawing` as drawn on the map, the accepted crossings, the fix
-// and the transmitter.
+// text), the bearing lines of `drawing` as drawn on the map, the accepted crossings, the fix,
+// the best estimate with its 95% ellipse as a polygon, and the transmitter.
 std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
                         const std::vector<sim::Station>& hostStations,
+                        const std::optional<BestEstimate>& estimate,
                         const std::optional<MapPoint>& transmitter);
 
 }  // namespace trivex::simkit

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "geometry/ellipse_outline.h"
 #include "geometry/great_circle.h"
+#include "plot/estimate_log.h"
+#include "plot/plot_estimate.h"
 
 namespace trivex::simkit {
 
@@ -79,6 +82,54 @@ Json LeftOutJson(const LeftOut& left) {
                         {"movesKm", left.fix ? Json(left.movesKm) : Json()}};
 }
 
+// Where the estimate lies, as the fix: minutes.
+Json EstimateJson(const std::optional<BestEstimate>& estimate, const StationTable& stations) {
+    if (!estimate) return nullptr;
+    Json::Array leftOut;
+    for (const LeftOutBearing& left : estimate->leftOut)
+        leftOut.emplace_back(Json::Object{
+            {"station", stations.at(left.row).Callsign}, {"row", left.row + 1}, {"sigmas", left.sigmas}});
+    const MapPoint at = InMapUnits(estimate->position);
+    return Json::Object{{"latitude", at.y},
+                        {"longitude", at.x},
+                        {"semiMajorKm", estimate->semiMajorKm},
+                        {"semiMinorKm", estimate->semiMinorKm},
+                        {"axisBearing", estimate->axisBearingDeg},
+                        {"confidence", 0.95},
+                        {"stations", estimate->stationsUsed},
+                        {"leftOut", std::move(leftOut)}};
+}
+
+Json MissJson(MapPoint transmitter, const std::optional<MapPoint>& found) {
+    if (!found) return nullptr;
+    const Miss m = MissOf(transmitter, *found);
+    return Json::Object{{"distanceKm", m.distanceKm}, {"bearing", m.bearingDegrees}};
+}
+
+std::optional<MapPoint> PositionOf(const std::optional<BestEstimate>& estimate) {
+    if (!estimate) return std::nullopt;
+    return InMapUnits(estimate->position);
+}
+
+// "Miss: the fix lies 0.22 km from the transmitter, bearing 249.0 deg from it".
+void WriteMiss(std::ostream& out, const std::string& what, MapPoint transmitter,
+               const std::optional<MapPoint>& found) {
+    if (!found) {
+        out << "Miss: no " << what << " to score\n";
+        return;
+    }
+    const Miss miss = MissOf(transmitter, *found);
+    out << "Miss: the " << what << " lies " << Fixed(miss.distanceKm, 2)
+        << " km from the transmitter, bearing " << Fixed(miss.bearingDegrees, 1) << " deg from it\n";
+}
+
+// The log's lines on the estimate, with plain line breaks.
+std::string EstimateText(const std::optional<BestEstimate>& estimate, const StationTable& stations) {
+    std::string text = EstimateLines(estimate, stations);
+    std::erase(text, '\r');
+    return text;
+}
+
 // The station whose removal moves the fix most, of those whose removal leaves a fix.
 const LeftOut* MostPulling(const std::vector<LeftOut>& leaveOneOut) {
     const LeftOut* most = nullptr;
@@ -100,15 +151,13 @@ void AddReview(Json::Object& step, const PlotReview& review, const std::optional
     for (const PairOutcome& pair : review.pairs) pairs.push_back(PairJson(pair));
     Json::Array leaveOneOut;
     for (const LeftOut& left : review.leaveOneOut) leaveOneOut.push_back(LeftOutJson(left));
+    const std::optional<BestEstimate> estimate = EstimateOf(review);
     step.emplace_back("pairs", std::move(pairs));
     step.emplace_back("leaveOneOut", std::move(leaveOneOut));
+    step.emplace_back("estimate", EstimateJson(estimate, review.stations));
     if (!transmitter) return;
-    Json miss;
-    if (review.fix) {
-        const Miss m = MissOf(*transmitter, *review.fix);
-        miss = Json::Object{{"distanceKm", m.distanceKm}, {"bearing", m.bearingDegrees}};
-    }
-    step.emplace_back("miss", std::move(miss));
+    step.emplace_back("miss", MissJson(*transmitter, review.fix));
+    step.emplace_back("estimateMiss", MissJson(*transmitter, PositionOf(estimate)));
 }
 
 void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter) {
@@ -123,14 +172,11 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
             << Fixed(most->movesKm, 2) << " km)\n";
     else if (!review.leaveOneOut.empty())
         out << "Pulls the fix most: none (without any one station there is no fix)\n";
+    const std::optional<BestEstimate> estimate = EstimateOf(review);
+    out << EstimateText(estimate, review.stations);
     if (!transmitter) return;
-    if (!review.fix) {
-        out << "Miss: no fix to score\n";
-        return;
-    }
-    const Miss miss = MissOf(*transmitter, *review.fix);
-    out << "Miss: the fix lies " << Fixed(miss.distanceKm, 2) << " km from the transmitter, bearing "
-        << Fixed(miss.bearingDegrees, 1) << " deg from it\n";
+    WriteMiss(out, "fix", *transmitter, review.fix);
+    WriteMiss(out, "best estimate", *transmitter, PositionOf(estimate));
 }
 
 }  // namespace trivex::simkit

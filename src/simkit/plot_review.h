@@ -20,11 +20,12 @@ struct Miss {
 };
 Miss MissOf(MapPoint transmitter, MapPoint fix);
 
-// The members a transcript step gains when it plotted: "pairs", "leaveOneOut" and, with a
-// transmitter, "miss" (null without a fix).
+// The members a transcript step gains when it plotted: "pairs", "leaveOneOut", "estimate" (null
+// without one) and, with a transmitter, "miss" and "estimateMiss" (null without a fix or an estimate).
 void AddReview(Json::Object& step, const PlotReview& review, const std::optional<MapPoint>& transmitter);
 
-// The pairs as a table, the station whose removal moves the fix most, and the miss.
+// The pairs as a table, the station whose removal moves the fix most, the best estimate and
+// the misses of the fix and of the estimate.
 void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter);
 
 }  // namespace trivex::simkit

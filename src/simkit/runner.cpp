@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "geojson.h"
+#include "kml.h"
+#include "plot/plot_estimate.h"
 #include "plot_review.h"
 #include "summary.h"
 #include "svg_map.h"
@@ -186,13 +188,20 @@ std::string ScenarioRun::Summary() {
 }
 
 std::string ScenarioRun::MapSvg() const {
-    const MapNotes notes{window_.ReviewCount() > 0 ? window_.LastReview().pairs : std::vector<PairOutcome>{},
-                         scenario_.transmitter};
+    const PlotReview& review = window_.LastReview();
+    const MapNotes notes{review.pairs, scenario_.transmitter, EstimateOf(review)};
     return SvgText(picture_.Picture(), host_.map, host_.stations, notes);
 }
 
 std::string ScenarioRun::GeoJson() const {
-    return GeoJsonText(window_.LastReview(), lastDrawing_.Picture(), host_.stations, scenario_.transmitter);
+    const PlotReview& review = window_.LastReview();
+    return GeoJsonText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+                       scenario_.transmitter);
+}
+
+std::string ScenarioRun::Kml() const {
+    const PlotReview& review = window_.LastReview();
+    return KmlText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review), scenario_.transmitter);
 }
 
 }  // namespace trivex::simkit

@@ -42,8 +42,9 @@ class ScenarioRun {
     // The host's map as SVG with what was drawn on it over the whole run, the last plot's
     // rejected crossings and the transmitter of a practice run.
     std::string MapSvg() const;
-    // The last plot as GeoJSON.
+    // The last plot as GeoJSON and as KML.
     std::string GeoJson() const;
+    std::string Kml() const;
 
   private:
     void Apply(const Action& action);

@@ -15,11 +15,12 @@ constexpr char32_t kCodePageEnd = 0x100;
 using ui::Command;
 using Target = MenuAction::Target;
 
-constexpr std::array<std::pair<std::string_view, MenuAction>, 17> kMenuItems{{
+constexpr std::array<std::pair<std::string_view, MenuAction>, 18> kMenuItems{{
     {"save", {Target::Command, Command::FileSave}},
     {"exit", {Target::Command, Command::FileExit}},
     {"replot", {Target::Command, Command::OptionsReplot}},
     {"logPairs", {Target::Command, Command::OptionsLogPairs}},
+    {"showEstimate", {Target::Command, Command::OptionsShowEstimate}},
     {"ignore1", {Target::Command, Command::Ignore1}},
     {"ignore2", {Target::Command, Command::Ignore2}},
     {"ignore3", {Target::Command, Command::Ignore3}},

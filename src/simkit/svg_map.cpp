@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "geometry/ellipse_outline.h"
 #include "geometry/position_text.h"
 #include "plot/pair_review.h"
+#include "plot/plot_map.h"
 
 namespace trivex::simkit {
 
@@ -184,6 +186,25 @@ void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& 
     out += "</g>\n";
 }
 
+// The ellipse dashed and the estimate as a cross, in the colour the program draws them on the map.
+void WriteEstimate(std::string& out, const BestEstimate& estimate, const Projection& at) {
+    const std::string colour = ColourText(kEstimateColour);
+    std::string points;
+    for (const GeoPoint& point : EllipseOutline(estimate)) {
+        const MapPoint p = InMapUnits(point);
+        if (!points.empty()) points += ' ';
+        points += Number(at.X(p.x)) + "," + Number(at.Y(p.y));
+    }
+    out += "<g font-size=\"12\" font-weight=\"bold\">\n";
+    if (!points.empty())
+        out += "<polygon points=\"" + points + "\" fill=\"none\" stroke=\"" + colour +
+               "\" stroke-width=\"2\" stroke-dasharray=\"6 3\"/>\n";
+    const MapPoint centre = InMapUnits(estimate.position);
+    WriteLabelled(out, "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + colour + "\" stroke-width=\"2\"/>",
+                  at.X(centre.x), at.Y(centre.y), "best estimate", kEstimateColour);
+    out += "</g>\n";
+}
+
 }  // namespace
 
 std::string SvgText(const MapPicture& picture, const sim::MapView& view,
@@ -200,6 +221,7 @@ std::string SvgText(const MapPicture& picture, const sim::MapView& view,
     WriteDrawing(out, picture, at);
     WriteRejected(out, notes.pairs, at);
     WriteStationsAndObjects(out, picture, stations, at);
+    if (notes.estimate) WriteEstimate(out, *notes.estimate, at);
     if (notes.transmitter) WriteTransmitter(out, *notes.transmitter, at);
     out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"none\" stroke=\"#555\"/>\n";
     return out + "</svg>\n";

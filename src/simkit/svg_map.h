@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/best_estimate.h"
 #include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
 #include "map_picture.h"
@@ -14,6 +15,7 @@ namespace trivex::simkit {
 struct MapNotes {
     std::vector<PairOutcome> pairs;  // rejected crossings within the view are drawn faintly
     std::optional<MapPoint> transmitter;
+    std::optional<BestEstimate> estimate;  // drawn with its 95% ellipse
 };
 
 // The map as SVG, north up: a grid in degrees and minutes, the picture's drawing, the stations

@@ -59,12 +59,13 @@ constexpr std::array<MenuEntry, 4> kThicknessItemsMenu{{
     {"mnuLineThickness(4)", "4", Command::Thickness4},
 }};
 
-constexpr std::array<MenuEntry, 4> kOptionsItems{{
+constexpr std::array<MenuEntry, 5> kOptionsItems{{
     {"mnOptionsReplot", "Replot after redraw", Command::OptionsReplot},
     {"mnuIgnore", "ignore intersection if distance more then ", Command::OptionsReplot, false, nullptr,
      kIgnoreItemsMenu},
     {"mnuLine", "Line thickness", Command::OptionsReplot, false, nullptr, kThicknessItemsMenu},
     {"mnOptionsLogPairs", "Log pair results", Command::OptionsLogPairs},
+    {"mnOptionsShowEstimate", "Show best estimate", Command::OptionsShowEstimate},
 }};
 
 constexpr std::array<MenuEntry, 3> kHelpItems{{

@@ -67,6 +67,7 @@ enum class Command {
     FileExit,
     OptionsReplot,
     OptionsLogPairs,
+    OptionsShowEstimate,
     Ignore1,
     Ignore2,
     Ignore3,

@@ -242,6 +242,9 @@ void MainWindow::Execute(Command command) {
         case Command::OptionsLogPairs:
             ToggleLogPairs();
             return;
+        case Command::OptionsShowEstimate:
+            ToggleShowEstimate();
+            return;
         case Command::Plot:
             Plot();
             return;
@@ -301,6 +304,11 @@ void MainWindow::ToggleReplot() {
 void MainWindow::ToggleLogPairs() {
     settings_.LogPairResults = !settings_.LogPairResults;
     view_.SetChecked(Command::OptionsLogPairs, settings_.LogPairResults);
+}
+
+void MainWindow::ToggleShowEstimate() {
+    settings_.ShowBestEstimate = !settings_.ShowBestEstimate;
+    view_.SetChecked(Command::OptionsShowEstimate, settings_.ShowBestEstimate);
 }
 
 void MainWindow::SelectIgnoreDistance(int item) {

@@ -97,6 +97,7 @@ class MainWindow : private PlotDisplay {
     void SelectLineThickness(int item);
     void ToggleReplot();
     void ToggleLogPairs();
+    void ToggleShowEstimate();
     // A map event that arrives while a plot started by an earlier host event runs is taken
     // as the echo of that plot's own drawing: it is logged but plots no more, or a host that
     // redraws on every drawing call would keep the program plotting for ever. A beacon comes

@@ -15,7 +15,9 @@ void MainWindow::Plot() {
     CallSigns callSigns;
     for (int row = 0; row < kStationCount; ++row) callSigns[row] = view_.Text(CallSignBox(row));
     plot_.Plot(callSigns, {host_, *mUIV_, *mUivMap_},
-               {settings_.PlotLineThickness, settings_.IgnoreDistance, settings_.LogPairResults}, *this);
+               {settings_.PlotLineThickness, settings_.IgnoreDistance, settings_.LogPairResults,
+                settings_.ShowBestEstimate},
+               *this);
 }
 
 void MainWindow::ShowBearing(int row, const std::string& text) {

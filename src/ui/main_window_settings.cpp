@@ -13,8 +13,9 @@ namespace trivex::ui {
 namespace {
 
 constexpr const char* kSection = "SETUP";
-// Read without writing a default: a file without it means off, and stays as it is.
+// Read without writing a default: a file without them means off, and stays as it is.
 constexpr const char* kLogPairsKey = "LogPairResults";
+constexpr const char* kShowEstimateKey = "ShowBestEstimate";
 
 int32_t RoundHalfEvenInt32(double value) {
     return static_cast<int32_t>(std::nearbyint(value));
@@ -42,6 +43,11 @@ int ItemFrom(const std::string& text, int last) {
     const double value = NumericPrefix(text);
     if (value < 1 || value > last) return 1;
     return RoundHalfEvenInt32(value);
+}
+
+// An option kept only once it has been on: written when on or already in the file.
+void WriteOptionalFlag(IniFile& ini, IniFile::Batch& batch, const char* key, bool on) {
+    if (on || !ini.GetIniString(kSection, key, "").empty()) batch.Write(kSection, key, BoolToText(on));
 }
 
 std::string CallSignKey(int row) {
@@ -73,6 +79,8 @@ void MainWindow::loadini() {
     view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
     settings_.LogPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
     if (settings_.LogPairResults) view_.SetChecked(Command::OptionsLogPairs, true);
+    settings_.ShowBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
+    if (settings_.ShowBestEstimate) view_.SetChecked(Command::OptionsShowEstimate, true);
 
     for (int row = 0; row < kStationCount; ++row)
         plot_.Stations()[row].Callsign =
@@ -98,8 +106,8 @@ bool MainWindow::saveini() {
     batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.PlotLineThickness));
     batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
     batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
-    if (settings_.LogPairResults || !ini.GetIniString(kSection, kLogPairsKey, "").empty())
-        batch.Write(kSection, kLogPairsKey, BoolToText(settings_.LogPairResults));
+    WriteOptionalFlag(ini, batch, kLogPairsKey, settings_.LogPairResults);
+    WriteOptionalFlag(ini, batch, kShowEstimateKey, settings_.ShowBestEstimate);
     for (int row = 0; row < kStationCount; ++row)
         batch.Write(kSection, CallSignKey(row), plot_.Stations()[row].Callsign);
     return batch.Commit();

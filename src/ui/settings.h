@@ -14,6 +14,7 @@ struct Settings {
     double IgnoreDistance = 1000.0;  // metres
     bool ReplotAfterMapIsRedrawn = false;
     bool LogPairResults = false;
+    bool ShowBestEstimate = false;
     int ignoreItem = 1;  // the checked item of the ignore-distance menu, 1..6
 };
 

@@ -1,6 +1,7 @@
 // Whole plots on the simulated host with any map view and any station data. Layout:
 //   map view: int16 width pixels, int16 height pixels, float width units, height units, left edge
-//   options: uint8 (bits 0-1 line thickness item, 2-4 ignore-distance item, 7 replot on map events)
+//   options: uint8 (bits 0-1 line thickness item, 2-4 ignore-distance item, 6 show best estimate,
+//            7 replot on map events)
 //   objects: uint8 count (0..3), then each a text
 //   five stations: float latitude, float longitude, uint8 kind, uint16 bearing, uint16 accuracy, text
 //   then up to 16 actions of one byte each (a few take more bytes, see below).
@@ -74,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto options = input.Take<uint8_t>();
     p.window.OnCommand(ThicknessItem((options & 3) + 1));
     p.window.OnCommand(IgnoreItem((options >> 2 & 7) % kIgnoreItems + 1));
+    if (options & 0x40) p.window.OnCommand(Command::OptionsShowEstimate);
     if (options & 0x80) p.window.OnCommand(Command::OptionsReplot);
     for (int n = input.Take<uint8_t>() % 4; n > 0; --n) p.host.objects.push_back(input.Text());
     for (int row = 0; row < kStationCount; ++row)

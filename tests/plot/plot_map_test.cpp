@@ -115,6 +115,7 @@ TEST_F(MapDrawingTest, DrawsNothingOnAViewWithoutScale) {
     for (const Case& c : cases) {
         host_.map = c.view;
         PlotMap(*map_, 1).DrawBearingLines({30.0f, 20.0f}, 45, 10);
+        PlotMap(*map_, 1).DrawEstimate({{0.5, 0.5}, 1.0, 0.5, 0.0, 2, {}});
         EXPECT_TRUE(host_.Journal().empty());
         PlotMap(*map_, 1).DrawPositionMarker({20.0f, 30.0f});
         EXPECT_EQ(!host_.TakeJournal().empty(), c.marker);
@@ -140,6 +141,40 @@ TEST_F(MapDrawingTest, MarkerIsACircleOfEightPixels) {
         };
         EXPECT_EQ(host_.TakeJournal(), expected) << widthUnits;
     }
+}
+
+// An ellipse one minute of arc long (1.853 km) and half as wide, its long axis east-west, around
+// longitude 60 and latitude 0 minutes: 24 magenta lines, each starting where the last ended; then
+// a cross whose arms reach 8 pixels: 0.15 minutes across and 0.1 up per pixel.
+TEST_F(MapDrawingTest, EstimateIsAClosedEllipseAndACross) {
+    constexpr double kOneMinuteKm = 6371.0 * 3.14159265358979 / 180.0 / 60.0;
+    PlotMap(*map_, 2).DrawEstimate({{0.0, 1.0}, kOneMinuteKm, kOneMinuteKm / 2, 90.0, 2, {}});
+    const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
+    ASSERT_EQ(journal.size(), 27u);
+    EXPECT_EQ(journal[0], (sim::JournalEntry{"SetLineWidth", {int16_t{2}}}));
+    const auto at = [&](size_t line, size_t arg) { return End(journal.at(line), arg); };
+    for (size_t line = 1; line <= 24; ++line) {
+        EXPECT_EQ(std::get<host::Colour>(journal[line].args[4]), 0xFF00FF) << line;
+        EXPECT_EQ(at(line, 2), at(line % 24 + 1, 0)) << line << " ends where the next starts";
+        EXPECT_EQ(at(line, 3), at(line % 24 + 1, 1)) << line;
+    }
+    const std::pair<size_t, MapPoint> vertices[] = {
+        {1, {61.0f, 0.0f}},   // east, on the long axis
+        {7, {60.0f, -0.5f}},  // a quarter turn clockwise: south, on the short axis
+        {13, {59.0f, 0.0f}},  // west
+    };
+    for (const auto& [line, point] : vertices) {
+        EXPECT_NEAR(at(line, 0), point.x, 1e-4) << line;
+        EXPECT_NEAR(at(line, 1), point.y, 1e-4) << line;
+    }
+    const float dx = 8 * 0.15f * 0.70710678f, dy = 8 * 0.1f * 0.70710678f;
+    const sim::JournalEntry cross[] = {
+        {"DrawLine", {60 - dx, -dy, 60 + dx, dy, int32_t{0xFF00FF}, int16_t{0}}},
+        {"DrawLine", {60 - dx, dy, 60 + dx, -dy, int32_t{0xFF00FF}, int16_t{0}}},
+    };
+    for (size_t i = 0; i < 2; ++i)
+        for (size_t arg = 0; arg < 4; ++arg)
+            EXPECT_NEAR(at(25 + i, arg), std::get<float>(cross[i].args[arg]), 1e-5) << i << " " << arg;
 }
 
 }  // namespace

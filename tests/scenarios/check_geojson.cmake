@@ -20,14 +20,14 @@ if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
 endif()
 
 # Two stations, the bearing line of the one without accuracy and the three of the other, one
-# crossing, the fix and the transmitter.
+# crossing, the fix, the estimate with its ellipse, and the transmitter.
 set(failures "")
 string(REGEX MATCHALL "OGRFeature" found "${listing}")
 list(LENGTH found actual)
-if(NOT actual EQUAL 9)
-  string(APPEND failures "${actual} features, expected 9\n")
+if(NOT actual EQUAL 11)
+  string(APPEND failures "${actual} features, expected 11\n")
 endif()
-foreach(kind_count station:2 bearingLine:4 crossing:1 fix:1 transmitter:1)
+foreach(kind_count station:2 bearingLine:4 crossing:1 fix:1 estimate:1 ellipse:1 transmitter:1)
   string(REPLACE ":" ";" kind_count "${kind_count}")
   list(GET kind_count 0 kind)
   list(GET kind_count 1 count)

@@ -148,5 +148,37 @@ TEST(RunCommandLine, RefusesWhatItCannotHold) {
     std::filesystem::remove(file);
 }
 
+// --hunts takes a count from 1 and a seed, in any order, and nothing but --reflect besides.
+TEST(RunCommandLine, PlaysHunts) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* firstLine;  // nullptr: refused with the usage
+    };
+    const Case cases[] = {
+        {{"--hunts", "3", "--seed", "1"}, "hunts: 3, seed 1"},
+        {{"--seed", "7", "--reflect", "--hunts", "2"},
+         "hunts: 2, seed 7, one bearing of four or five reflected"},
+        {{"--hunts", "0", "--seed", "1"}, nullptr},               // no hunt
+        {{"--hunts", "3"}, nullptr},                              // no seed
+        {{"--hunts", "3", "--seed", "-1"}, nullptr},              // not a whole number
+        {{"--hunts", "3", "--seed", "1", "demo.json"}, nullptr},  // and a scenario
+        {{"--hunts", "3", "--seed", "1", "--summary"}, nullptr},  // and a scenario's option
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        const int exitCode = RunCommandLine(c.args, out, err);
+        const std::string shown =
+            c.args[0] + " " + c.args[1] + " ... (" + std::to_string(c.args.size()) + ")";
+        if (!c.firstLine) {
+            EXPECT_EQ(exitCode, kExitBadInput) << shown;
+            EXPECT_EQ(err.str().rfind("usage: trivex-sim", 0), 0u) << shown << ": " << err.str();
+            continue;
+        }
+        EXPECT_EQ(exitCode, kExitOk) << shown;
+        EXPECT_EQ(out.str().substr(0, out.str().find('\n')), c.firstLine) << shown;
+        EXPECT_EQ(err.str(), "") << shown;
+    }
+}
+
 }  // namespace
 }  // namespace trivex::simkit

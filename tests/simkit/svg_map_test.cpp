@@ -34,7 +34,7 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
 }
 
 // The view starts 30 minutes west of the meridian: its grid starts at its west edge.
-TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
+TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate) {
     const sim::MapView view{800, 600, 120.0f, -60.0f, -30.0f, 60.0f};
     PairOutcome inView{0, 1, PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
     inView.crossing = MapPoint{60.0f, 30.0f};
@@ -42,7 +42,9 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
     outside.crossing = MapPoint{130.0f, 30.0f};  // east of the view
     PairOutcome accepted{0, 2, PairVerdict::Accepted};
     accepted.crossing = MapPoint{30.0f, 30.0f};
-    const std::string svg = SvgText({}, view, {}, {{inView, outside, accepted}, MapPoint{90.0f, 15.0f}});
+    const BestEstimate estimate{{0.5, 0.5}, 2.0, 1.0, 45.0, 3, {}};  // 30 minutes north and east
+    const std::string svg =
+        SvgText({}, view, {}, {{inView, outside, accepted}, MapPoint{90.0f, 15.0f}, estimate});
     EXPECT_NE(
         svg.find("<circle cx=\"600\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
         std::string::npos)
@@ -50,6 +52,11 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyAndTheTransmitter) {
     EXPECT_EQ(svg.find("<title>[1,3]"), std::string::npos) << "an accepted crossing is the host's marker";
     EXPECT_EQ(svg.find("cx=\"1066.67\""), std::string::npos) << "outside the view";
     EXPECT_NE(svg.find("translate(800 450)"), std::string::npos) << "the transmitter\n" << svg;
+    EXPECT_NE(svg.find("<polygon points="), std::string::npos) << "the ellipse";
+    EXPECT_NE(svg.find("translate(400 300)\"><path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"#ff00ff\""),
+              std::string::npos)
+        << "the estimate\n"
+        << svg;
     EXPECT_NE(svg.find("x=\"103\" y=\"596\">000.15.00W</text>"), std::string::npos) << svg;
 }
 

@@ -24,8 +24,8 @@ std::string MenuTree(std::span<const MenuEntry> entries) {
 TEST(MainMenu, HasTheManualsItemsAndOneSeparator) {
     EXPECT_EQ(MenuTree(MainMenu()),
               "&File(&Save settings|E&xit)|&Options(Replot after redraw|ignore intersection if distance more "
-              "then (1 km|5 km|10 km|50 km|100 km|200 km)|Line thickness(1|2|3|4)|Log pair results)|&Plot|"
-              "&Help(&Help\tF1|-|&About)");
+              "then (1 km|5 km|10 km|50 km|100 km|200 km)|Line thickness(1|2|3|4)|Log pair results|"
+              "Show best estimate)|&Plot|&Help(&Help\tF1|-|&About)");
 }
 
 TEST(MainWindowControls, RowsStandOneQuarterInchApart) {

@@ -19,7 +19,9 @@ std::string Applied(const MainWindow& window, MemoryView& view) {
     text += values.str();
     if (view.IsMinimised()) text += " minimised";
     if (settings.ReplotAfterMapIsRedrawn) text += " replot";
-    return text + (view.IsChecked(Command::OptionsReplot) ? " R" : "");
+    if (settings.ShowBestEstimate) text += " estimate";
+    return text + (view.IsChecked(Command::OptionsReplot) ? " R" : "") +
+           (view.IsChecked(Command::OptionsShowEstimate) ? " E" : "");
 }
 
 // The screen is 15360 x 11520 twips and the window 6180 x 5250: centred at 4590,3135.
@@ -44,7 +46,9 @@ TEST(MainWindowSettings, LoadAppliesTheFileAndFallsBackOnBadValues) {
         // so are TRUE and 1, and names match in any case (a "z" for the "Z")
         {"minimized=1\r\nReplotAfterMapIsRedrawn=TRUE\r\n", "4590,3135 T1 I1 1 1000 m minimised replot R"},
         // Y is not true
-        {"MINIMIZED=Y\r\nReplotAfterMapIsRedrawn=Y\r\n", "4590,3135 T1 I1 1 1000 m"},
+        {"MINIMIZED=Y\r\nReplotAfterMapIsRedrawn=Y\r\nShowBestEstimate=Y\r\n", "4590,3135 T1 I1 1 1000 m"},
+        // the best estimate shown
+        {"ShowBestEstimate=On\r\n", "4590,3135 T1 I1 1 1000 m estimate E"},
         // text not beginning with a number counts 0
         {"LEFT=abc\r\nIgnoreDistance=six\r\n", "0,3135 T1 I1 1 1000 m"},
     };
@@ -90,6 +94,39 @@ TEST_F(MainWindowTest, SaveWritesWhatTheWindowShowsAndNothingElseSaves) {
         "ReplotAfterMapIsRedrawn=TRUE\r\nCallSign1=G4XYZ\r\nCallSign2=NOCALL2\r\nCallSign3=NOCALL3\r\n"
         "CallSign4=NOCALL4\r\nCallSign5=NOCALL5\r\n");
     EXPECT_EQ(window.Stations()[0].Callsign, "G4XYZ");
+}
+
+// Show best estimate is kept only once it has been on: Save writes it when it is on or already
+// in the file; a file without it stays without it.
+TEST(MainWindowSettings, ShowBestEstimateIsSavedOnceItHasBeenOn) {
+    struct Case {
+        const char* file;
+        int toggles;
+        const char* saved;  // the key's line, or nothing
+    };
+    const Case cases[] = {
+        {"", 0, nullptr},                                             // never on
+        {"", 2, nullptr},                                             // on and off again before Save
+        {"", 1, "ShowBestEstimate=TRUE\r\n"},                         // turned on
+        {"ShowBestEstimate=1\r\n", 0, "ShowBestEstimate=TRUE\r\n"},   // on from the file
+        {"ShowBestEstimate=1\r\n", 1, "ShowBestEstimate=FALSE\r\n"},  // turned off: written off
+        {"ShowBestEstimate=no\r\n", 0, "ShowBestEstimate=FALSE\r\n"},
+    };
+    for (const Case& c : cases) {
+        Program program;
+        auto& [host, view, platform, window] = program;
+        platform.PutFile(kIniPath, std::string("[SETUP]\r\n") + c.file);
+        ASSERT_TRUE(window.Startup());
+        EXPECT_EQ(platform.File(kIniPath)->find("ShowBestEstimate") != std::string::npos, *c.file != 0)
+            << c.file << ": start-up writes no default";
+        for (int n = 0; n < c.toggles; ++n) window.OnCommand(Command::OptionsShowEstimate);
+        window.OnCommand(Command::FileSave);
+        const std::string saved = *platform.File(kIniPath);
+        if (c.saved)
+            EXPECT_NE(saved.find(c.saved), std::string::npos) << c.file << " " << c.toggles << ": " << saved;
+        else
+            EXPECT_EQ(saved.find("ShowBestEstimate"), std::string::npos) << c.toggles << ": " << saved;
+    }
 }
 
 TEST_F(MainWindowTest, StartedMinimisedSavesThePositionItRead) {

@@ -1,0 +1,58 @@
+#include "plot_features.h"
+
+#include <algorithm>
+
+#include "geometry/ellipse_outline.h"
+#include "plot/df_reading.h"
+#include "plot/plot_map.h"
+
+namespace trivex::simkit {
+
+namespace {
+
+constexpr host::Colour kMinusAccuracyColour = 0x0000FF;
+constexpr host::Colour kPlusAccuracyColour = 0x00FF00;
+
+const char* LineKind(host::Colour colour) {
+    if (colour == kMinusAccuracyColour) return "minusAccuracy";
+    if (colour == kPlusAccuracyColour) return "plusAccuracy";
+    return "bearing";
+}
+
+std::optional<std::string> LineStation(const MapPicture::Line& line, const StationTable& stations) {
+    for (const StationEntry& entry : stations)
+        if (entry.Bearing != kNoBearing && entry.LonMinutes == line.x1 && entry.LatMinutes == line.y1)
+            return entry.Callsign;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> StationAccuracy(const std::string& callsign,
+                                   const std::vector<sim::Station>& hostStations) {
+    for (const sim::Station& station : hostStations) {
+        if (station.callsign != callsign) continue;
+        const DfReading reading = ParseDfText(station.infoText3);
+        if (reading.status == DfStatus::Valid) return reading.accuracy;
+    }
+    return std::nullopt;
+}
+
+std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTable& stations) {
+    std::vector<BearingLine> lines;
+    for (const MapPicture::Line& line : drawing.lines)
+        if (line.colour != kEstimateColour)
+            lines.push_back({&line, LineKind(line.colour), LineStation(line, stations)});
+    return lines;
+}
+
+std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate) {
+    std::vector<std::array<double, 2>> ring;
+    for (const GeoPoint& point : EllipseOutline(estimate)) ring.push_back({point.lonDeg, point.latDeg});
+    if (ring.empty()) return ring;
+    std::reverse(ring.begin(), ring.end());  // the outline runs clockwise
+    ring.push_back(ring.front());
+    return ring;
+}
+
+}  // namespace trivex::simkit

@@ -1,0 +1,48 @@
+# cmake -DSIM=trivex-sim -DOGRINFO=ogrinfo -DSCENARIO=x.json -DWORK=folder -P check_kml.cmake
+#
+# Writes the scenario's last plot as KML and reads it back with GDAL's ogrinfo: the number of
+# placemarks in each folder, one station's position and the ellipse's closed ring.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT OGRINFO)
+  message(FATAL_ERROR "ogrinfo (Debian package gdal-bin) is missing: run scripts/setup-debian.sh")
+endif()
+set(file "${WORK}/show_estimate.kml")
+file(REMOVE "${file}")
+execute_process(COMMAND "${SIM}" "${SCENARIO}" --summary --kml "${file}" OUTPUT_QUIET RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "trivex-sim failed: ${status}")
+endif()
+execute_process(COMMAND "${OGRINFO}" -ro -al -q "${file}" OUTPUT_VARIABLE listing ERROR_VARIABLE errors
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
+  message(FATAL_ERROR "ogrinfo cannot read ${file}: ${errors}")
+endif()
+
+# Four stations with three lines each (the estimate's magenta lines on the map are none of them),
+# one crossing, the fix, the estimate with its ellipse, and no transmitter.
+set(failures "")
+foreach(folder_count "Stations:4" "Bearing lines:12" "Crossings:1" "Fix:1" "Best estimate:2" "Transmitter:0")
+  string(REPLACE ":" ";" folder_count "${folder_count}")
+  list(GET folder_count 0 folder)
+  list(GET folder_count 1 count)
+  string(REGEX MATCHALL "OGRFeature\\(${folder}\\):" found "${listing}")
+  list(LENGTH found actual)
+  if(NOT actual EQUAL count)
+    string(APPEND failures "${folder}: ${actual} placemarks, expected ${count}\n")
+  endif()
+endforeach()
+# M7NML stands at 120 minutes west, 3201.9 north (as a single): longitude first.
+if(NOT listing MATCHES "Name \\(String\\) = M7NML\n[^O]*POINT \\(-2 53\\.36499837")
+  string(APPEND failures "M7NML is not a point at 2 W, 53.365 N\n")
+endif()
+# The ellipse: 24 points and the first again.
+string(REGEX MATCH "POLYGON \\(\\(([^)]*)\\)\\)" ring "${listing}")
+string(REGEX MATCHALL "," commas "${CMAKE_MATCH_1}")
+list(LENGTH commas points)
+if(NOT points EQUAL 24)
+  string(APPEND failures "the ellipse has ${points} points beside the first, expected 24\n")
+endif()
+if(failures)
+  message(FATAL_ERROR "${failures}${listing}")
+endif()
