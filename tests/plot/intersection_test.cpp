@@ -81,6 +81,7 @@ TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
         {45, 2.5, 315, 2.5, 2500, PairVerdict::Accepted, "", 0},   // a distance equal to the limit
         {45, 2.6, 315, 1, 2500, PairVerdict::TooFar, "DF1", 2.6},  // station 1 beyond it
         {45, 1, 315, 2.5000000001, 2500, PairVerdict::TooFar, "DF2", 2.5000000001},  // station 2 just beyond
+        {45, 2.5, 315, 2.6, 2500, PairVerdict::TooFar, "DF2", 2.6},  // station 1 at the limit, 2 beyond
         {45, 0.001, 315, 0, 0, PairVerdict::TooFar, "DF1",
          0.001},  // a limit of 0 keeps nothing away from them
     };

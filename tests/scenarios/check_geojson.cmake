@@ -47,6 +47,14 @@ string(FIND "${listing}" "kind (String) = crossing\n  pair (IntegerList) = (2:1,
 if(at EQUAL -1)
   string(APPEND failures "no crossing of rows 1 and 2 at 0 E, 0.1667 N\n")
 endif()
+# A bearing line names the station it starts from.
+foreach(line "bearing\n  callsign (String) = G4AAA\n  LINESTRING (-0.1666"
+             "plusAccuracy\n  callsign (String) = G4BBB\n  LINESTRING (0.1666")
+  string(FIND "${listing}" "line (String) = ${line}" at)
+  if(at EQUAL -1)
+    string(APPEND failures "no line (String) = ${line}\n")
+  endif()
+endforeach()
 if(failures)
   message(FATAL_ERROR "${failures}${listing}")
 endif()

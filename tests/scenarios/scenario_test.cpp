@@ -10,6 +10,8 @@
 #include <new>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "command_line.h"
 
 namespace {
@@ -134,7 +136,9 @@ TEST(RunCommandLine, RefusesWhatItCannotHold) {
         {"{\"settings\": \"" + std::string(size_t{1} << 20, 'x') + "\"}", size_t{1} << 18,
          "not enough memory to read the scenario"},
     };
-    const std::string file = (std::filesystem::temp_directory_path() / "trivex-sim-test.json").string();
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("trivex-sim-" + std::to_string(getpid()) + ".json"))
+            .string();
     for (const Case& c : cases) {
         std::ofstream(file, std::ios::binary) << c.content;
         std::ostringstream out, err;
@@ -148,8 +152,9 @@ TEST(RunCommandLine, RefusesWhatItCannotHold) {
     std::filesystem::remove(file);
 }
 
-// --hunts takes a count from 1 and a seed, in any order, and nothing but --reflect besides.
-TEST(RunCommandLine, PlaysHunts) {
+// --hunts takes a count from 1 and a seed, in any order, and nothing but --reflect besides; an
+// output file's option takes the next argument.
+TEST(RunCommandLine, ReadsItsArguments) {
     struct Case {
         std::vector<std::string> args;
         const char* firstLine;  // nullptr: refused with the usage
@@ -163,6 +168,7 @@ TEST(RunCommandLine, PlaysHunts) {
         {{"--hunts", "3", "--seed", "-1"}, nullptr},              // not a whole number
         {{"--hunts", "3", "--seed", "1", "demo.json"}, nullptr},  // and a scenario
         {{"--hunts", "3", "--seed", "1", "--summary"}, nullptr},  // and a scenario's option
+        {{"demo.json", "--geojson"}, nullptr},                    // an output option without its file
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;

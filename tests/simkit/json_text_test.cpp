@@ -17,6 +17,7 @@ TEST(JsonText, EscapesTexts) {
         {"caf\xC3\xA9", "\"caf\xC3\xA9\""},           // UTF-8 passes unchanged
         {"caf\xE9", R"("caf\u00e9")"},                // a Latin-1 byte that is not UTF-8
         {"\xE2\x82", R"("\u00e2\u0082")"},            // a cut UTF-8 sequence
+        {"\xC2\xA0", "\"\xC2\xA0\""},                 // the lowest lead of two bytes
     };
     for (const Case& c : cases) EXPECT_EQ(QuotedJson(c.text), c.expected) << c.text;
 }

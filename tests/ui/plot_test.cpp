@@ -23,6 +23,7 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
          "5 intersections",
          "00.30.00N, 000.56.00E",
          5},
+        {"two, 3-5 N/A", {"PA1A", "PA1B", "PA1C", "", ""}, "2 intersections", "00.30.00N, 001.00.00E", 2},
         {"no usable row", {"NOPE", "", "PA1A", "", ""}, "No intersections", "No solution", 0},
     };
     for (const Case& c : cases) {
@@ -39,6 +40,7 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(view.Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes)
                 << c.what << " box " << row;
+        EXPECT_NE(view.Text(ControlId::Label4), "N/A") << c.what << ": the label past the last box";
     }
 }
 

@@ -148,11 +148,9 @@ TEST_F(GuiTest, TabOrderFocusAndKeysOfTheEditControls) {
     const HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                                        nullptr, nullptr, nullptr, nullptr);
     SetActiveWindow(other);
-    Pump();
-    EXPECT_NE(GetFocus(), box);
+    EXPECT_TRUE(WaitUntil([&] { return GetFocus() != box; })) << "the box keeps the focus";
     SetActiveWindow(window_->Handle());
-    Pump();
-    EXPECT_EQ(GetFocus(), box);
+    EXPECT_TRUE(WaitUntil([&] { return GetFocus() == box; })) << "the focus does not come back";
     DestroyWindow(other);
 
     // Upper-cased, the slash refused with a beep, and no more than nine characters in a box.
@@ -195,7 +193,7 @@ TEST_F(GuiTest, SaveRoundTripsPositionAndMinimisedStateUntilTheSessionEnds) {
     ASSERT_TRUE(Start());
     SetWindowPos(window_->Handle(), nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_->Handle(), SW_MINIMIZE);
-    Pump();
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(window_->Handle()); }));
     Choose(Command::FileSave);
     const std::string saved = ReadWholeFile(platform_.folder.File("Trivex.INI")).value_or("");
     for (const char* line : {"LEFT=2250\r\n", "TOP=1800\r\n", "MINIMIZED=TRUE\r\n"})
@@ -203,9 +201,8 @@ TEST_F(GuiTest, SaveRoundTripsPositionAndMinimisedStateUntilTheSessionEnds) {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(IsIconic(window_->Handle())) << "comes back minimised";
     ShowWindow(window_->Handle(), SW_RESTORE);
-    Pump();
-    RECT rect;
-    GetWindowRect(window_->Handle(), &rect);
+    RECT rect{};
+    WaitUntil([&] { return GetWindowRect(window_->Handle(), &rect) && rect.left == 150 && rect.top == 120; });
     EXPECT_EQ(std::to_string(rect.left) + "," + std::to_string(rect.top), "150,120");
 
     // The end of the Windows session (log-off, shut-down) runs the program's shut-down, which
