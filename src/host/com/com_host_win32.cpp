@@ -9,7 +9,7 @@ namespace trivex::com {
 
 // A class object kept from a server that has ended since fails: the class object is then asked
 // for anew, which starts the server again as creating the object would.
-ComPtr<IDispatch> ComHost::HostClass::Create() {
+ComPtr<IDispatch> ComHost::HostClass::CreateUnchecked() {
     ComPtr<IDispatch> object;
     if (factory_ && SUCCEEDED(factory_->CreateInstance(nullptr, IID_IDispatch, object.OutVoid())))
         return object;
@@ -21,19 +21,24 @@ ComPtr<IDispatch> ComHost::HostClass::Create() {
     return object;
 }
 
+ComPtr<IDispatch> ComHost::HostClass::Create() {
+    ComPtr<IDispatch> object = CreateUnchecked();
+    if (!interfaceChecked_) RequireInterface(*object.get(), iid_, notOfInterface_);
+    interfaceChecked_ = true;
+    return object;
+}
+
 std::unique_ptr<host::UivApplication> ComHost::NewApplication() {
     return std::make_unique<ComApplication>(applications_.Create(), interfaces_);
 }
 
 std::unique_ptr<host::UivStationInfo> ComHost::NewStationInfo() {
     return std::make_unique<ComStationInfo>(
-        OfInterface(stationInfos_.Create(), kStationInfoInterface, *interfaces_,
-                    "the host created a station information object without its interface"));
+        OfInterface(stationInfos_.Create(), kStationInfoInterface, *interfaces_));
 }
 
 std::unique_ptr<host::UivObject> ComHost::NewObject() {
-    return std::make_unique<ComObject>(OfInterface(records_.Create(), kObjectInterface, *interfaces_,
-                                                   "the host created an object record without its interface"));
+    return std::make_unique<ComObject>(OfInterface(records_.Create(), kObjectInterface, *interfaces_));
 }
 
 }  // namespace trivex::com

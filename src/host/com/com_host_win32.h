@@ -23,22 +23,32 @@ class ComHost : public host::Host {
   private:
     // One of the server's classes. Its class object is asked for once and kept: an object made
     // through it costs one call into the server, where asking the system for the class object
-    // every time costs several.
+    // every time costs several. Every object of a class has the same interfaces, so only the
+    // first is asked for the one it must have: the question costs several round trips.
     class HostClass {
       public:
-        HostClass(const CLSID& id, const char* what) : id_(id), what_(what) {}
+        HostClass(const CLSID& id, const IID& iid, const char* what, const char* notOfInterface)
+            : id_(id), iid_(iid), what_(what), notOfInterface_(notOfInterface) {}
         ComPtr<IDispatch> Create();
 
       private:
+        ComPtr<IDispatch> CreateUnchecked();
+
         CLSID id_;
+        IID iid_;
         const char* what_;
+        const char* notOfInterface_;
         ComPtr<IClassFactory> factory_;
+        bool interfaceChecked_ = false;
     };
 
     std::shared_ptr<InterfaceCatalog> interfaces_ = std::make_shared<InterfaceCatalog>();
-    HostClass applications_{kApplicationClass, "application object"};
-    HostClass stationInfos_{kStationInfoClass, "station information object"};
-    HostClass records_{kObjectClass, "object record"};
+    HostClass applications_{kApplicationClass, kApplicationInterface, "application object",
+                            "the host created an application object without its interface"};
+    HostClass stationInfos_{kStationInfoClass, kStationInfoInterface, "station information object",
+                            "the host created a station information object without its interface"};
+    HostClass records_{kObjectClass, kObjectInterface, "object record",
+                       "the host created an object record without its interface"};
 };
 
 }  // namespace trivex::com

@@ -20,9 +20,7 @@ void RequireInterface(IDispatch& object, const IID& iid, const std::string& what
     if (!IsOfInterface(object, iid)) Check(E_NOINTERFACE, what);
 }
 
-Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces,
-                     const std::string& what) {
-    RequireInterface(*object.get(), iid, what);
+Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces) {
     std::shared_ptr<const InterfaceInfo> members = interfaces.For(iid, *object.get());
     return Dispatch(std::move(object), std::move(members));
 }
@@ -96,8 +94,7 @@ void ComObject::PutText(const wchar_t* name, const std::string& text) {
 
 ComApplication::ComApplication(ComPtr<IDispatch> application, std::shared_ptr<InterfaceCatalog> interfaces)
     : interfaces_(std::move(interfaces)),
-      application_(OfInterface(std::move(application), kApplicationInterface, *interfaces_,
-                               "the host created an application object without its interface")) {}
+      application_(OfInterface(std::move(application), kApplicationInterface, *interfaces_)) {}
 
 host::DistanceBearing ComApplication::CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                                           bool flag) {
@@ -127,9 +124,11 @@ bool ComApplication::GetStationInfo(host::UivStationInfo& info) {
     VARIANT_BOOL found = VARIANT_FALSE;
     application_.Call(L"GetStationInfo", {ByRef(station.InOut()), ByRefBool(&found)});
     if (!station) Check(E_POINTER, "GetStationInfo gave no station information object");
-    RequireInterface(*station.get(), kStationInfoInterface,
-                     "GetStationInfo gave an object that is not a station information object");
-    if (station.get() != passed.get()) passed.Replace(std::move(station));
+    if (station.get() != passed.get()) {  // the object passed in was checked when it was made
+        RequireInterface(*station.get(), kStationInfoInterface,
+                         "GetStationInfo gave an object that is not a station information object");
+        passed.Replace(std::move(station));
+    }
     return found != VARIANT_FALSE;
 }
 
@@ -137,8 +136,8 @@ std::unique_ptr<host::UivMap> ComApplication::GetMap() {
     ComPtr<IDispatch> map;
     application_.Call(L"GetMap", {ByRef(map.InOut())});
     if (!map) Check(E_POINTER, "GetMap gave no map");
-    return std::make_unique<ComMap>(
-        OfInterface(std::move(map), kMapInterface, *interfaces_, "GetMap gave an object that is not a map"));
+    RequireInterface(*map.get(), kMapInterface, "GetMap gave an object that is not a map");
+    return std::make_unique<ComMap>(OfInterface(std::move(map), kMapInterface, *interfaces_));
 }
 
 // The array's bounds are the host's word: they are checked before anything is taken from it.

@@ -14,9 +14,8 @@ namespace trivex::com {
 // Throws ComHostError saying `what` when the object is not of the interface.
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what);
 
-// The object, called as an object of the interface; throws ComHostError when it is not one.
-Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces,
-                     const std::string& what);
+// The object, called as an object of the interface (RequireInterface says whether it is one).
+Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces);
 
 // Subscribes a receiver to one event interface of an object, connecting on first use.
 class EventSubscription {

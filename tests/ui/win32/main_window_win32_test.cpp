@@ -172,7 +172,8 @@ TEST_F(GuiTest, TabOrderFocusAndKeysOfTheEditControls) {
 // from the window's message loop. The log's caret then stands after its last line. A NUL in a
 // host's text loses nothing of the log.
 TEST_F(GuiTest, HostEventsRunFromTheMessageLoopNotInsideTheDeliveringCall) {
-    host_.stations = {{"NOCALL1", 0, 0, std::string("A\0B", 3)}, {"NOCALL2"}, {"NOCALL3"}};
+    host_.stations = {{"NOCALL1", 0, 0, std::string("A\0B", 3), "", ""}, {"NOCALL2", 0, 0, "", "", ""},
+                      {"NOCALL3", 0, 0, "", "", ""}};
     ASSERT_TRUE(Start());
     EXPECT_THAT(Text(ControlId::Status), testing::HasSubstr("A B\r\n"));
     EXPECT_THAT(Text(ControlId::Status), testing::HasSubstr("End of info for NOCALL3 *****\r\n"));
