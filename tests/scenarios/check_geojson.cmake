@@ -4,20 +4,8 @@
 # of features of each kind, the position of the second station and the crossing.
 cmake_minimum_required(VERSION 3.25)
 
-if(NOT OGRINFO)
-  message(FATAL_ERROR "ogrinfo (Debian package gdal-bin) is missing: run scripts/setup-debian.sh")
-endif()
-set(file "${WORK}/practice_miss.geojson")
-file(REMOVE "${file}")
-execute_process(COMMAND "${SIM}" "${SCENARIO}" --summary --geojson "${file}" OUTPUT_QUIET RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "trivex-sim failed: ${status}")
-endif()
-execute_process(COMMAND "${OGRINFO}" -ro -al -q "${file}" OUTPUT_VARIABLE listing ERROR_VARIABLE errors
-                RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
-  message(FATAL_ERROR "ogrinfo cannot read ${file}: ${errors}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/ogr_listing.cmake")
+trivex_ogr_listing(--geojson "${WORK}/practice_miss.geojson" listing)
 
 # Two stations, the bearing line of the one without accuracy and the three of the other, one
 # crossing, the fix, the estimate with its ellipse, and the transmitter.

@@ -4,20 +4,8 @@
 # placemarks in each folder, one station's position and the ellipse's closed ring.
 cmake_minimum_required(VERSION 3.25)
 
-if(NOT OGRINFO)
-  message(FATAL_ERROR "ogrinfo (Debian package gdal-bin) is missing: run scripts/setup-debian.sh")
-endif()
-set(file "${WORK}/show_estimate.kml")
-file(REMOVE "${file}")
-execute_process(COMMAND "${SIM}" "${SCENARIO}" --summary --kml "${file}" OUTPUT_QUIET RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "trivex-sim failed: ${status}")
-endif()
-execute_process(COMMAND "${OGRINFO}" -ro -al -q "${file}" OUTPUT_VARIABLE listing ERROR_VARIABLE errors
-                RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
-  message(FATAL_ERROR "ogrinfo cannot read ${file}: ${errors}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/ogr_listing.cmake")
+trivex_ogr_listing(--kml "${WORK}/show_estimate.kml" listing)
 
 # Four stations with three lines each (the estimate's magenta lines on the map are none of them),
 # one crossing, the fix, the estimate with its ellipse, and no transmitter.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/utf16_bytes.h"
 #include "ui/memory/memory_platform.h"
 
 namespace trivex {
@@ -16,16 +17,6 @@ namespace {
 using namespace std::string_literals;
 
 const ui::Latin1CodePage kCodePage{};
-
-// A UTF-16 file: its mark, then the text little- or big-endian.
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char16_t c : text) {
-        bytes += static_cast<char>(bigEndian ? c >> 8 : c & 0xFF);
-        bytes += static_cast<char>(bigEndian ? c & 0xFF : c >> 8);
-    }
-    return bytes;
-}
 
 struct ReadCase {
     const char* what;

@@ -2,6 +2,7 @@
 // our code on the same bytes, and compares every result and the whole file after every write.
 #include "ui/private_profile.h"
 
+#include "tests/ui/utf16_bytes.h"
 #include "ui/platform_win32.h"
 
 #include <gtest/gtest.h>
@@ -18,16 +19,6 @@ namespace {
 using namespace std::string_literals;
 
 const ui::AnsiCodePageWin32 kCodePage{};
-
-// A UTF-16 file: its mark, then the text in that byte order.
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char16_t c : text) {
-        bytes += static_cast<char>(bigEndian ? c >> 8 : c & 0xFF);
-        bytes += static_cast<char>(bigEndian ? c & 0xFF : c >> 8);
-    }
-    return bytes;
-}
 
 // The file's bytes; Wine keeps a parsed copy of a file it has used, which is dropped first, as
 // our code reads the file afresh each time.
