@@ -1,19 +1,11 @@
 #include "plot/pair_review.h"
 
-#include <charconv>
-
 #include "geometry/great_circle.h"
 #include "geometry/position_text.h"
 #include "support/numeric.h"
 
 namespace trivex {
 namespace {
-
-std::string Fixed(double value, int decimals) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, end.ptr);
-}
 
 std::string StationName(const PairOutcome& outcome) {
     return outcome.station.empty() ? "row " + std::to_string(outcome.stationRow + 1) : outcome.station;
@@ -85,10 +77,10 @@ std::string VerdictDetails(const PairOutcome& outcome) {
         case PairVerdict::OutOfRange:
             return StationName(outcome) + " " + std::to_string(outcome.stationBearing);
         case PairVerdict::Behind:
-            return StationName(outcome) + ", crossing at " + Fixed(outcome.bearingToCrossing, 1) +
+            return StationName(outcome) + ", crossing at " + FixedText(outcome.bearingToCrossing, 1) +
                    " deg from it, its bearing " + std::to_string(outcome.stationBearing) + " deg";
         case PairVerdict::TooFar:
-            return StationName(outcome) + " " + Fixed(outcome.distanceKm, 2) + " km, limit " +
+            return StationName(outcome) + " " + FixedText(outcome.distanceKm, 2) + " km, limit " +
                    NumberText(outcome.limitKm) + " km";
         default:
             return "";
@@ -108,7 +100,7 @@ std::string PairLine(const PairOutcome& outcome) {
 
 std::string LeftOutLine(const LeftOut& left) {
     if (!left.fix) return "without " + left.station + " there is no fix\r\n";
-    return "without " + left.station + " the fix moves " + Fixed(left.movesKm, 2) + " km\r\n";
+    return "without " + left.station + " the fix moves " + FixedText(left.movesKm, 2) + " km\r\n";
 }
 
 }  // namespace trivex

@@ -1,24 +1,18 @@
 #include "plot_review.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "geometry/ellipse_outline.h"
 #include "geometry/great_circle.h"
 #include "plot/estimate_log.h"
 #include "plot/plot_estimate.h"
+#include "support/numeric.h"
 
 namespace trivex::simkit {
 
 namespace {
 
 constexpr size_t kVerdictColumn = 31;
-
-std::string Fixed(double value, int decimals) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, end.ptr);
-}
 
 const char* OutcomeName(PairVerdict verdict) {
     switch (verdict) {
@@ -119,8 +113,8 @@ void WriteMiss(std::ostream& out, const std::string& what, MapPoint transmitter,
         return;
     }
     const Miss miss = MissOf(transmitter, *found);
-    out << "Miss: the " << what << " lies " << Fixed(miss.distanceKm, 2)
-        << " km from the transmitter, bearing " << Fixed(miss.bearingDegrees, 1) << " deg from it\n";
+    out << "Miss: the " << what << " lies " << FixedText(miss.distanceKm, 2)
+        << " km from the transmitter, bearing " << FixedText(miss.bearingDegrees, 1) << " deg from it\n";
 }
 
 // The log's lines on the estimate, with plain line breaks.
@@ -169,7 +163,7 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
     }
     if (const LeftOut* most = MostPulling(review.leaveOneOut))
         out << "Pulls the fix most: " << most->station << " (without it the fix moves "
-            << Fixed(most->movesKm, 2) << " km)\n";
+            << FixedText(most->movesKm, 2) << " km)\n";
     else if (!review.leaveOneOut.empty())
         out << "Pulls the fix most: none (without any one station there is no fix)\n";
     const std::optional<BestEstimate> estimate = EstimateOf(review);

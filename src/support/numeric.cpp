@@ -69,6 +69,13 @@ double NumericPrefix(std::string_view text) {
     return value;
 }
 
+std::string FixedText(double value, int decimals) {
+    char buffer[400];  // the largest double has 309 digits before the point
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
 std::string NumberText(double value) {
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
         char buffer[32];

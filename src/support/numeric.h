@@ -20,6 +20,10 @@ int16_t RoundHalfEvenClampedInt16(double value);
 // optional point and digits, an optional exponent. A text that does not begin so counts 0.
 double NumericPrefix(std::string_view text);
 
+// The value with that many decimals (up to 80), never an exponent; any double fits: a host may
+// answer a distance of 1e300 km.
+std::string FixedText(double value, int decimals);
+
 // Plain number text: no fraction when the value is whole (50 -> "50", 0.5 -> "0.5").
 std::string NumberText(double value);
 

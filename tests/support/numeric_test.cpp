@@ -61,5 +61,24 @@ TEST(NumericPrefix, ReadsTheNumberAtTheStartOfAText) {
     for (const Case& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.expected) << "text \"" << c.text << '"';
 }
 
+TEST(FixedText, WritesAnyDoubleWithItsDecimals) {
+    struct Case {
+        double value;
+        int decimals;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {12.345, 2, "12.35"},  // rounded to the decimals
+        {-0.04, 1, "-0.0"},    // the sign kept
+        {kInf, 2, "inf"},      //
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FixedText(c.value, c.decimals), c.expected)
+            << c.value << " with " << c.decimals << " decimals";
+    // A host's absurd distance, and the widest double, come out whole: every digit before the point.
+    EXPECT_EQ(FixedText(1e300, 2).size(), 304u);
+    EXPECT_EQ(FixedText(-std::numeric_limits<double>::max(), 0).size(), 310u);
+}
+
 }  // namespace
 }  // namespace trivex
