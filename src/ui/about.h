@@ -23,7 +23,7 @@ AboutContent MakeAboutContent(const std::string& appTitle, const std::string& le
 
 struct AboutControl {
     const char* name;
-    std::string AboutContent::*text;  // nullptr: the fixed text
+    std::string AboutContent::*text;  // the text it shows; nullptr: fixedText
     const char* fixedText;
     int left, top, width, height;
     bool bold;
