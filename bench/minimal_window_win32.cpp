@@ -1,7 +1,7 @@
 // The least a Windows program with a window does: registers a class, creates and shows one
 // window and runs its message loop until the window is closed. trivex-wine-bench starts it
 // beside Trivex.exe: its start-up is Wine's own, which Trivex.exe's figures leave out.
-#include <windows.h>
+#include "win32/windows_api.h"
 
 namespace {
 

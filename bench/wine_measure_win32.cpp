@@ -1,11 +1,9 @@
 #include "wine_measure_win32.h"
 
-#include <psapi.h>
-
 #include <algorithm>
 #include <stdexcept>
 
-#include "ui/win32/unique_handle.h"
+#include "win32/unique_handle.h"
 
 namespace trivex::bench {
 

@@ -1,7 +1,7 @@
 // Measuring another program from outside under Wine: timing, polling its windows, its memory.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <chrono>
 #include <functional>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "support/host_version.h"
+#include "host/host_version.h"
 #include "ui/platform_win32.h"
 
 namespace trivex::demo {

@@ -7,9 +7,10 @@
 #include "demo_platform.h"
 #include "demo_scenario.h"
 #include "map_window_win32.h"
-#include "program_win32.h"
-#include "ui/win32/guard_win32.h"
-#include "ui/win32/windows_api.h"
+#include "shell/program_win32.h"
+#include "ui/program_files.h"
+#include "win32/guard_win32.h"
+#include "win32/windows_api.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int RunDemo(HINSTANCE instance) {
     demo::DemoPlatform platform(scenario.hostVersion);
     WriteFirstSettings(platform, scenario);
     std::unique_ptr<demo::MapWindowWin32> map;
-    return app::RunProgram(instance, host, platform, [&](ui::MainWindowWin32& window, ui::MainWindow&) {
+    return shell::RunProgram(instance, host, platform, [&](ui::MainWindowWin32& window, ui::MainWindow&) {
         map = std::make_unique<demo::MapWindowWin32>(instance, host, window.Handle());
     });
 }
@@ -41,5 +42,6 @@ int RunDemo(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    win32::ReportFatalErrorsAtTerminate(ui::kApplicationTitle);
     return static_cast<int>(win32::Guarded([&]() -> LRESULT { return RunDemo(instance); }));
 }

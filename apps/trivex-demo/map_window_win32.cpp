@@ -7,8 +7,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/win32/guard_win32.h"
 #include "ui/win32/layout_win32.h"
+#include "win32/guard_win32.h"
+#include "win32/window_object_win32.h"
 
 namespace trivex::demo {
 
@@ -79,11 +80,7 @@ MapWindowWin32::MapWindowWin32(HINSTANCE instance, sim::SimHost& host, HWND neig
 }
 
 LRESULT CALLBACK MapWindowWin32::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MapWindowWin32*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = win32::WindowObject<MapWindowWin32>(window, message, lParam);
     if (!self || window != self->window_.get()) return DefWindowProcA(window, message, wParam, lParam);
     return win32::Guarded([&] { return self->OnMessage(window, message, wParam, lParam); });
 }

@@ -5,8 +5,8 @@
 
 #include "host/sim/sim_host.h"
 #include "simkit/map_picture.h"
-#include "ui/win32/unique_handle.h"
-#include "ui/win32/windows_api.h"
+#include "win32/unique_handle.h"
+#include "win32/windows_api.h"
 
 namespace trivex::demo {
 

@@ -17,14 +17,6 @@ bool IsHostObject(IUnknown* object) {
 
 }  // namespace
 
-HRESULT BusyFilter::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IMessageFilter) return E_NOINTERFACE;
-    *out = static_cast<IMessageFilter*>(this);
-    return S_OK;
-}
-
 DWORD BusyFilter::HandleInComingCall(DWORD, HTASK, DWORD, INTERFACEINFO* info) {
     if (state_.busyCalls <= 0 || !info || !IsHostObject(info->pUnk)) return SERVERCALL_ISHANDLED;
     --state_.busyCalls;

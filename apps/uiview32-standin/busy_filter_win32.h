@@ -3,20 +3,16 @@
 // object are always taken.
 #pragma once
 
+#include "com/message_filter_win32.h"
 #include "server_state_win32.h"
 
 namespace trivex::standin {
 
-class BusyFilter final : public IMessageFilter {
+// It lives as long as the server runs.
+class BusyFilter final : public com::MessageFilter {
   public:
     explicit BusyFilter(ServerState& state) : state_(state) {}
-    BusyFilter(const BusyFilter&) = delete;
-    BusyFilter& operator=(const BusyFilter&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    // It lives as long as the server runs.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD type, HTASK caller, DWORD elapsedMs,
                                                INTERFACEINFO* info) override;
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }

@@ -2,8 +2,6 @@
 // shares that object's lifetime and keeps the sinks clients advise.
 #pragma once
 
-#include <olectl.h>
-
 #include <initializer_list>
 #include <vector>
 

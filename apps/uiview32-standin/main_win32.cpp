@@ -2,10 +2,6 @@
 //   uiview32 /RegServer     registers it on this machine
 //   uiview32 /UnregServer   removes that registration
 //   uiview32 [-Embedding]   serves (COM starts it so)
-#include <windows.h>
-
-#include <shellapi.h>
-
 #include <string>
 
 #include "com/com_raii_win32.h"

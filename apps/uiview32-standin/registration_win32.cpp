@@ -7,6 +7,7 @@
 
 #include "com/com_error_win32.h"
 #include "com/com_raii_win32.h"
+#include "win32/host_registry_win32.h"
 
 namespace trivex::standin {
 
@@ -24,8 +25,6 @@ const ClassEntry kClasses[] = {
     {CLSID_UivObject, L"UIView32.UivObject", L"UI-View32 object record"},
     {CLSID_StandInControl, L"UIView32.StandInControl", L"UI-View32 stand-in control"},
 };
-
-constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Peak Systems\\UI-View32";
 
 std::wstring GuidText(const GUID& guid) {
     wchar_t text[40];
@@ -64,7 +63,8 @@ bool Register(const std::wstring& executable) {
         if (!RegisterClass(c, executable)) return false;
     const std::wstring folder = executable.substr(0, executable.find_last_of(L'\\'));
     return RegisterTypeLibrary(executable) &&
-           SetValue(HKEY_CURRENT_USER, kSettingsKey, L"Program Folder", folder);
+           SetValue(HKEY_CURRENT_USER, win32::Wide(win32::kHostSettingsKey),
+                    win32::Wide(win32::kHostFolderValue).c_str(), folder);
 }
 
 bool Unregister() {
@@ -74,7 +74,7 @@ bool Unregister() {
     }
     const SYSKIND kind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
     UnRegisterTypeLib(LIBID_UIView32, 1, 0, LOCALE_NEUTRAL, kind);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, win32::kHostSettingsKey);
     return true;
 }
 

@@ -12,7 +12,7 @@ bool Unregister();
 
 // Registers the executable's "standard" or "wide" type library for the host's interfaces, or
 // with "none" removes their type library entries and those of the event interfaces; throws
-// ComHostError or invalid_argument.
+// ComError or invalid_argument.
 void RegisterHostTypeLibrary(const std::wstring& executable, const std::string& which);
 
 }  // namespace trivex::standin

@@ -41,7 +41,7 @@ class ClassFactory final : public IClassFactory {
         try {
             com::ComPtr<IUnknown> object(create_());
             return object->QueryInterface(iid, out);
-        } catch (const com::ComHostError& e) {
+        } catch (const com::ComError& e) {
             return e.code();
         } catch (...) {
             return E_OUTOFMEMORY;

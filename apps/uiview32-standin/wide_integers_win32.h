@@ -54,7 +54,7 @@ HRESULT WideIntegers::Invoke(const IID& iid, DISPID id, WORD flags, DISPPARAMS& 
         const HRESULT hr = call(converted);
         if (SUCCEEDED(hr)) narrowed.WriteBack();
         return hr;
-    } catch (const com::ComHostError& e) {
+    } catch (const com::ComError& e) {
         return e.code();
     }
 }

@@ -3,18 +3,14 @@
 #include <cstdio>
 
 #include "com/com_text_win32.h"
+#include "win32/system_message_win32.h"
 
 namespace trivex::com {
 
 namespace {
 
 std::string SystemText(HRESULT result) {
-    char* buffer = nullptr;
-    const DWORD n = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = n ? std::string(buffer, n) : std::string();
-    LocalFree(buffer);
+    std::string text = win32::SystemMessage(static_cast<DWORD>(result));
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
     char code[16];
@@ -40,7 +36,7 @@ std::string Description(BSTR text) {
 }  // namespace
 
 void Check(HRESULT result, const std::string& doing) {
-    if (FAILED(result)) throw ComHostError(result, FailureText(result) + ": " + doing);
+    if (FAILED(result)) throw ComError(result, FailureText(result) + ": " + doing);
 }
 
 void ThrowInvokeError(HRESULT result, ExcepInfo& info, const std::string& doing) {
@@ -48,7 +44,7 @@ void ThrowInvokeError(HRESULT result, ExcepInfo& info, const std::string& doing)
     if (info->pfnDeferredFillIn) info->pfnDeferredFillIn(info.get());
     const HRESULT code = info->scode ? info->scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, info->wCode);
     const std::string message = Description(info->bstrDescription);
-    throw ComHostError(code, (message.empty() ? FailureText(code) : message) + ": " + doing);
+    throw ComError(code, (message.empty() ? FailureText(code) : message) + ": " + doing);
 }
 
 }  // namespace trivex::com

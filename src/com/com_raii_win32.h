@@ -1,13 +1,9 @@
 // Move-only owners of COM resources: interface references, BSTRs, VARIANTs and SAFEARRAYs.
 #pragma once
 
-#include <windows.h>
-
-#include <ocidl.h>
-#include <ole2.h>
-#include <oleauto.h>
-
 #include <utility>
+
+#include "win32/windows_api.h"
 
 namespace trivex::com {
 

@@ -13,7 +13,7 @@ namespace trivex::com {
 class DeclaredArguments {
   public:
     // The arguments come last first, as DISPPARAMS holds them, and must outlive this. With no
-    // declaration, or one of another count, they pass as given. Throws ComHostError when an
+    // declaration, or one of another count, they pass as given. Throws ComError when an
     // argument cannot take its declared type.
     DeclaredArguments(const Member* member, VARIANT* given, UINT count, const std::string& what);
     DeclaredArguments(const DeclaredArguments&) = delete;
@@ -22,7 +22,7 @@ class DeclaredArguments {
     VARIANT* data() { return passed_.data(); }
     UINT size() const { return static_cast<UINT>(passed_.size()); }
     // Takes what the server left in the converted by-reference arguments into the caller's
-    // storage; throws ComHostError when a value does not fit the caller's type.
+    // storage; throws ComError when a value does not fit the caller's type.
     void WriteBack();
 
   private:

@@ -1,4 +1,4 @@
-// Late-bound calls through IDispatch, called with Invoke; a failure throws ComHostError.
+// Late-bound calls through IDispatch, called with Invoke; a failure throws ComError.
 // With its interface's members (InterfaceInfo) a call takes the member's id from there and
 // passes every argument as the member declares it; names the members lack, or every name of
 // an object without them, are looked up on the object (GetIDsOfNames, once each).

@@ -66,7 +66,7 @@ class FuncDesc {
     FUNCDESC* desc_ = nullptr;
 };
 
-// A TYPEATTR, released when it goes; throws ComHostError when there is none.
+// A TYPEATTR, released when it goes; throws ComError when there is none.
 class TypeAttr {
   public:
     explicit TypeAttr(ITypeInfo& info) : info_(info) { Check(info.GetTypeAttr(&attr_), "type attributes"); }
@@ -158,7 +158,7 @@ ComPtr<ITypeInfo> TypeInfoThrough(IDispatch& object, const IID& iid) {
 std::shared_ptr<const InterfaceInfo> ReadInterface(const IID& iid, IDispatch& object) {
     try {
         return std::make_shared<const InterfaceInfo>(*FindTypeInfo(iid, object).get());
-    } catch (const ComHostError&) {
+    } catch (const ComError&) {
         return nullptr;  // unreadable type information is as good as none
     }
 }
@@ -168,7 +168,7 @@ std::shared_ptr<const InterfaceInfo> ReadInterface(const IID& iid, IDispatch& ob
 ComPtr<ITypeInfo> FindTypeInfo(const IID& iid, IDispatch& object) {
     try {
         return RegisteredTypeInfo(iid);
-    } catch (const ComHostError&) {
+    } catch (const ComError&) {
         ComPtr<ITypeInfo> info = TypeInfoThrough(object, iid);
         if (!info) throw;
         return info;

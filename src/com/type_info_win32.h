@@ -13,12 +13,12 @@
 namespace trivex::com {
 
 // The type information of an interface or event interface, found through the type library
-// registered for it (HKEY_CLASSES_ROOT\Interface\{iid}\TypeLib). Throws ComHostError.
+// registered for it (HKEY_CLASSES_ROOT\Interface\{iid}\TypeLib). Throws ComError.
 ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid);
 
 // The type information of an interface or event interface: through the registered type
 // library, else the object's own type information when it is of that interface, else the
-// interface's in the library that holds the object's own. Throws ComHostError.
+// interface's in the library that holds the object's own. Throws ComError.
 ComPtr<ITypeInfo> FindTypeInfo(const IID& iid, IDispatch& object);
 
 // Whether the object has the interface: it answers QueryInterface for it, or, where the
@@ -44,7 +44,7 @@ struct Member {
 // The members of one interface, read once; its ids and types hold for every object of it.
 class InterfaceInfo {
   public:
-    // Reads every member; throws ComHostError when the information cannot be read.
+    // Reads every member; throws ComError when the information cannot be read.
     explicit InterfaceInfo(ITypeInfo& info);
 
     // The member called so (names compare as COM compares them, without case), or nullptr.

@@ -10,7 +10,7 @@
 
 #include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
-#include "support/host_version.h"
+#include "host/host_version.h"
 #include "ui/controls.h"
 #include "ui/view.h"
 

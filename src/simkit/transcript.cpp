@@ -21,12 +21,12 @@ Json AboutJson(const std::optional<AboutContent>& about) {
     if (!about) return nullptr;
     return Json::Object{
         {"caption", about->caption},
-        {"labels", Json::Object{{"Label1", about->Label1},
-                                {"Label2", about->Label2},
-                                {"Label3", about->Label3},
-                                {"Label5", about->Label5},
-                                {"Label6", about->Label6},
-                                {"lblWebURL", about->lblWebURL}}},
+        {"labels", Json::Object{{"Label1", about->title},
+                                {"Label2", about->author},
+                                {"Label3", about->description},
+                                {"Label5", about->legalText},
+                                {"Label6", about->disclaimer},
+                                {"lblWebURL", about->webAddress}}},
     };
 }
 

@@ -11,15 +11,15 @@ constexpr const char* kDisclaimer =
     "before you rely on it.";
 
 constexpr std::array<AboutControl, 9> kControls{{
-    {"Label1", nullptr, 840, 0, 5295, 375, true, false, false},
-    {"Label2", nullptr, 840, 480, 5295, 375, true, false, false},
-    {"Label3", nullptr, 840, 960, 5295, 735, false, false, false},
-    {"Label8", "More information on this website", 840, 1800, 5295, 255, true, false, false},
-    {"lblWebURL", nullptr, 840, 2040, 5055, 255, false, true, false},
-    {"Label4", "Legal", 120, 2400, 735, 255, true, false, false},
-    {"Label5", nullptr, 840, 2400, 5295, 495, false, false, false},
-    {"Label6", nullptr, 840, 3000, 4095, 855, false, false, false},
-    {"Command1", "&OK", 5280, 3480, 975, 375, true, false, true},
+    {"title", &AboutContent::title, nullptr, 840, 0, 5295, 375, true, false, false},
+    {"author", &AboutContent::author, nullptr, 840, 480, 5295, 375, true, false, false},
+    {"description", &AboutContent::description, nullptr, 840, 960, 5295, 735, false, false, false},
+    {"websiteHeading", nullptr, "More information on this website", 840, 1800, 5295, 255, true, false, false},
+    {"webAddress", &AboutContent::webAddress, nullptr, 840, 2040, 5055, 255, false, true, false},
+    {"legalHeading", nullptr, "Legal", 120, 2400, 735, 255, true, false, false},
+    {"legalText", &AboutContent::legalText, nullptr, 840, 2400, 5295, 495, false, false, false},
+    {"disclaimer", &AboutContent::disclaimer, nullptr, 840, 3000, 4095, 855, false, false, false},
+    {"ok", nullptr, "&OK", 5280, 3480, 975, 375, true, false, true},
 }};
 
 }  // namespace
@@ -27,12 +27,12 @@ constexpr std::array<AboutControl, 9> kControls{{
 AboutContent MakeAboutContent(const std::string& appTitle, const std::string& legalCopyright) {
     AboutContent content;
     content.caption = "About " + appTitle;
-    content.Label1 = appTitle;
-    content.Label2 = "written by Morven Ashby";
-    content.Label3 = "UI-View32 add on for plotting RDF lines on the UI-View map ";
-    content.Label5 = legalCopyright.empty() ? "Not set in Project!" : legalCopyright;
-    content.Label6 = kDisclaimer;
-    content.lblWebURL = kWebAddress;
+    content.title = appTitle;
+    content.author = "written by Morven Ashby";
+    content.description = "UI-View32 add on for plotting RDF lines on the UI-View map ";
+    content.legalText = legalCopyright.empty() ? "Not set in Project!" : legalCopyright;
+    content.disclaimer = kDisclaimer;
+    content.webAddress = kWebAddress;
     return content;
 }
 

@@ -10,12 +10,12 @@ inline constexpr const char* kWebAddress = "https://trivex.example.org/";
 
 struct AboutContent {
     std::string caption;
-    std::string Label1;     // the program title
-    std::string Label2;     // author line
-    std::string Label3;     // description
-    std::string Label5;     // legal text
-    std::string Label6;     // disclaimer
-    std::string lblWebURL;  // web address
+    std::string title;
+    std::string author;
+    std::string description;
+    std::string legalText;
+    std::string disclaimer;
+    std::string webAddress;
     bool operator==(const AboutContent&) const = default;
 };
 
@@ -23,7 +23,8 @@ AboutContent MakeAboutContent(const std::string& appTitle, const std::string& le
 
 struct AboutControl {
     const char* name;
-    const char* fixedText;  // nullptr: the text comes from AboutContent
+    std::string AboutContent::*text;  // the text it shows; nullptr: fixedText
+    const char* fixedText;
     int left, top, width, height;
     bool bold;
     bool isLink;

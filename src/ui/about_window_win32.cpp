@@ -4,8 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/win32/guard_win32.h"
 #include "ui/win32/layout_win32.h"
+#include "win32/guard_win32.h"
+#include "win32/window_object_win32.h"
 
 namespace trivex::ui {
 
@@ -14,18 +15,6 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kFirstControlId = 100;
-
-const std::string* ContentText(const AboutContent& content, const char* name) {
-    const struct {
-        const char* name;
-        const std::string* text;
-    } texts[] = {{"Label1", &content.Label1}, {"Label2", &content.Label2}, {"Label3", &content.Label3},
-                 {"Label5", &content.Label5}, {"Label6", &content.Label6}, {"lblWebURL", &content.lblWebURL}};
-    for (const auto& entry : texts) {
-        if (std::strcmp(entry.name, name) == 0) return entry.text;
-    }
-    return nullptr;
-}
 
 // The action may close this window and so destroy the object that holds it: it runs from a copy.
 LRESULT Run(std::function<void()> action) {
@@ -58,8 +47,7 @@ AboutWindowWin32::AboutWindowWin32(HINSTANCE instance, int dpi, const AboutConte
 void AboutWindowWin32::CreateControls(const AboutContent& content) {
     int id = kFirstControlId;
     for (const AboutControl& control : AboutControls()) {
-        const std::string* text = ContentText(content, control.name);
-        const char* caption = text ? text->c_str() : control.fixedText;
+        const char* caption = control.text ? (content.*control.text).c_str() : control.fixedText;
         const RECT twips{control.left, control.top, control.left + control.width,
                          control.top + control.height};
         HWND child;
@@ -97,11 +85,7 @@ void AboutWindowWin32::CentreOnScreen() {
 }
 
 LRESULT CALLBACK AboutWindowWin32::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<AboutWindowWin32*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = win32::WindowObject<AboutWindowWin32>(window, message, lParam);
     if (!self || !self->window_) return DefWindowProcA(window, message, wParam, lParam);
     return win32::Guarded([&] { return self->OnMessage(window, message, wParam, lParam); });
 }
@@ -128,9 +112,6 @@ LRESULT AboutWindowWin32::OnMessage(HWND window, UINT message, WPARAM wParam, LP
                 SetCursor(LoadCursorA(nullptr, IDC_HAND));
                 return TRUE;
             }
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             break;
         default:
             break;

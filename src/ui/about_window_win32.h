@@ -3,14 +3,14 @@
 // through its actions.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "ui/about.h"
-#include "ui/win32/unique_handle.h"
+#include "win32/unique_handle.h"
 
 namespace trivex::ui {
 
@@ -28,7 +28,7 @@ class AboutWindowWin32 {
     AboutWindowWin32& operator=(const AboutWindowWin32&) = delete;
 
     HWND Handle() const { return window_.get(); }
-    // The control that shows the named text ("Label1", "lblWebURL", "Command1" ...).
+    // The control that shows the named text ("title", "webAddress", "ok" ...).
     HWND Control(const char* name) const;
 
   private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "support/host_version.h"
+#include "host/host_version.h"
 #include "support/numeric.h"
 #include "ui/about.h"
 #include "ui/error_message.h"

@@ -4,8 +4,9 @@
 #include <string>
 
 #include "ui/program_files.h"
-#include "ui/win32/guard_win32.h"
 #include "ui/win32/layout_win32.h"
+#include "win32/guard_win32.h"
+#include "win32/window_object_win32.h"
 
 namespace trivex::ui {
 
@@ -163,12 +164,7 @@ void MainWindowWin32::Dispatch(MSG& message) {
 }
 
 LRESULT CALLBACK MainWindowWin32::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MainWindowWin32*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    auto* self = win32::WindowObject<MainWindowWin32>(window, message, lParam);
     if (!self || !self->logic_ || window != self->window_.get()) {
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -2,7 +2,7 @@
 // (menu commands, close box, typed call-sign keys, moves) to MainWindow.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <functional>
 #include <memory>
@@ -11,7 +11,7 @@
 #include "ui/about_window_win32.h"
 #include "ui/main_window.h"
 #include "ui/view.h"
-#include "ui/win32/unique_handle.h"
+#include "win32/unique_handle.h"
 
 namespace trivex::ui {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/host_version.h"
+#include "host/host_version.h"
 #include "ui/private_profile.h"
 #include "ui/view.h"
 

@@ -1,8 +1,5 @@
 #include "ui/platform_win32.h"
 
-#include <shellapi.h>
-#include <winver.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -11,6 +8,8 @@
 #include "ui/main_window_win32.h"
 #include "ui/program_files.h"
 #include "ui/win32/layout_win32.h"
+#include "win32/host_registry_win32.h"
+#include "win32/system_message_win32.h"
 
 namespace trivex::ui {
 
@@ -107,14 +106,8 @@ std::string AnsiCodePageWin32::FromUtf16(std::u16string_view text) const {
 }
 
 std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : "Error " + std::to_string(code);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    return text;
+    const std::string text = win32::SystemMessage(code);
+    return text.empty() ? "Error " + std::to_string(code) : text;
 }
 
 std::string ModulePath() {
@@ -166,13 +159,13 @@ std::string PlatformWin32::LegalCopyright() {
 
 HostFolderRead PlatformWin32::ReadHostFolder() {
     DWORD bytes = 0;
-    LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, kHostSettingsKey, kHostFolderValue, RRF_RT_REG_SZ,
-                                  nullptr, nullptr, &bytes);
+    LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, win32::kHostSettingsKey, win32::kHostFolderValue,
+                                  RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
     std::string folder;
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
         folder.resize(bytes);
-        status = RegGetValueA(HKEY_CURRENT_USER, kHostSettingsKey, kHostFolderValue, RRF_RT_REG_SZ, nullptr,
-                              folder.data(), &bytes);
+        status = RegGetValueA(HKEY_CURRENT_USER, win32::kHostSettingsKey, win32::kHostFolderValue,
+                              RRF_RT_REG_SZ, nullptr, folder.data(), &bytes);
         if (status == ERROR_SUCCESS) {
             folder.resize(strnlen(folder.c_str(), bytes));
             return {folder, std::nullopt};

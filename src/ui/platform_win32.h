@@ -1,16 +1,12 @@
 // The operating system services of the main window's logic, on Windows.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include "ui/platform.h"
-#include "ui/win32/unique_handle.h"
+#include "win32/unique_handle.h"
 
 namespace trivex::ui {
-
-inline constexpr const char* kHostSettingsKey =
-    "Software\\VB and VBA Program Settings\\Peak Systems\\UI-View32";
-inline constexpr const char* kHostFolderValue = "Program Folder";
 
 // MultiByteToWideChar and WideCharToMultiByte in the ANSI code page, as the ANSI profile
 // functions convert: a character the code page lacks becomes its best fit or "?".

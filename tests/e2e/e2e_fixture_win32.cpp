@@ -1,8 +1,5 @@
 #include "e2e_fixture_win32.h"
 
-#include <tlhelp32.h>
-#include <winsvc.h>
-
 #include <algorithm>
 #include <stdexcept>
 

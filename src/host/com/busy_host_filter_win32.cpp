@@ -4,14 +4,6 @@
 
 namespace trivex::com {
 
-HRESULT BusyHostFilter::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IMessageFilter) return E_NOINTERFACE;
-    *out = static_cast<IMessageFilter*>(this);
-    return S_OK;
-}
-
 DWORD BusyHostFilter::HandleInComingCall(DWORD, HTASK, DWORD, INTERFACEINFO*) {
     return SERVERCALL_ISHANDLED;
 }

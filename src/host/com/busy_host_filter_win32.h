@@ -4,19 +4,12 @@
 #pragma once
 
 #include "com/com_raii_win32.h"
+#include "com/message_filter_win32.h"
 
 namespace trivex::com {
 
-class BusyHostFilter final : public IMessageFilter {
+class BusyHostFilter final : public MessageFilter {
   public:
-    BusyHostFilter() = default;
-    BusyHostFilter(const BusyHostFilter&) = delete;
-    BusyHostFilter& operator=(const BusyHostFilter&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    // It lives as long as its owner, who outlasts its registration.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD type, HTASK caller, DWORD elapsedMs,
                                                INTERFACEINFO* info) override;
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK callee, DWORD elapsedMs, DWORD rejection) override;

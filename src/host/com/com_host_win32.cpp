@@ -29,16 +29,20 @@ ComPtr<IDispatch> ComHost::HostClass::Create() {
 }
 
 std::unique_ptr<host::UivApplication> ComHost::NewApplication() {
-    return std::make_unique<ComApplication>(applications_.Create(), interfaces_);
+    return AsHostError([&] { return std::make_unique<ComApplication>(applications_.Create(), interfaces_); });
 }
 
 std::unique_ptr<host::UivStationInfo> ComHost::NewStationInfo() {
-    return std::make_unique<ComStationInfo>(
-        OfInterface(stationInfos_.Create(), kStationInfoInterface, *interfaces_));
+    return AsHostError([&] {
+        return std::make_unique<ComStationInfo>(
+            OfInterface(stationInfos_.Create(), kStationInfoInterface, *interfaces_));
+    });
 }
 
 std::unique_ptr<host::UivObject> ComHost::NewObject() {
-    return std::make_unique<ComObject>(OfInterface(records_.Create(), kObjectInterface, *interfaces_));
+    return AsHostError([&] {
+        return std::make_unique<ComObject>(OfInterface(records_.Create(), kObjectInterface, *interfaces_));
+    });
 }
 
 }  // namespace trivex::com

@@ -5,13 +5,14 @@
 
 #include "com/dispatch_win32.h"
 #include "com/type_info_win32.h"
+#include "host/com/com_host_error_win32.h"
 #include "host/com/event_connection_win32.h"
 #include "host/com/host_guids_win32.h"
 #include "host/host.h"
 
 namespace trivex::com {
 
-// Throws ComHostError saying `what` when the object is not of the interface.
+// Throws ComError saying `what` when the object is not of the interface.
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what);
 
 // The object, called as an object of the interface (RequireInterface says whether it is one).
@@ -65,13 +66,20 @@ class ComStationInfo : public host::UivStationInfo {
     void Replace(ComPtr<IDispatch> info) { info_.Replace(std::move(info)); }
 
     void SetCallsign(const std::string& callsign) override;
-    std::string InfoText1() override { return ToString(info_.Get(L"InfoText1"), L"InfoText1"); }
-    std::string InfoText2() override { return ToString(info_.Get(L"InfoText2"), L"InfoText2"); }
-    std::string InfoText3() override { return ToString(info_.Get(L"InfoText3"), L"InfoText3"); }
-    float Longitude() override { return ToFloat(info_.Get(L"Longitude"), L"Longitude"); }
-    float Latitude() override { return ToFloat(info_.Get(L"Latitude"), L"Latitude"); }
+    std::string InfoText1() override { return Text(L"InfoText1"); }
+    std::string InfoText2() override { return Text(L"InfoText2"); }
+    std::string InfoText3() override { return Text(L"InfoText3"); }
+    float Longitude() override { return Degrees(L"Longitude"); }
+    float Latitude() override { return Degrees(L"Latitude"); }
 
   private:
+    std::string Text(const wchar_t* name) {
+        return AsHostError([&] { return ToString(info_.Get(name), name); });
+    }
+    float Degrees(const wchar_t* name) {
+        return AsHostError([&] { return ToFloat(info_.Get(name), name); });
+    }
+
     Dispatch info_;
 };
 
@@ -83,17 +91,21 @@ class ComObject : public host::UivObject {
     explicit ComObject(Dispatch record);
     IDispatch* get() const { return record_.get(); }
 
-    void SetFlag(bool flag) override { record_.Put(*flag_, ValueBool(flag)); }
-    void SetInt1(int16_t value) override { record_.Put(*int1_, Value(value)); }
-    void SetInt2(int16_t value) override { record_.Put(*int2_, Value(value)); }
+    void SetFlag(bool flag) override { Put(*flag_, ValueBool(flag)); }
+    void SetInt1(int16_t value) override { Put(*int1_, Value(value)); }
+    void SetInt2(int16_t value) override { Put(*int2_, Value(value)); }
     void SetName(const std::string& name) override { PutText(L"Name", name); }
     void SetSymbolCode(const std::string& code) override { PutText(L"SymbolCode", code); }
-    void SetLatitude(float degrees) override { record_.Put(L"Latitude", Value(degrees)); }
-    void SetLongitude(float degrees) override { record_.Put(L"Longitude", Value(degrees)); }
+    void SetLatitude(float degrees) override { Put(L"Latitude", Value(degrees)); }
+    void SetLongitude(float degrees) override { Put(L"Longitude", Value(degrees)); }
     void SetComment(const std::string& comment) override { PutText(L"Comment", comment); }
     void SetSymbolTable(const std::string& table) override { PutText(L"SymbolTable", table); }
 
   private:
+    template <typename Property>
+    void Put(const Property& property, VARIANT value) {
+        AsHostError([&] { record_.Put(property, value); });
+    }
     void PutText(const wchar_t* name, const std::string& text);
 
     Dispatch record_;

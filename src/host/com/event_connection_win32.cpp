@@ -1,7 +1,5 @@
 #include "host/com/event_connection_win32.h"
 
-#include <ocidl.h>
-
 #include "com/com_error_win32.h"
 #include "com/type_info_win32.h"
 

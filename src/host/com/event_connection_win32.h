@@ -9,7 +9,7 @@ namespace trivex::com {
 
 class EventConnection {
   public:
-    // Throws ComHostError when the object has no such connection point or refuses the sink.
+    // Throws ComError when the object has no such connection point or refuses the sink.
     EventConnection(IDispatch& source, const IID& events);
     EventConnection(const EventConnection&) = delete;
     EventConnection& operator=(const EventConnection&) = delete;

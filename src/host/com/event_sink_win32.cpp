@@ -3,6 +3,7 @@
 #include "com/com_error_win32.h"
 #include "com/com_text_win32.h"
 #include "com/type_info_win32.h"
+#include "host/com/com_host_error_win32.h"
 
 #include <exception>
 
@@ -73,8 +74,10 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VAR
     if (!params) return E_POINTER;
     try {
         return Deliver(id, *params);
-    } catch (const ComHostError& e) {
+    } catch (const ComError& e) {
         return e.code();  // arguments the host sent that do not convert: the host's to know
+    } catch (const ComHostError& e) {
+        return e.code();  // a call of the receiver's to the host failed: the host's to know
     } catch (...) {
         // A fault of the program's own takes the program's one fatal path, which its terminate
         // handler shows, rather than an error code the host would have to make sense of.

@@ -1,7 +1,7 @@
 // The host's class, interface and event GUIDs, as its automation interface publishes them.
 #pragma once
 
-#include <windows.h>
+#include "win32/windows_api.h"
 
 namespace trivex::com {
 

@@ -1,9 +1,9 @@
 // Twips to pixels at the system DPI, and the fonts of the program's windows.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
-#include "ui/win32/unique_handle.h"
+#include "win32/unique_handle.h"
 
 namespace trivex::win32 {
 

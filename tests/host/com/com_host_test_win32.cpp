@@ -9,11 +9,10 @@
 #include "com/com_error_win32.h"
 #include "com/com_text_win32.h"
 #include "host/com/busy_host_filter_win32.h"
+#include "host/com/com_host_error_win32.h"
 #include "host/com/com_host_win32.h"
 #include "host/com/event_sink_win32.h"
 #include "standin_control_win32.h"
-
-#include <psapi.h>  // after <windows.h>
 
 namespace trivex::com {
 namespace {
@@ -196,7 +195,7 @@ TEST(BusyHostFilterTest, AnswersAsTheBusyHostRulesSay) {
     };
     for (const auto& [actual, expected, what] : cases) EXPECT_EQ(actual, expected) << what;
     EXPECT_THAT([] { Check(RPC_E_CALL_REJECTED, "GetWidthPixels"); },
-                ThrowsMessage<ComHostError>(
+                ThrowsMessage<ComError>(
                     StrEq("The host stayed busy and did not take the call (0x80010001): GetWidthPixels")));
 }
 

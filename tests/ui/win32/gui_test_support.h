@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/win32/unique_handle.h"
-#include "ui/win32/windows_api.h"
+#include "win32/unique_handle.h"
+#include "win32/windows_api.h"
 
 namespace trivex::test {
 

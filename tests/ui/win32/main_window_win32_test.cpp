@@ -172,7 +172,8 @@ TEST_F(GuiTest, TabOrderFocusAndKeysOfTheEditControls) {
 // from the window's message loop. The log's caret then stands after its last line. A NUL in a
 // host's text loses nothing of the log.
 TEST_F(GuiTest, HostEventsRunFromTheMessageLoopNotInsideTheDeliveringCall) {
-    host_.stations = {{"NOCALL1", 0, 0, std::string("A\0B", 3), "", ""}, {"NOCALL2", 0, 0, "", "", ""},
+    host_.stations = {{"NOCALL1", 0, 0, std::string("A\0B", 3), "", ""},
+                      {"NOCALL2", 0, 0, "", "", ""},
                       {"NOCALL3", 0, 0, "", "", ""}};
     ASSERT_TRUE(Start());
     EXPECT_THAT(Text(ControlId::Status), testing::HasSubstr("A B\r\n"));
@@ -252,9 +253,9 @@ TEST_F(GuiTest, AboutOpensOnceWithItsLayoutAndLinkAndClosesWithOk) {
     const HWND handle = about->Handle();
     // A label, the link, OK, from the manual's twips.
     const std::pair<const char*, const char*> controls[] = {
-        {"Label1", "56,0 353x25 MS Sans Serif bold"},             // 840,0 5295x375
-        {"lblWebURL", "56,136 337x17 MS Sans Serif underlined"},  // 840,2040 5055x255
-        {"Command1", "352,232 65x25 MS Sans Serif bold"},         // 5280,3480 975x375
+        {"title", "56,0 353x25 MS Sans Serif bold"},               // 840,0 5295x375
+        {"webAddress", "56,136 337x17 MS Sans Serif underlined"},  // 840,2040 5055x255
+        {"ok", "352,232 65x25 MS Sans Serif bold"},                // 5280,3480 975x375
     };
     for (const auto& [name, placed] : controls) EXPECT_EQ(Placed(about->Control(name)), placed) << name;
     EXPECT_EQ(ClientSize(handle), "424x268");  // 6360 x 4020 twips
@@ -271,7 +272,7 @@ TEST_F(GuiTest, AboutOpensOnceWithItsLayoutAndLinkAndClosesWithOk) {
     EXPECT_TRUE(SaveWindowPicture(handle, "about-window.bmp"));
 
     // The link shows the hand and opens the browser.
-    const HWND link = about->Control("lblWebURL");
+    const HWND link = about->Control("webAddress");
     SendMessageA(handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
     PostMessageA(handle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(link), STN_CLICKED),

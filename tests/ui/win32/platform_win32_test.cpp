@@ -11,6 +11,7 @@
 
 #include "gui_test_support.h"
 #include "ui/platform_win32.h"
+#include "win32/host_registry_win32.h"
 
 namespace trivex::test {
 namespace {
@@ -68,13 +69,13 @@ TEST_F(PlatformWin32Test, HostFolderEntryByItsType) {
         {REG_BINARY, "C:\\UI-View32", "", ui::SystemErrorText(ERROR_UNSUPPORTED_TYPE)},
     };
     for (const auto& [type, stored, expected, error] : entries) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue, type, stored.c_str(),
-                        static_cast<DWORD>(stored.size() + 1));
+        RegSetKeyValueA(HKEY_CURRENT_USER, win32::kHostSettingsKey, win32::kHostFolderValue, type,
+                        stored.c_str(), static_cast<DWORD>(stored.size() + 1));
         const ui::HostFolderRead read = platform.ReadHostFolder();
         EXPECT_EQ(read.folder, expected) << stored;
         EXPECT_EQ(read.error, error) << stored;
     }
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, ui::kHostSettingsKey, ui::kHostFolderValue);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, win32::kHostSettingsKey, win32::kHostFolderValue);
 }
 
 // A new file, then one replaced, then a hidden one, through a file beside of a name no other

@@ -1,4 +1,4 @@
-#include "support/host_version.h"
+#include "host/host_version.h"
 
 namespace trivex {
 
@@ -7,7 +7,9 @@ namespace {
 constexpr const char* kMinimumVersion = "1.55";
 constexpr const char* kMaximumVersion = "2.99";
 
-std::string SignedWord(uint16_t word) { return std::to_string(static_cast<int16_t>(word)); }
+std::string SignedWord(uint16_t word) {
+    return std::to_string(static_cast<int16_t>(word));
+}
 
 }  // namespace
 
@@ -21,8 +23,9 @@ bool IsSupportedHostVersion(const std::string& versionText) {
 }
 
 std::string UnsupportedHostMessage(const std::string& versionText) {
-    return "Your current version of uiview32 (" + versionText + ") is invalid for this add-on, minimum version " +
-           kMinimumVersion + ", maximum version " + kMaximumVersion + " is required";
+    return "Your current version of uiview32 (" + versionText +
+           ") is invalid for this add-on, minimum version " + kMinimumVersion + ", maximum version " +
+           kMaximumVersion + " is required";
 }
 
 std::string HostFolderErrorMessage(const std::string& systemError) {

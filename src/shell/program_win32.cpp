@@ -1,8 +1,9 @@
-#include "program_win32.h"
+#include "shell/program_win32.h"
 
-#include "ui/win32/guard_win32.h"
+#include "ui/program_files.h"
+#include "win32/guard_win32.h"
 
-namespace trivex::app {
+namespace trivex::shell {
 
 namespace {
 
@@ -23,7 +24,7 @@ void Pump(ui::MainWindowWin32& window, const ui::MainWindow& logic) {
 
 int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform,
                const StartedHandler& started) {
-    win32::ReportFatalErrorsAtTerminate();
+    win32::ReportFatalErrorsAtTerminate(ui::kApplicationTitle);
     return static_cast<int>(win32::Guarded([&]() -> LRESULT {
         ui::MainWindowWin32 window(instance);
         ui::MainWindow logic(window, platform, host);
@@ -36,4 +37,4 @@ int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform
     }));
 }
 
-}  // namespace trivex::app
+}  // namespace trivex::shell

@@ -3,7 +3,7 @@
 // window is gone.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <functional>
 
@@ -12,7 +12,7 @@
 #include "ui/main_window_win32.h"
 #include "ui/platform_win32.h"
 
-namespace trivex::app {
+namespace trivex::shell {
 
 // Called once start-up has succeeded, before the pump runs.
 using StartedHandler = std::function<void(ui::MainWindowWin32& window, ui::MainWindow& logic)>;
@@ -20,4 +20,4 @@ using StartedHandler = std::function<void(ui::MainWindowWin32& window, ui::MainW
 int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform,
                const StartedHandler& started = {});
 
-}  // namespace trivex::app
+}  // namespace trivex::shell

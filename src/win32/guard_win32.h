@@ -1,7 +1,7 @@
 // The boundary of every window procedure: no exception may cross into the system's code.
 #pragma once
 
-#include "ui/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <exception>
 
@@ -10,9 +10,9 @@ namespace trivex::win32 {
 // An unexpected failure: the standard error box, then the program ends with nothing saved.
 [[noreturn]] void ReportFatalError(const char* what) noexcept;
 
-// Makes std::terminate show that box too, with the text of the exception that brought it there:
-// for the faults that must not cross a COM callback.
-void ReportFatalErrorsAtTerminate();
+// Names the program in that box, and makes std::terminate show it too, with the text of the
+// exception that brought it there: for the faults that must not cross a COM callback.
+void ReportFatalErrorsAtTerminate(const char* programTitle);
 
 template <typename Body>
 LRESULT Guarded(Body&& body) noexcept {

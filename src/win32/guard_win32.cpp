@@ -1,16 +1,20 @@
-#include "ui/win32/guard_win32.h"
+#include "win32/guard_win32.h"
 
 #include <cstdio>
 #include <exception>
 
-#include "ui/program_files.h"
-
 namespace trivex::win32 {
+
+namespace {
+
+const char* fatalErrorTitle = nullptr;
+
+}  // namespace
 
 void ReportFatalError(const char* what) noexcept {
     char text[512];
     std::snprintf(text, sizeof text, "Run-time error: %s", what);
-    MessageBoxA(nullptr, text, ui::kApplicationTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    MessageBoxA(nullptr, text, fatalErrorTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     ExitProcess(1);
 }
 
@@ -28,7 +32,8 @@ namespace {
 
 }  // namespace
 
-void ReportFatalErrorsAtTerminate() {
+void ReportFatalErrorsAtTerminate(const char* programTitle) {
+    fatalErrorTitle = programTitle;
     std::set_terminate(ReportTerminate);
 }
 

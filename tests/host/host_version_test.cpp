@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/host_version.h"
+#include "host/host_version.h"
 
 namespace trivex {
 namespace {
