@@ -132,7 +132,7 @@ void MapWindowWin32::OnHostCommand(int id) {
 void MapWindowWin32::TakeJournal() {
     if (!window_ || host_.Journal().empty()) return;
     const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
-    if (simkit::DrawsOnMap(journal)) picture_.ClearDrawing();
+    if (render::DrawsOnMap(journal)) picture_.ClearDrawing();
     picture_.Add(journal);
     InvalidateRect(window_.get(), nullptr, FALSE);
 }
@@ -187,7 +187,7 @@ void MapWindowWin32::PaintGrid(HDC dc, const RECT& client) const {
 }
 
 void MapWindowWin32::PaintDrawing(HDC dc) const {
-    for (const simkit::MapPicture::Line& line : picture_.Picture().lines) {
+    for (const render::MapPicture::Line& line : picture_.Picture().lines) {
         const int style = line.style >= PS_SOLID && line.style <= PS_DASHDOTDOT ? line.style : PS_SOLID;
         const Pen pen(dc, style, line.width, static_cast<COLORREF>(line.colour));
         const POINT from = ToPixels(line.x1, line.y1);
@@ -196,7 +196,7 @@ void MapWindowWin32::PaintDrawing(HDC dc) const {
         LineTo(dc, to.x, to.y);
     }
     const float pixelsPerUnit = std::fabs(host_.map.widthPixels / host_.map.widthUnits);
-    for (const simkit::MapPicture::Circle& circle : picture_.Picture().circles) {
+    for (const render::MapPicture::Circle& circle : picture_.Picture().circles) {
         const Pen pen(dc, PS_SOLID, circle.width, static_cast<COLORREF>(circle.colour));
         const HBRUSH fill = CreateHatchBrush(HS_HORIZONTAL, static_cast<COLORREF>(circle.markerColour));
         const HGDIOBJ oldBrush =

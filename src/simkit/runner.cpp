@@ -2,16 +2,18 @@
 
 #include <sstream>
 
-#include "geojson.h"
-#include "kml.h"
 #include "plot/plot_estimate.h"
-#include "plot_review.h"
-#include "summary.h"
-#include "svg_map.h"
+#include "render/geojson.h"
+#include "render/kml.h"
+#include "render/review_report.h"
+#include "render/summary.h"
+#include "render/svg_map.h"
 #include "transcript.h"
 #include "ui/program_files.h"
 
 namespace trivex::simkit {
+
+using json::Json;
 
 namespace {
 
@@ -138,7 +140,7 @@ void ScenarioRun::Do(const TypeAction& action) {
 void ScenarioRun::Record(const std::string& action) {
     const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
     picture_.Add(journal);
-    if (DrawsOnMap(journal)) lastDrawing_ = MapPictureReplay();
+    if (render::DrawsOnMap(journal)) lastDrawing_ = render::MapPictureReplay();
     lastDrawing_.Add(journal);
     const std::vector<ui::MessageBoxRecord> messages = view_.TakeMessages();
     messages_.count += messages.size();
@@ -175,7 +177,7 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
         {"ended", Ended()},
     };
     if (window_.ReviewCount() != std::exchange(reviewsSeen_, window_.ReviewCount()))
-        AddReview(step, window_.LastReview(), scenario_.transmitter);
+        render::AddReview(step, window_.LastReview(), scenario_.transmitter);
     if (stopped) step.emplace_back("stopped", *stopped);
     return step;
 }
@@ -183,25 +185,26 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
 std::string ScenarioRun::Summary() {
     std::ostringstream review;
     if (!scenario_.lesson.empty()) review << "\nPractice: " << scenario_.lesson << "\n";
-    if (window_.ReviewCount() > 0) WriteReview(review, window_.LastReview(), scenario_.transmitter);
-    return SummaryText(view_, messages_, Ended(), review.str());
+    if (window_.ReviewCount() > 0) render::WriteReview(review, window_.LastReview(), scenario_.transmitter);
+    return render::SummaryText(view_, messages_, Ended(), review.str());
 }
 
 std::string ScenarioRun::MapSvg() const {
     const PlotReview& review = window_.LastReview();
-    const MapNotes notes{review.pairs, scenario_.transmitter, EstimateOf(review)};
-    return SvgText(picture_.Picture(), host_.map, host_.stations, notes);
+    const render::MapNotes notes{review.pairs, scenario_.transmitter, EstimateOf(review)};
+    return render::SvgText(picture_.Picture(), host_.map, host_.stations, notes);
 }
 
 std::string ScenarioRun::GeoJson() const {
     const PlotReview& review = window_.LastReview();
-    return GeoJsonText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
-                       scenario_.transmitter);
+    return render::GeoJsonText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+                               scenario_.transmitter);
 }
 
 std::string ScenarioRun::Kml() const {
     const PlotReview& review = window_.LastReview();
-    return KmlText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review), scenario_.transmitter);
+    return render::KmlText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+                           scenario_.transmitter);
 }
 
 }  // namespace trivex::simkit

@@ -2,12 +2,16 @@
 
 #include <limits>
 
-#include "json_node.h"
-#include "json_parse.h"
+#include "json/json_node.h"
+#include "json/json_parse.h"
+#include "scenario_actions.h"
 #include "scenario_parts.h"
 #include "ui/memory/memory_platform.h"
 
 namespace trivex::simkit {
+
+using json::JsonNode;
+using json::Quoted;
 
 namespace {
 
@@ -88,7 +92,7 @@ void ReadHostData(const JsonNode& root, Scenario& scenario) {
 }  // namespace
 
 Scenario ReadScenario(const std::string& jsonText) {
-    const nlohmann::json document = ParseScenarioJson(jsonText);
+    const nlohmann::json document = json::ParseDocument(jsonText);
     const JsonNode root(document, "");
     root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window",
                        "otherInstance", "hostVersion", "hostMissing", "map", "stations", "objects",

@@ -3,13 +3,13 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
+#include "json/json_node.h"
 #include "support/host_version.h"
 #include "ui/controls.h"
 #include "ui/view.h"
@@ -17,10 +17,7 @@
 namespace trivex::simkit {
 
 // A scenario that cannot be read; the text names the field at fault.
-class ScenarioError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
+using ScenarioError = json::ReadError;
 
 struct PlotAction {};
 struct CloseAction {};  // the window's close box

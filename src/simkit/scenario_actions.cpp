@@ -1,3 +1,5 @@
+#include "scenario_actions.h"
+
 #include <array>
 #include <functional>
 #include <utility>
@@ -5,6 +7,9 @@
 #include "scenario_parts.h"
 
 namespace trivex::simkit {
+
+using json::JsonNode;
+using json::Quoted;
 
 namespace {
 

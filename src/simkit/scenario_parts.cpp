@@ -7,6 +7,9 @@
 
 namespace trivex::simkit {
 
+using json::JsonNode;
+using json::Quoted;
+
 namespace {
 
 // The operations of the simulated host by the names its journal and failures use.

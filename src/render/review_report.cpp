@@ -1,4 +1,4 @@
-#include "plot_review.h"
+#include "review_report.h"
 
 #include <algorithm>
 
@@ -8,7 +8,9 @@
 #include "plot/plot_estimate.h"
 #include "support/numeric.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
+
+using json::Json;
 
 namespace {
 
@@ -173,4 +175,4 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
     WriteMiss(out, "best estimate", *transmitter, PositionOf(estimate));
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -11,7 +11,7 @@
 #include "plot/pair_review.h"
 #include "plot/plot_map.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 namespace {
 
@@ -227,4 +227,4 @@ std::string SvgText(const MapPicture& picture, const sim::MapView& view,
     return out + "</svg>\n";
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -9,7 +9,7 @@
 #include "map_picture.h"
 #include "plot/intersection.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 // What the map shows beside the host's own picture.
 struct MapNotes {
@@ -23,4 +23,4 @@ struct MapNotes {
 std::string SvgText(const MapPicture& picture, const sim::MapView& view,
                     const std::vector<sim::Station>& stations, const MapNotes& notes = {});
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -1,8 +1,8 @@
-#include "simkit/svg_map.h"
+#include "render/svg_map.h"
 
 #include <gtest/gtest.h>
 
-namespace trivex::simkit {
+namespace trivex::render {
 namespace {
 
 TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
@@ -69,4 +69,4 @@ TEST(SvgText, SurvivesAViewWithoutSize) {
 }
 
 }  // namespace
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -1,11 +1,11 @@
 // The host's map rebuilt from its journal.
-#include "simkit/map_picture.h"
+#include "render/map_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-namespace trivex::simkit {
+namespace trivex::render {
 namespace {
 
 sim::JournalEntry Line(float x) {
@@ -54,4 +54,4 @@ TEST(MapPictureReplay, ReplaysWidthsMarkersAndObjects) {
 }
 
 }  // namespace
-}  // namespace trivex::simkit
+}  // namespace trivex::render
