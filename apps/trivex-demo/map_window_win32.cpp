@@ -138,7 +138,7 @@ void MapWindowWin32::TakeJournal() {
 }
 
 POINT MapWindowWin32::ToPixels(float x, float y) const {
-    const sim::MapView& view = host_.map;
+    const sim::MapArea& view = host_.map;
     return {std::lround((x - view.leftEdge) * view.widthPixels / view.widthUnits),
             std::lround((y - view.topEdge) * view.heightPixels / view.heightUnits)};
 }
@@ -162,7 +162,7 @@ void MapWindowWin32::PaintGrid(HDC dc, const RECT& client) const {
     const HBRUSH land = CreateSolidBrush(kLand);
     FillRect(dc, &client, land);
     DeleteObject(land);
-    const sim::MapView& view = host_.map;
+    const sim::MapArea& view = host_.map;
     const Pen pen(dc, PS_SOLID, 1, kGrid);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(120, 126, 110));
@@ -228,11 +228,11 @@ void MapWindowWin32::PaintObjects(HDC dc) const {
     SetBkMode(dc, OPAQUE);  // the label stays readable over the lines
     const Pen pen(dc, PS_SOLID, 2, kObject);
     for (const sim::ObjectRecord& object : picture_.Picture().objects) {
-        const POINT at = ToPixels(object.Longitude * 60.0f, object.Latitude * 60.0f);
+        const POINT at = ToPixels(object.longitude * 60.0f, object.latitude * 60.0f);
         const POINT diamond[] = {
             {at.x, at.y - 6}, {at.x + 6, at.y}, {at.x, at.y + 6}, {at.x - 6, at.y}, {at.x, at.y - 6}};
         Polyline(dc, diamond, 5);
-        const std::string label = object.Name + "  " + object.Comment;
+        const std::string label = object.name + "  " + object.comment;
         TextOutA(dc, at.x + 8, at.y + 2, label.c_str(), static_cast<int>(label.size()));
     }
 }

@@ -15,6 +15,35 @@ double KmBetween(MapPoint a, MapPoint b) {
     return GreatCircle(a.y / 60.0, a.x / 60.0, b.y / 60.0, b.x / 60.0).distanceKm;
 }
 
+struct VerdictTexts {
+    const char* words;
+    const char* name;
+};
+
+VerdictTexts TextsOf(PairVerdict verdict) {
+    switch (verdict) {
+        case PairVerdict::Accepted:
+            return {"accepted", "accepted"};
+        case PairVerdict::NoData:
+            return {"no data", "noData"};
+        case PairVerdict::OutOfRange:
+            return {"bearing out of range", "outOfRange"};
+        case PairVerdict::SameBearings:
+            return {"same bearings", "sameBearings"};
+        case PairVerdict::Parallel:
+            return {"parallel on the map", "parallel"};
+        case PairVerdict::BeyondRange:
+            return {"beyond a pole or out of range", "beyondRange"};
+        case PairVerdict::Behind:
+            return {"behind a station", "behind"};
+        case PairVerdict::TooFar:
+            return {"too far", "tooFar"};
+        case PairVerdict::NoMap:
+            break;
+    }
+    return {"no usable map", "noMap"};
+}
+
 }  // namespace
 
 std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without) {
@@ -45,27 +74,11 @@ std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const S
 }
 
 std::string VerdictWords(PairVerdict verdict) {
-    switch (verdict) {
-        case PairVerdict::Accepted:
-            return "accepted";
-        case PairVerdict::NoData:
-            return "no data";
-        case PairVerdict::OutOfRange:
-            return "bearing out of range";
-        case PairVerdict::SameBearings:
-            return "same bearings";
-        case PairVerdict::Parallel:
-            return "parallel on the map";
-        case PairVerdict::BeyondRange:
-            return "beyond a pole or out of range";
-        case PairVerdict::Behind:
-            return "behind a station";
-        case PairVerdict::TooFar:
-            return "too far";
-        case PairVerdict::NoMap:
-            break;
-    }
-    return "no usable map";
+    return TextsOf(verdict).words;
+}
+
+std::string VerdictName(PairVerdict verdict) {
+    return TextsOf(verdict).name;
 }
 
 std::string VerdictDetails(const PairOutcome& outcome) {

@@ -77,7 +77,7 @@ void MapPictureReplay::AddOne(const sim::JournalEntry& entry) {
         picture_.objects.push_back(Arg<sim::ObjectRecord>(entry, 0));
     } else if (entry.call == "DeleteObject") {
         const auto name = Arg<std::string>(entry, 0);
-        std::erase_if(picture_.objects, [&](const sim::ObjectRecord& object) { return object.Name == name; });
+        std::erase_if(picture_.objects, [&](const sim::ObjectRecord& object) { return object.name == name; });
     }
 }
 

@@ -47,18 +47,7 @@ class ScenarioRun {
     std::string Kml() const;
 
   private:
-    void Apply(const Action& action);
-    void Do(const PlotAction& action);
-    void Do(const CloseAction& action);
-    void Do(const TypeAction& action);
-    void Do(const SetTextAction& action);
-    void Do(const BeaconAction& action);
-    void Do(const HostEventAction& action);
-    void Do(const MenuAction& action);
-    void Do(const MinimiseAction& action);
-    void Do(const MoveAction& action);
-    void Do(const HostDataAction& action);
-    void Do(const FailHostAction& action);
+    struct Player;  // plays one action
     void Record(const std::string& action);
     json::Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
                     const std::vector<ui::MessageBoxRecord>& messages,

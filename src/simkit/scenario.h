@@ -34,6 +34,14 @@ struct BeaconAction {
     float latitude = 0.0f;
     float longitude = 0.0f;
 };
+// The simulated host's data that a scenario or an action gives: each part given replaces the
+// host's, the parts left out keep theirs.
+struct HostData {
+    std::optional<sim::MapArea> map;
+    std::optional<std::vector<sim::Station>> stations;
+    std::optional<std::vector<std::string>> objects;
+};
+
 struct HostEventAction {
     sim::Event event;
 };
@@ -48,11 +56,7 @@ struct MinimiseAction {
 struct MoveAction {
     ui::WindowPosition position;
 };
-struct HostDataAction {
-    std::optional<sim::MapView> map;
-    std::optional<std::vector<sim::Station>> stations;
-    std::optional<std::vector<std::string>> objects;
-};
+struct HostDataAction : HostData {};
 struct FailHostAction {
     std::string call;
     std::string message;
@@ -75,9 +79,7 @@ struct Scenario {
     ui::Size window{6180, 5250};
     bool otherInstance = false;
     std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
-    sim::MapView map;
-    std::vector<sim::Station> stations;
-    std::vector<std::string> objects;
+    HostData hostData;
     std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;
     // A practice run: where the transmitter really is (minutes), and what the run teaches.
@@ -88,5 +90,9 @@ struct Scenario {
 // Throws ScenarioError for text that is not JSON, an unknown field or action, a value of
 // the wrong type or out of range.
 Scenario ReadScenario(const std::string& jsonText);
+
+void GiveHost(const HostData& data, sim::SimHost& host);
+// Gives the simulated host the scenario's data and adds its events during calls.
+void PrepareHost(const Scenario& scenario, sim::SimHost& host);
 
 }  // namespace trivex::simkit

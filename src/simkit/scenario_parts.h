@@ -15,8 +15,10 @@ std::string ReadHostCall(const json::JsonNode& node);
 // "dataAvailable", "mapRedrawn", "mapChanged" or "hostClosing".
 sim::Event ReadEventName(const json::JsonNode& node);
 // Omitted fields take the defaults of the simulated host's view.
-sim::MapView ReadMapView(const json::JsonNode& node);
+sim::MapArea ReadMapArea(const json::JsonNode& node);
 std::vector<sim::Station> ReadStations(const json::JsonNode& node);
 std::vector<std::string> ReadTexts(const json::JsonNode& node);
+// "map", "stations" and "objects" of the node, each when given.
+HostData ReadHostData(const json::JsonNode& node);
 
 }  // namespace trivex::simkit

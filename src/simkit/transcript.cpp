@@ -34,15 +34,10 @@ Json AboutJson(const std::optional<AboutContent>& about) {
 }
 
 Json RecordJson(const sim::ObjectRecord& record) {
-    return Json::Object{{"Name", record.Name},
-                        {"Latitude", record.Latitude},
-                        {"Longitude", record.Longitude},
-                        {"Comment", record.Comment},
-                        {"SymbolCode", record.SymbolCode},
-                        {"SymbolTable", record.SymbolTable},
-                        {"Flag", record.Flag},
-                        {"Int1", record.Int1},
-                        {"Int2", record.Int2}};
+    Json::Object fields;
+    sim::ForEachField(record,
+                      [&fields](const char* name, const auto& value) { fields.emplace_back(name, value); });
+    return fields;
 }
 
 Json ArgJson(const sim::JournalArg& arg) {
