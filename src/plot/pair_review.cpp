@@ -1,5 +1,7 @@
 #include "plot/pair_review.h"
 
+#include <iterator>
+
 #include "geometry/great_circle.h"
 #include "geometry/position_text.h"
 #include "support/numeric.h"
@@ -16,32 +18,27 @@ double KmBetween(MapPoint a, MapPoint b) {
 }
 
 struct VerdictTexts {
+    PairVerdict verdict;
     const char* words;
     const char* name;
 };
 
-VerdictTexts TextsOf(PairVerdict verdict) {
-    switch (verdict) {
-        case PairVerdict::Accepted:
-            return {"accepted", "accepted"};
-        case PairVerdict::NoData:
-            return {"no data", "noData"};
-        case PairVerdict::OutOfRange:
-            return {"bearing out of range", "outOfRange"};
-        case PairVerdict::SameBearings:
-            return {"same bearings", "sameBearings"};
-        case PairVerdict::Parallel:
-            return {"parallel on the map", "parallel"};
-        case PairVerdict::BeyondRange:
-            return {"beyond a pole or out of range", "beyondRange"};
-        case PairVerdict::Behind:
-            return {"behind a station", "behind"};
-        case PairVerdict::TooFar:
-            return {"too far", "tooFar"};
-        case PairVerdict::NoMap:
-            break;
-    }
-    return {"no usable map", "noMap"};
+constexpr VerdictTexts kVerdictTexts[] = {
+    {PairVerdict::Accepted, "accepted", "accepted"},
+    {PairVerdict::NoData, "no data", "noData"},
+    {PairVerdict::OutOfRange, "bearing out of range", "outOfRange"},
+    {PairVerdict::SameBearings, "same bearings", "sameBearings"},
+    {PairVerdict::Parallel, "parallel on the map", "parallel"},
+    {PairVerdict::BeyondRange, "beyond a pole or out of range", "beyondRange"},
+    {PairVerdict::Behind, "behind a station", "behind"},
+    {PairVerdict::TooFar, "too far", "tooFar"},
+    {PairVerdict::NoMap, "no usable map", "noMap"},
+};
+
+const VerdictTexts& TextsOf(PairVerdict verdict) {
+    for (const VerdictTexts& texts : kVerdictTexts)
+        if (texts.verdict == verdict) return texts;
+    return kVerdictTexts[std::size(kVerdictTexts) - 1];
 }
 
 }  // namespace
