@@ -1,8 +1,11 @@
 #include "bench_world.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+
+#include "geometry/great_circle.h"
 
 namespace trivex::bench {
 
@@ -23,7 +26,7 @@ std::string ThreeDigits(int value) {
 
 class CannedMap : public host::UivMap {
   public:
-    explicit CannedMap(const sim::MapView& view) : view_(view) {}
+    explicit CannedMap(const sim::MapArea& view) : view_(view) {}
     void DrawCircle(float, float, float, host::Colour, double, double, float) override {}
     int16_t GetHeightPixels() override { return view_.heightPixels; }
     int16_t GetWidthPixels() override { return view_.widthPixels; }
@@ -37,20 +40,7 @@ class CannedMap : public host::UivMap {
     void Subscribe(host::HostEvents*) override {}
 
   private:
-    const sim::MapView& view_;
-};
-
-class CannedStationInfo : public host::UivStationInfo {
-  public:
-    void SetCallsign(const std::string& callsign) override { callsign_ = callsign; }
-    std::string InfoText1() override { return station_->infoText1; }
-    std::string InfoText2() override { return station_->infoText2; }
-    std::string InfoText3() override { return station_->infoText3; }
-    float Longitude() override { return station_->longitude; }
-    float Latitude() override { return station_->latitude; }
-
-    std::string callsign_;
-    const sim::Station* station_ = nullptr;
+    const sim::MapArea& view_;
 };
 
 class CannedObject : public host::UivObject {
@@ -74,9 +64,12 @@ class CannedApplication : public host::UivApplication {
         return host_.Answer(lat1, lon1, lat2, lon2);
     }
     bool GetStationInfo(host::UivStationInfo& info) override {
-        auto& canned = static_cast<CannedStationInfo&>(info);
-        canned.station_ = host_.data.FindStation(canned.callsign_);
-        return canned.station_ != nullptr;
+        auto& asked = static_cast<sim::StationRecord&>(info);
+        std::vector<sim::Station>& stations = host_.data.stations;
+        const auto found = std::ranges::find(stations, asked.record->callsign, &sim::Station::callsign);
+        if (found == stations.end()) return false;
+        asked.record = &*found;
+        return true;
     }
     std::unique_ptr<host::UivMap> GetMap() override { return std::make_unique<CannedMap>(host_.data.map); }
     std::vector<std::string> GetObjectList() override { return {std::string()}; }
@@ -91,7 +84,7 @@ class CannedApplication : public host::UivApplication {
 }  // namespace
 
 void SetUpHostData(sim::SimHost& data) {
-    data.map = sim::MapView{800, 600, 120.0f, -60.0f, 0.0f, 60.0f};
+    data.map = sim::MapArea{800, 600, 120.0f, -60.0f, 0.0f, 60.0f};
     const double minutesPerPixelX = data.map.widthUnits / data.map.widthPixels;
     const double minutesPerPixelY = -data.map.heightUnits / data.map.heightPixels;
     data.stations.clear();
@@ -156,20 +149,21 @@ std::vector<DistanceAnswer> DistanceAnswersOf(const sim::SimHost& host) {
                               std::get<double>(entry.args[2]),
                               std::get<double>(entry.args[3]),
                               {}};
-        answer.result = sim::GreatCircle(answer.lat1, answer.lon1, answer.lat2, answer.lon2);
+        const GreatCircleLeg leg = GreatCircle(answer.lat1, answer.lon1, answer.lat2, answer.lon2);
+        answer.result = {leg.distanceKm, leg.bearingDegrees};
         answers.push_back(answer);
     }
     return answers;
 }
 
-CannedHost::CannedHost(const sim::SimHost& source, std::vector<DistanceAnswer> answers)
+CannedHost::CannedHost(sim::SimHost& source, std::vector<DistanceAnswer> answers)
     : data(source), answers_(std::move(answers)) {}
 
 std::unique_ptr<host::UivApplication> CannedHost::NewApplication() {
     return std::make_unique<CannedApplication>(*this);
 }
 std::unique_ptr<host::UivStationInfo> CannedHost::NewStationInfo() {
-    return std::make_unique<CannedStationInfo>();
+    return std::make_unique<sim::StationRecord>();
 }
 std::unique_ptr<host::UivObject> CannedHost::NewObject() {
     return std::make_unique<CannedObject>();

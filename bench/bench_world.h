@@ -59,12 +59,12 @@ std::vector<DistanceAnswer> RecordDistanceAnswers(int plots);
 // host objects and the texts and lists it returns. A question out of turn aborts.
 class CannedHost : public host::Host {
   public:
-    CannedHost(const sim::SimHost& data, std::vector<DistanceAnswer> answers);
+    CannedHost(sim::SimHost& data, std::vector<DistanceAnswer> answers);
     std::unique_ptr<host::UivApplication> NewApplication() override;
     std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
     std::unique_ptr<host::UivObject> NewObject() override;
 
-    const sim::SimHost& data;
+    sim::SimHost& data;  // its stations are handed back as the station information
     host::DistanceBearing Answer(double lat1, double lon1, double lat2, double lon2);
 
   private:

@@ -41,19 +41,15 @@ class CountingHost : public host::Host {
     sim::SimHost& sim_;
 };
 
-// Every call of the operation fires DataAvailable, which the program ignores, for this counter.
-class OperationCounter : public host::HostEvents {
+// Counts the calls of the operation for as long as it lives.
+class OperationCounter {
   public:
     OperationCounter(sim::SimHost& sim, const char* operation) : sim_(sim) {
-        sim_.Subscribe(this, false, this);
-        sim_.FireDuring(operation, sim::Event::DataAvailable);
+        sim_.AfterEveryCall([this, operation](const std::string& call) { count += call == operation; });
     }
-    ~OperationCounter() override { sim_.Unsubscribe(this); }
-    void DataAvailable() override { ++count; }
-    void NotifyBeacon(const std::string&, float, float) override {}
-    void UIView32IsClosing() override {}
-    void MapHasChanged() override {}
-    void MapRedrawn() override {}
+    OperationCounter(const OperationCounter&) = delete;
+    OperationCounter& operator=(const OperationCounter&) = delete;
+    ~OperationCounter() { sim_.AfterEveryCall({}); }
     int count = 0;
 
   private:
@@ -101,7 +97,7 @@ std::string HostDataJson(const sim::SimHost& data) {
                             {"infoText1", s.infoText1},
                             {"infoText2", s.infoText2},
                             {"infoText3", s.infoText3}});
-    const sim::MapView& m = data.map;
+    const sim::MapArea& m = data.map;
     const json map = {{"widthPixels", m.widthPixels}, {"heightPixels", m.heightPixels},
                       {"widthUnits", m.widthUnits},   {"heightUnits", m.heightUnits},
                       {"leftEdge", m.leftEdge},       {"topEdge", m.topEdge}};

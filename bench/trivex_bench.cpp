@@ -47,13 +47,13 @@ void BM_IntersectionCheck(benchmark::State& state) {
     const auto simApp = data.NewApplication();
     const auto simMap = simApp->GetMap();
     PlotMap simPlotMap(*simMap, 1);
-    if (!ChkIntersection(stations, 0, 1, simPlotMap, *simApp, 50000.0).accepted) std::abort();
+    if (!IntersectPair(stations, 0, 1, simPlotMap, *simApp, 50000.0).accepted) std::abort();
 
     CannedHost host(data, DistanceAnswersOf(data));
     const auto app = host.NewApplication();
     const auto map = app->GetMap();
     PlotMap plotMap(*map, 1);  // the view is read once per plot
-    for (auto _ : state) benchmark::DoNotOptimize(ChkIntersection(stations, 0, 1, plotMap, *app, 50000.0));
+    for (auto _ : state) benchmark::DoNotOptimize(IntersectPair(stations, 0, 1, plotMap, *app, 50000.0));
 }
 BENCHMARK(BM_IntersectionCheck);
 

@@ -30,11 +30,4 @@ simkit::Scenario LoadScenario(const std::string& path, const ui::FileRead& file)
     }
 }
 
-void PrepareHost(const simkit::Scenario& scenario, sim::SimHost& host) {
-    host.map = scenario.map;
-    host.stations = scenario.stations;
-    host.objects = scenario.objects;
-    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
-}
-
 }  // namespace trivex::demo

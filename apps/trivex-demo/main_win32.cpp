@@ -30,7 +30,7 @@ int RunDemo(HINSTANCE instance) {
     const std::string scenarioFile = files.ProgramFolder() + "\\" + files.ExeName() + ".json";
     const simkit::Scenario scenario = demo::LoadScenario(scenarioFile, files.ReadFile(scenarioFile));
     sim::SimHost host;
-    demo::PrepareHost(scenario, host);
+    simkit::PrepareHost(scenario, host);
     demo::DemoPlatform platform(scenario.hostVersion);
     WriteFirstSettings(platform, scenario);
     std::unique_ptr<demo::MapWindowWin32> map;

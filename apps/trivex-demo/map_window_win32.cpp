@@ -129,13 +129,13 @@ void MapWindowWin32::OnHostCommand(int id) {
 void MapWindowWin32::TakeJournal() {
     if (!window_ || host_.Journal().empty()) return;
     const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
-    if (simkit::DrawsOnMap(journal)) picture_.ClearDrawing();
+    if (render::DrawsOnMap(journal)) picture_.ClearDrawing();
     picture_.Add(journal);
     InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 POINT MapWindowWin32::ToPixels(float x, float y) const {
-    const sim::MapView& view = host_.map;
+    const sim::MapArea& view = host_.map;
     return {std::lround((x - view.leftEdge) * view.widthPixels / view.widthUnits),
             std::lround((y - view.topEdge) * view.heightPixels / view.heightUnits)};
 }
@@ -159,7 +159,7 @@ void MapWindowWin32::PaintGrid(HDC dc, const RECT& client) const {
     const HBRUSH land = CreateSolidBrush(kLand);
     FillRect(dc, &client, land);
     DeleteObject(land);
-    const sim::MapView& view = host_.map;
+    const sim::MapArea& view = host_.map;
     const Pen pen(dc, PS_SOLID, 1, kGrid);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(120, 126, 110));
@@ -184,7 +184,7 @@ void MapWindowWin32::PaintGrid(HDC dc, const RECT& client) const {
 }
 
 void MapWindowWin32::PaintDrawing(HDC dc) const {
-    for (const simkit::MapPicture::Line& line : picture_.Picture().lines) {
+    for (const render::MapPicture::Line& line : picture_.Picture().lines) {
         const int style = line.style >= PS_SOLID && line.style <= PS_DASHDOTDOT ? line.style : PS_SOLID;
         const Pen pen(dc, style, line.width, static_cast<COLORREF>(line.colour));
         const POINT from = ToPixels(line.x1, line.y1);
@@ -193,7 +193,7 @@ void MapWindowWin32::PaintDrawing(HDC dc) const {
         LineTo(dc, to.x, to.y);
     }
     const float pixelsPerUnit = std::fabs(host_.map.widthPixels / host_.map.widthUnits);
-    for (const simkit::MapPicture::Circle& circle : picture_.Picture().circles) {
+    for (const render::MapPicture::Circle& circle : picture_.Picture().circles) {
         const Pen pen(dc, PS_SOLID, circle.width, static_cast<COLORREF>(circle.colour));
         const HBRUSH fill = CreateHatchBrush(HS_HORIZONTAL, static_cast<COLORREF>(circle.markerColour));
         const HGDIOBJ oldBrush =
@@ -225,11 +225,11 @@ void MapWindowWin32::PaintObjects(HDC dc) const {
     SetBkMode(dc, OPAQUE);  // the label stays readable over the lines
     const Pen pen(dc, PS_SOLID, 2, kObject);
     for (const sim::ObjectRecord& object : picture_.Picture().objects) {
-        const POINT at = ToPixels(object.Longitude * 60.0f, object.Latitude * 60.0f);
+        const POINT at = ToPixels(object.longitude * 60.0f, object.latitude * 60.0f);
         const POINT diamond[] = {
             {at.x, at.y - 6}, {at.x + 6, at.y}, {at.x, at.y + 6}, {at.x - 6, at.y}, {at.x, at.y - 6}};
         Polyline(dc, diamond, 5);
-        const std::string label = object.Name + "  " + object.Comment;
+        const std::string label = object.name + "  " + object.comment;
         TextOutA(dc, at.x + 8, at.y + 2, label.c_str(), static_cast<int>(label.size()));
     }
 }

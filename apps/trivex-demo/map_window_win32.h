@@ -4,7 +4,7 @@
 #pragma once
 
 #include "host/sim/sim_host.h"
-#include "simkit/map_picture.h"
+#include "render/map_picture.h"
 #include "win32/unique_handle.h"
 #include "win32/windows_api.h"
 
@@ -34,7 +34,7 @@ class MapWindowWin32 {
     POINT ToPixels(float x, float y) const;
 
     sim::SimHost& host_;
-    simkit::MapPictureReplay picture_;
+    render::MapPictureReplay picture_;
     win32::UniqueWindow window_;
 };
 

@@ -134,7 +134,7 @@ int Run(const Options& options, Scenario scenario, std::ostream& out, std::ostre
     if (!kml.Opened()) return CannotWrite(err, kml.Path());
     TranscriptWriter transcript(out);
     ScenarioRun::StepSink recordStep;
-    if (!options.summary) recordStep = [&transcript](const Json& step) { transcript.Step(step); };
+    if (!options.summary) recordStep = [&transcript](const json::Json& step) { transcript.Step(step); };
     ScenarioRun run(std::move(scenario), std::move(recordStep), [&](const std::string& warning) {
         err << "trivex-sim: " << options.scenarioFile << ": " << warning << "\n";
     });

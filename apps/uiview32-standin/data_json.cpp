@@ -16,15 +16,10 @@ json ArgumentJson(const sim::JournalArg& argument) {
         [](const auto& value) -> json {
             using T = std::decay_t<decltype(value)>;
             if constexpr (std::is_same_v<T, sim::ObjectRecord>) {
-                return {{"Name", value.Name},
-                        {"Latitude", value.Latitude},
-                        {"Longitude", value.Longitude},
-                        {"Comment", value.Comment},
-                        {"SymbolCode", value.SymbolCode},
-                        {"SymbolTable", value.SymbolTable},
-                        {"Flag", value.Flag},
-                        {"Int1", value.Int1},
-                        {"Int2", value.Int2}};
+                json fields;
+                sim::ForEachField(value,
+                                  [&fields](const char* name, const auto& field) { fields[name] = field; });
+                return fields;
             } else {
                 return value;
             }
@@ -38,13 +33,7 @@ constexpr const char* kEventNames[] = {"DataAvailable", "NotifyBeacon", "UIView3
 }  // namespace
 
 void LoadScenario(const std::string& text, sim::SimHost& host) {
-    const simkit::Scenario scenario = simkit::ReadScenario(text);
-    // The reader fills in what the text leaves out; only the parts it names replace the host's.
-    const json named = json::parse(text);
-    if (named.contains("map")) host.map = scenario.map;
-    if (named.contains("stations")) host.stations = scenario.stations;
-    if (named.contains("objects")) host.objects = scenario.objects;
-    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
+    simkit::PrepareHost(simkit::ReadScenario(text), host);
 }
 
 std::string JournalJson(const std::vector<sim::JournalEntry>& journal) {

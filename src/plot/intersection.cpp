@@ -68,18 +68,18 @@ void JudgeCrossing(const StationTable& stations, Crossing point, host::UivApplic
 
 }  // namespace
 
-Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t iDF2, PlotMap& map,
-                             host::UivApplication& app, double ignoreDistanceMetres) {
+Intersection IntersectPair(const StationTable& stations, int16_t first, int16_t second, PlotMap& map,
+                           host::UivApplication& app, double ignoreDistanceMetres) {
     Intersection result;
     PairOutcome& outcome = result.outcome;
-    outcome.first = iDF1;
-    outcome.second = iDF2;
+    outcome.first = first;
+    outcome.second = second;
     const std::optional<double> aspect = Aspect(map.View());
     if (!aspect) return result;
     CheckPairBearings(stations, outcome);
     if (outcome.verdict != PairVerdict::Accepted) return result;
     const std::variant<Crossing, NoCrossing> crossed =
-        CrossBearingLines(LineOf(stations.at(iDF1)), LineOf(stations.at(iDF2)), *aspect);
+        CrossBearingLines(LineOf(stations.at(first)), LineOf(stations.at(second)), *aspect);
     if (const NoCrossing* none = std::get_if<NoCrossing>(&crossed)) {
         outcome.verdict = *none == NoCrossing::Parallel ? PairVerdict::Parallel : PairVerdict::BeyondRange;
         return result;

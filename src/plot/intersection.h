@@ -47,9 +47,9 @@ struct Intersection {
     PairOutcome outcome;
 };
 
-// Checks the pair of station table entries iDF1 and iDF2 (0..4). CalcDistanceBearing is
+// Crosses the bearing lines of the station table's rows `first` and `second` (0..4). CalcDistanceBearing is
 // asked only for a crossing that survives the checks of the bearings and the map.
-Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t iDF2, PlotMap& map,
-                             host::UivApplication& app, double ignoreDistanceMetres);
+Intersection IntersectPair(const StationTable& stations, int16_t first, int16_t second, PlotMap& map,
+                           host::UivApplication& app, double ignoreDistanceMetres);
 
 }  // namespace trivex

@@ -1,5 +1,7 @@
 #include "plot/pair_review.h"
 
+#include <iterator>
+
 #include "geometry/great_circle.h"
 #include "geometry/position_text.h"
 #include "support/numeric.h"
@@ -13,6 +15,30 @@ std::string StationName(const PairOutcome& outcome) {
 
 double KmBetween(MapPoint a, MapPoint b) {
     return GreatCircle(a.y / 60.0, a.x / 60.0, b.y / 60.0, b.x / 60.0).distanceKm;
+}
+
+struct VerdictTexts {
+    PairVerdict verdict;
+    const char* words;
+    const char* name;
+};
+
+constexpr VerdictTexts kVerdictTexts[] = {
+    {PairVerdict::Accepted, "accepted", "accepted"},
+    {PairVerdict::NoData, "no data", "noData"},
+    {PairVerdict::OutOfRange, "bearing out of range", "outOfRange"},
+    {PairVerdict::SameBearings, "same bearings", "sameBearings"},
+    {PairVerdict::Parallel, "parallel on the map", "parallel"},
+    {PairVerdict::BeyondRange, "beyond a pole or out of range", "beyondRange"},
+    {PairVerdict::Behind, "behind a station", "behind"},
+    {PairVerdict::TooFar, "too far", "tooFar"},
+    {PairVerdict::NoMap, "no usable map", "noMap"},
+};
+
+const VerdictTexts& TextsOf(PairVerdict verdict) {
+    for (const VerdictTexts& texts : kVerdictTexts)
+        if (texts.verdict == verdict) return texts;
+    return kVerdictTexts[std::size(kVerdictTexts) - 1];
 }
 
 }  // namespace
@@ -45,27 +71,11 @@ std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const S
 }
 
 std::string VerdictWords(PairVerdict verdict) {
-    switch (verdict) {
-        case PairVerdict::Accepted:
-            return "accepted";
-        case PairVerdict::NoData:
-            return "no data";
-        case PairVerdict::OutOfRange:
-            return "bearing out of range";
-        case PairVerdict::SameBearings:
-            return "same bearings";
-        case PairVerdict::Parallel:
-            return "parallel on the map";
-        case PairVerdict::BeyondRange:
-            return "beyond a pole or out of range";
-        case PairVerdict::Behind:
-            return "behind a station";
-        case PairVerdict::TooFar:
-            return "too far";
-        case PairVerdict::NoMap:
-            break;
-    }
-    return "no usable map";
+    return TextsOf(verdict).words;
+}
+
+std::string VerdictName(PairVerdict verdict) {
+    return TextsOf(verdict).name;
 }
 
 std::string VerdictDetails(const PairOutcome& outcome) {

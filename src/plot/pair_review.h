@@ -46,8 +46,10 @@ std::string PairName(const PairOutcome& outcome);
 std::string PairLine(const PairOutcome& outcome);
 std::string LeftOutLine(const LeftOut& left);
 
-// The pair's verdict in a few words: "accepted", "too far", ...; and the numbers behind it.
+// The pair's verdict in a few words: "accepted", "too far", ...; by its name ("accepted",
+// "tooFar", ...); and the numbers behind it.
 std::string VerdictWords(PairVerdict verdict);
+std::string VerdictName(PairVerdict verdict);
 std::string VerdictDetails(const PairOutcome& outcome);
 
 }  // namespace trivex

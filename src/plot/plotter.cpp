@@ -119,7 +119,7 @@ void Plotter::IntersectPairs(PlotMap& map, host::UivApplication& app, double ign
     PlotReview review;
     for (int16_t i = 0; i < kStationCount - 1; ++i) {
         for (int16_t j = static_cast<int16_t>(i + 1); j < kStationCount; ++j) {
-            const Intersection found = ChkIntersection(stations_, i, j, map, app, ignoreDistanceMetres);
+            const Intersection found = IntersectPair(stations_, i, j, map, app, ignoreDistanceMetres);
             review.pairs.push_back(found.outcome);
             if (!found.accepted) continue;
             map.DrawPositionMarker({found.x, found.y});

@@ -87,8 +87,8 @@ Hunt MakeHunt(Random& random, bool reflect) {
 }
 
 // A view 100 km wide around the transmitter whose scale is true at its centre.
-sim::MapView ViewAround(GeoPoint transmitter) {
-    sim::MapView view;
+sim::MapArea ViewAround(GeoPoint transmitter) {
+    sim::MapArea view;
     const double aspect = std::cos(transmitter.latDeg * kPi / 180);
     view.widthUnits = static_cast<float>(100 / (kKmPerMinute * aspect));
     view.heightUnits = static_cast<float>(-aspect * view.widthUnits * view.heightPixels / view.widthPixels);

@@ -2,16 +2,18 @@
 
 #include <sstream>
 
-#include "geojson.h"
-#include "kml.h"
 #include "plot/plot_estimate.h"
-#include "plot_review.h"
-#include "summary.h"
-#include "svg_map.h"
+#include "render/geojson.h"
+#include "render/kml.h"
+#include "render/review_report.h"
+#include "render/summary.h"
+#include "render/svg_map.h"
 #include "transcript.h"
 #include "ui/program_files.h"
 
 namespace trivex::simkit {
+
+using json::Json;
 
 namespace {
 
@@ -30,14 +32,72 @@ void SetUpPlatform(const Scenario& scenario, ui::MemoryPlatform& platform) {
     platform.readOnlyFolder = scenario.readOnlyFolder;
 }
 
-void SetUpHost(const Scenario& scenario, sim::SimHost& host) {
-    host.map = scenario.map;
-    host.stations = scenario.stations;
-    host.objects = scenario.objects;
-    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
-}
-
 }  // namespace
+
+struct ScenarioRun::Player {
+    ScenarioRun& run;
+
+    void operator()(const PlotAction&) { run.window_.OnCommand(ui::Command::Plot); }
+
+    void operator()(const CloseAction&) { run.window_.OnClose(); }
+
+    void operator()(const SetTextAction& action) {
+        run.view_.SetText(ui::CallSignBox(action.row), action.text);
+    }
+
+    void operator()(const BeaconAction& action) {
+        run.host_.FireNotifyBeacon(action.callsign, action.latitude, action.longitude);
+    }
+
+    void operator()(const HostEventAction& action) { run.host_.Fire(action.event); }
+
+    void operator()(const MenuAction& action) {
+        switch (action.target) {
+            case MenuAction::Target::Command:
+                run.window_.OnCommand(action.command);
+                return;
+            case MenuAction::Target::AboutOk:
+                run.window_.OnAboutOk();
+                return;
+            case MenuAction::Target::AboutLink:
+                run.window_.OnAboutLinkClicked();
+                return;
+        }
+    }
+
+    void operator()(const MinimiseAction& action) {
+        run.view_.SetMinimised(action.minimise);
+        run.window_.OnPlacementChanged();
+    }
+
+    void operator()(const MoveAction& action) {
+        if (run.view_.IsMinimised()) return;
+        run.view_.MoveTo(action.position);
+        run.window_.OnPlacementChanged();
+    }
+
+    void operator()(const HostDataAction& action) { GiveHost(action, run.host_); }
+
+    void operator()(const FailHostAction& action) { run.host_.FailNext(action.call, action.message); }
+
+    // The key filter first; then the box takes the key as an edit box of nine characters would.
+
+    void operator()(const TypeAction& action) {
+        const ui::ControlId box = ui::CallSignBox(action.row);
+        for (const int16_t code : action.keys) {
+            if (run.Ended()) return;
+            const auto key = run.window_.OnCallSignKey(action.row, code);
+            if (!key || *key == kEnter) continue;
+            std::string text = run.view_.Text(box);
+            if (*key == kBackspace) {
+                if (!text.empty()) text.pop_back();
+            } else if (text.size() < ui::kCallSignMaxLength) {
+                text += static_cast<char>(*key);
+            }
+            run.view_.SetText(box, text);
+        }
+    }
+};
 
 ScenarioRun::ScenarioRun(Scenario scenario, StepSink recordStep, WarningSink warn)
     : scenario_(std::move(scenario)),
@@ -46,7 +106,7 @@ ScenarioRun::ScenarioRun(Scenario scenario, StepSink recordStep, WarningSink war
       recordStep_(std::move(recordStep)),
       warn_(std::move(warn)) {
     SetUpPlatform(scenario_, platform_);
-    SetUpHost(scenario_, host_);
+    PrepareHost(scenario_, host_);
 }
 
 void ScenarioRun::Play() {
@@ -54,91 +114,15 @@ void ScenarioRun::Play() {
     window_.Startup();
     Record("startup");
     for (const Action& action : scenario_.actions) {
-        if (!Ended()) Apply(action);
+        if (!Ended()) std::visit(Player{*this}, action.data);
         Record(action.name);
-    }
-}
-
-void ScenarioRun::Apply(const Action& action) {
-    std::visit([this](const auto& data) { Do(data); }, action.data);
-}
-
-void ScenarioRun::Do(const PlotAction&) {
-    window_.OnCommand(ui::Command::Plot);
-}
-
-void ScenarioRun::Do(const CloseAction&) {
-    window_.OnClose();
-}
-
-void ScenarioRun::Do(const SetTextAction& action) {
-    view_.SetText(ui::CallSignBox(action.row), action.text);
-}
-
-void ScenarioRun::Do(const BeaconAction& action) {
-    host_.FireNotifyBeacon(action.callsign, action.latitude, action.longitude);
-}
-
-void ScenarioRun::Do(const HostEventAction& action) {
-    host_.Fire(action.event);
-}
-
-void ScenarioRun::Do(const MenuAction& action) {
-    switch (action.target) {
-        case MenuAction::Target::Command:
-            window_.OnCommand(action.command);
-            return;
-        case MenuAction::Target::AboutOk:
-            window_.OnAboutOk();
-            return;
-        case MenuAction::Target::AboutLink:
-            window_.OnAboutLinkClicked();
-            return;
-    }
-}
-
-void ScenarioRun::Do(const MinimiseAction& action) {
-    view_.SetMinimised(action.minimise);
-    window_.OnPlacementChanged();
-}
-
-void ScenarioRun::Do(const MoveAction& action) {
-    if (view_.IsMinimised()) return;
-    view_.MoveTo(action.position);
-    window_.OnPlacementChanged();
-}
-
-void ScenarioRun::Do(const HostDataAction& action) {
-    if (action.map) host_.map = *action.map;
-    if (action.stations) host_.stations = *action.stations;
-    if (action.objects) host_.objects = *action.objects;
-}
-
-void ScenarioRun::Do(const FailHostAction& action) {
-    host_.FailNext(action.call, action.message);
-}
-
-// The key filter first; then the box takes the key as an edit box of nine characters would.
-void ScenarioRun::Do(const TypeAction& action) {
-    const ui::ControlId box = ui::CallSignBox(action.row);
-    for (const int16_t code : action.keys) {
-        if (Ended()) return;
-        const auto key = window_.OnCallSignKey(action.row, code);
-        if (!key || *key == kEnter) continue;
-        std::string text = view_.Text(box);
-        if (*key == kBackspace) {
-            if (!text.empty()) text.pop_back();
-        } else if (text.size() < ui::kCallSignMaxLength) {
-            text += static_cast<char>(*key);
-        }
-        view_.SetText(box, text);
     }
 }
 
 void ScenarioRun::Record(const std::string& action) {
     const std::vector<sim::JournalEntry> journal = host_.TakeJournal();
     picture_.Add(journal);
-    if (DrawsOnMap(journal)) lastDrawing_ = MapPictureReplay();
+    if (render::DrawsOnMap(journal)) lastDrawing_ = render::MapPictureReplay();
     lastDrawing_.Add(journal);
     const std::vector<ui::MessageBoxRecord> messages = view_.TakeMessages();
     messages_.count += messages.size();
@@ -175,7 +159,7 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
         {"ended", Ended()},
     };
     if (window_.ReviewCount() != std::exchange(reviewsSeen_, window_.ReviewCount()))
-        AddReview(step, window_.LastReview(), scenario_.transmitter);
+        render::AddReview(step, window_.LastReview(), scenario_.transmitter);
     if (stopped) step.emplace_back("stopped", *stopped);
     return step;
 }
@@ -183,25 +167,26 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
 std::string ScenarioRun::Summary() {
     std::ostringstream review;
     if (!scenario_.lesson.empty()) review << "\nPractice: " << scenario_.lesson << "\n";
-    if (window_.ReviewCount() > 0) WriteReview(review, window_.LastReview(), scenario_.transmitter);
-    return SummaryText(view_, messages_, Ended(), review.str());
+    if (window_.ReviewCount() > 0) render::WriteReview(review, window_.LastReview(), scenario_.transmitter);
+    return render::SummaryText(view_, messages_, Ended(), review.str());
 }
 
 std::string ScenarioRun::MapSvg() const {
     const PlotReview& review = window_.LastReview();
-    const MapNotes notes{review.pairs, scenario_.transmitter, EstimateOf(review)};
-    return SvgText(picture_.Picture(), host_.map, host_.stations, notes);
+    const render::MapNotes notes{review.pairs, scenario_.transmitter, EstimateOf(review)};
+    return render::SvgText(picture_.Picture(), host_.map, host_.stations, notes);
 }
 
 std::string ScenarioRun::GeoJson() const {
     const PlotReview& review = window_.LastReview();
-    return GeoJsonText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
-                       scenario_.transmitter);
+    return render::GeoJsonText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+                               scenario_.transmitter);
 }
 
 std::string ScenarioRun::Kml() const {
     const PlotReview& review = window_.LastReview();
-    return KmlText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review), scenario_.transmitter);
+    return render::KmlText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+                           scenario_.transmitter);
 }
 
 }  // namespace trivex::simkit

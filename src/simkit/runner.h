@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "host/sim/sim_host.h"
-#include "json_text.h"
-#include "map_picture.h"
+#include "json/json_text.h"
+#include "render/map_picture.h"
+#include "render/summary.h"
 #include "scenario.h"
-#include "summary.h"
 #include "ui/main_window.h"
 #include "ui/memory/memory_platform.h"
 #include "ui/memory/memory_view.h"
@@ -27,7 +27,7 @@ inline constexpr int kCallEventLimit = 100;
 
 class ScenarioRun {
   public:
-    using StepSink = std::function<void(const Json& step)>;
+    using StepSink = std::function<void(const json::Json& step)>;
     using WarningSink = std::function<void(const std::string& warning)>;
     // Without a sink no transcript is made.
     explicit ScenarioRun(Scenario scenario, StepSink recordStep = {}, WarningSink warn = {});
@@ -47,21 +47,11 @@ class ScenarioRun {
     std::string Kml() const;
 
   private:
-    void Apply(const Action& action);
-    void Do(const PlotAction& action);
-    void Do(const CloseAction& action);
-    void Do(const TypeAction& action);
-    void Do(const SetTextAction& action);
-    void Do(const BeaconAction& action);
-    void Do(const HostEventAction& action);
-    void Do(const MenuAction& action);
-    void Do(const MinimiseAction& action);
-    void Do(const MoveAction& action);
-    void Do(const HostDataAction& action);
-    void Do(const FailHostAction& action);
+    struct Player;  // plays one action
     void Record(const std::string& action);
-    Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
-              const std::vector<ui::MessageBoxRecord>& messages, const std::optional<std::string>& stopped);
+    json::Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
+                    const std::vector<ui::MessageBoxRecord>& messages,
+                    const std::optional<std::string>& stopped);
     bool Ended() const { return window_.Ended() || platform_.ended; }
 
     const Scenario scenario_;
@@ -73,10 +63,10 @@ class ScenarioRun {
     StepSink recordStep_;
     WarningSink warn_;
     int stepIndex_ = 0;
-    MapPictureReplay picture_;
-    MapPictureReplay lastDrawing_;  // of the last step that drew
+    render::MapPictureReplay picture_;
+    render::MapPictureReplay lastDrawing_;  // of the last step that drew
     unsigned reviewsSeen_ = 0;
-    MessageTally messages_;
+    render::MessageTally messages_;
     int beepsSeen_ = 0;
 };
 

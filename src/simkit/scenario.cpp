@@ -2,12 +2,16 @@
 
 #include <limits>
 
-#include "json_node.h"
-#include "json_parse.h"
+#include "json/json_node.h"
+#include "json/json_parse.h"
+#include "scenario_actions.h"
 #include "scenario_parts.h"
 #include "ui/memory/memory_platform.h"
 
 namespace trivex::simkit {
+
+using json::JsonNode;
+using json::Quoted;
 
 namespace {
 
@@ -78,28 +82,37 @@ void ReadWorld(const JsonNode& root, Scenario& scenario) {
     if (auto node = root.Field("hostMissing"); node && node->Bool()) scenario.hostVersion.reset();
 }
 
-void ReadHostData(const JsonNode& root, Scenario& scenario) {
-    if (auto node = root.Field("map")) scenario.map = ReadMapView(*node);
-    if (auto node = root.Field("stations")) scenario.stations = ReadStations(*node);
-    if (auto node = root.Field("objects")) scenario.objects = ReadTexts(*node);
+void ReadHost(const JsonNode& root, Scenario& scenario) {
+    scenario.hostData = ReadHostData(root);
     if (auto node = root.Field("eventsDuringCalls")) scenario.eventsDuringCalls = ReadEventRules(*node);
 }
 
 }  // namespace
 
 Scenario ReadScenario(const std::string& jsonText) {
-    const nlohmann::json document = ParseScenarioJson(jsonText);
+    const nlohmann::json document = json::ParseDocument(jsonText);
     const JsonNode root(document, "");
     root.ExpectFields({"programFolder", "exeName", "settings", "readOnlyFolder", "screen", "window",
                        "otherInstance", "hostVersion", "hostMissing", "map", "stations", "objects",
                        "eventsDuringCalls", "actions", "transmitter", "lesson"});
     Scenario scenario;
     ReadWorld(root, scenario);
-    ReadHostData(root, scenario);
+    ReadHost(root, scenario);
     ReadPractice(root, scenario);
     if (auto node = root.Field("actions"))
         for (const JsonNode& item : node->Items()) scenario.actions.push_back(ReadAction(item));
     return scenario;
+}
+
+void GiveHost(const HostData& data, sim::SimHost& host) {
+    if (data.map) host.map = *data.map;
+    if (data.stations) host.stations = *data.stations;
+    if (data.objects) host.objects = *data.objects;
+}
+
+void PrepareHost(const Scenario& scenario, sim::SimHost& host) {
+    GiveHost(scenario.hostData, host);
+    for (const sim::CallEvent& rule : scenario.eventsDuringCalls) host.FireDuring(rule);
 }
 
 }  // namespace trivex::simkit

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <variant>
 #include <vector>
@@ -11,16 +10,14 @@
 #include "geometry/map_view.h"
 #include "host/sim/sim_host.h"
 #include "host/host_version.h"
+#include "json/json_node.h"
 #include "ui/controls.h"
 #include "ui/view.h"
 
 namespace trivex::simkit {
 
 // A scenario that cannot be read; the text names the field at fault.
-class ScenarioError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
+using ScenarioError = json::ReadError;
 
 struct PlotAction {};
 struct CloseAction {};  // the window's close box
@@ -37,6 +34,14 @@ struct BeaconAction {
     float latitude = 0.0f;
     float longitude = 0.0f;
 };
+// The simulated host's data that a scenario or an action gives: each part given replaces the
+// host's, the parts left out keep theirs.
+struct HostData {
+    std::optional<sim::MapArea> map;
+    std::optional<std::vector<sim::Station>> stations;
+    std::optional<std::vector<std::string>> objects;
+};
+
 struct HostEventAction {
     sim::Event event;
 };
@@ -51,11 +56,7 @@ struct MinimiseAction {
 struct MoveAction {
     ui::WindowPosition position;
 };
-struct HostDataAction {
-    std::optional<sim::MapView> map;
-    std::optional<std::vector<sim::Station>> stations;
-    std::optional<std::vector<std::string>> objects;
-};
+struct HostDataAction : HostData {};
 struct FailHostAction {
     std::string call;
     std::string message;
@@ -78,9 +79,7 @@ struct Scenario {
     ui::Size window{6180, 5250};
     bool otherInstance = false;
     std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
-    sim::MapView map;
-    std::vector<sim::Station> stations;
-    std::vector<std::string> objects;
+    HostData hostData;
     std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;
     // A practice run: where the transmitter really is (minutes), and what the run teaches.
@@ -91,5 +90,9 @@ struct Scenario {
 // Throws ScenarioError for text that is not JSON, an unknown field or action, a value of
 // the wrong type or out of range.
 Scenario ReadScenario(const std::string& jsonText);
+
+void GiveHost(const HostData& data, sim::SimHost& host);
+// Gives the simulated host the scenario's data and adds its events during calls.
+void PrepareHost(const Scenario& scenario, sim::SimHost& host);
 
 }  // namespace trivex::simkit

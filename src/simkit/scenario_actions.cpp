@@ -1,3 +1,5 @@
+#include "scenario_actions.h"
+
 #include <array>
 #include <functional>
 #include <utility>
@@ -5,6 +7,9 @@
 #include "scenario_parts.h"
 
 namespace trivex::simkit {
+
+using json::JsonNode;
+using json::Quoted;
 
 namespace {
 
@@ -87,13 +92,9 @@ Action::Data ReadMove(const JsonNode& node) {
     return MoveAction{{ReadInt32(node.RequiredField("left")), ReadInt32(node.RequiredField("top"))}};
 }
 
-Action::Data ReadHostData(const JsonNode& node) {
+Action::Data ReadHostAction(const JsonNode& node) {
     node.ExpectFields({"do", "map", "stations", "objects"});
-    HostDataAction action;
-    if (auto field = node.Field("map")) action.map = ReadMapView(*field);
-    if (auto field = node.Field("stations")) action.stations = ReadStations(*field);
-    if (auto field = node.Field("objects")) action.objects = ReadTexts(*field);
-    return action;
+    return HostDataAction{ReadHostData(node)};
 }
 
 Action::Data ReadFailHost(const JsonNode& node) {
@@ -126,7 +127,7 @@ const std::vector<std::pair<std::string_view, std::function<Action::Data(const J
             {"minimise", Plain(MinimiseAction{true})},
             {"restore", Plain(MinimiseAction{false})},
             {"move", ReadMove},
-            {"host", ReadHostData},
+            {"host", ReadHostAction},
             {"failHost", ReadFailHost},
             {"close", Plain(CloseAction{})},
         };

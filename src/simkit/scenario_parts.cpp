@@ -7,6 +7,9 @@
 
 namespace trivex::simkit {
 
+using json::JsonNode;
+using json::Quoted;
+
 namespace {
 
 // The operations of the simulated host by the names its journal and failures use.
@@ -85,9 +88,9 @@ sim::Event ReadEventName(const JsonNode& node) {
     node.Fail("unknown event " + Quoted(name) + " (dataAvailable, mapRedrawn, mapChanged or hostClosing)");
 }
 
-sim::MapView ReadMapView(const JsonNode& node) {
+sim::MapArea ReadMapArea(const JsonNode& node) {
     node.ExpectFields({"widthPixels", "heightPixels", "widthUnits", "heightUnits", "leftEdge", "topEdge"});
-    sim::MapView view;
+    sim::MapArea view;
     if (auto field = node.Field("widthPixels")) view.widthPixels = ReadInt16(*field);
     if (auto field = node.Field("heightPixels")) view.heightPixels = ReadInt16(*field);
     if (auto field = node.Field("widthUnits")) view.widthUnits = field->Single();
@@ -107,6 +110,14 @@ std::vector<std::string> ReadTexts(const JsonNode& node) {
     std::vector<std::string> texts;
     for (const JsonNode& item : node.Items()) texts.push_back(item.String());
     return texts;
+}
+
+HostData ReadHostData(const JsonNode& node) {
+    HostData data;
+    if (auto field = node.Field("map")) data.map = ReadMapArea(*field);
+    if (auto field = node.Field("stations")) data.stations = ReadStations(*field);
+    if (auto field = node.Field("objects")) data.objects = ReadTexts(*field);
+    return data;
 }
 
 }  // namespace trivex::simkit

@@ -4,20 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "json_node.h"
+#include "json/json_node.h"
 #include "scenario.h"
 
 namespace trivex::simkit {
 
-int32_t ReadInt32(const JsonNode& node);
+int32_t ReadInt32(const json::JsonNode& node);
 // The name of an operation of the simulated host ("GetStationInfo", "DrawLine", ...).
-std::string ReadHostCall(const JsonNode& node);
+std::string ReadHostCall(const json::JsonNode& node);
 // "dataAvailable", "mapRedrawn", "mapChanged" or "hostClosing".
-sim::Event ReadEventName(const JsonNode& node);
+sim::Event ReadEventName(const json::JsonNode& node);
 // Omitted fields take the defaults of the simulated host's view.
-sim::MapView ReadMapView(const JsonNode& node);
-std::vector<sim::Station> ReadStations(const JsonNode& node);
-std::vector<std::string> ReadTexts(const JsonNode& node);
-Action ReadAction(const JsonNode& node);
+sim::MapArea ReadMapArea(const json::JsonNode& node);
+std::vector<sim::Station> ReadStations(const json::JsonNode& node);
+std::vector<std::string> ReadTexts(const json::JsonNode& node);
+// "map", "stations" and "objects" of the node, each when given.
+HostData ReadHostData(const json::JsonNode& node);
 
 }  // namespace trivex::simkit

@@ -3,8 +3,11 @@
 #include <utility>
 
 #include "plot/stations.h"
+#include "render/summary.h"
 
 namespace trivex::simkit {
+
+using json::Json;
 
 namespace {
 
@@ -31,15 +34,10 @@ Json AboutJson(const std::optional<AboutContent>& about) {
 }
 
 Json RecordJson(const sim::ObjectRecord& record) {
-    return Json::Object{{"Name", record.Name},
-                        {"Latitude", record.Latitude},
-                        {"Longitude", record.Longitude},
-                        {"Comment", record.Comment},
-                        {"SymbolCode", record.SymbolCode},
-                        {"SymbolTable", record.SymbolTable},
-                        {"Flag", record.Flag},
-                        {"Int1", record.Int1},
-                        {"Int2", record.Int2}};
+    Json::Object fields;
+    sim::ForEachField(record,
+                      [&fields](const char* name, const auto& value) { fields.emplace_back(name, value); });
+    return fields;
 }
 
 Json ArgJson(const sim::JournalArg& arg) {
@@ -54,17 +52,11 @@ Json ArgJson(const sim::JournalArg& arg) {
 }
 
 Json CheckedItemJson(ui::MemoryView& view, ui::Command first, int count) {
-    const int item = CheckedItem(view, first, count);
+    const int item = render::CheckedItem(view, first, count);
     return item == 0 ? Json() : Json(item);
 }
 
 }  // namespace
-
-int CheckedItem(ui::MemoryView& view, ui::Command first, int count) {
-    for (int item = 1; item <= count; ++item)
-        if (view.IsChecked(static_cast<ui::Command>(static_cast<int>(first) + item - 1))) return item;
-    return 0;
-}
 
 Json WindowJson(ui::MemoryView& view) {
     const ui::WindowPosition position = view.Position();

@@ -7,28 +7,25 @@
 #include <vector>
 
 #include "host/sim/sim_host.h"
-#include "json_text.h"
+#include "json/json_text.h"
 #include "ui/memory/memory_platform.h"
 #include "ui/memory/memory_view.h"
 
 namespace trivex::simkit {
 
-// The checked item of a submenu (1 = its first), or 0 when none is checked.
-int CheckedItem(ui::MemoryView& view, ui::Command first, int count);
-
-Json WindowJson(ui::MemoryView& view);
+json::Json WindowJson(ui::MemoryView& view);
 // Every argument keeps its type: singles and doubles each as their own shortest text.
-Json JournalJson(const std::vector<sim::JournalEntry>& journal);
-Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
-Json TextsJson(const std::vector<std::string>& texts);
-Json FileJson(const std::optional<std::string>& content);
+json::Json JournalJson(const std::vector<sim::JournalEntry>& journal);
+json::Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
+json::Json TextsJson(const std::vector<std::string>& texts);
+json::Json FileJson(const std::optional<std::string>& content);
 
 // Writes the transcript {"steps": [...]} to a stream a step at a time, laid out as Json::Text()
 // lays out the whole (a step never fits on one line).
 class TranscriptWriter {
   public:
     explicit TranscriptWriter(std::ostream& out) : out_(out) {}
-    void Step(const Json& step);
+    void Step(const json::Json& step);
     void Finish();
 
   private:

@@ -43,6 +43,9 @@ class FuzzInput {
     std::string_view rest_;
 };
 
+// The target's run on one input (typed_input_main.cpp calls it).
+void FuzzOne(FuzzInput& input);
+
 inline void Check(bool holds, const char* what) {
     if (holds) return;
     std::fprintf(stderr, "property broken: %s\n", what);

@@ -17,7 +17,7 @@ namespace {
 
 using namespace trivex::ui;
 
-sim::MapView TakeMap(FuzzInput& input) {  // a braced list takes its values in order
+sim::MapArea TakeMap(FuzzInput& input) {  // a braced list takes its values in order
     return {input.Take<int16_t>(), input.Take<int16_t>(), input.Take<float>(), input.Take<float>(),
             input.Take<float>()};
 }
@@ -65,10 +65,7 @@ struct Plots : SimulatedProgram {
 }  // namespace
 }  // namespace trivex::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using namespace trivex;
-    using namespace trivex::fuzz;
-    FuzzInput input(data, size);
+void trivex::fuzz::FuzzOne(FuzzInput& input) {
     Plots p;
     Check(p.window.Startup(), "start-up goes on");
     p.host.map = TakeMap(input);
@@ -99,5 +96,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         p.CheckedTexts();
     }
     Check(p.view.Messages().empty() && !p.window.Ended(), "no message box, the program goes on");
-    return 0;
 }

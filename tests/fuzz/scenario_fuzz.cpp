@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::ostringstream transcript;
     simkit::TranscriptWriter writer(transcript);
-    simkit::ScenarioRun run(std::move(scenario), [&writer](const simkit::Json& step) { writer.Step(step); });
+    simkit::ScenarioRun run(std::move(scenario), [&writer](const json::Json& step) { writer.Step(step); });
     run.Play();
     writer.Finish();
     fuzz::Check(!transcript.str().empty() && !run.Summary().empty() && !run.MapSvg().empty(),

@@ -60,10 +60,7 @@ struct Run : SimulatedProgram {
 }  // namespace
 }  // namespace trivex::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using namespace trivex;
-    using namespace trivex::fuzz;
-    FuzzInput input(data, size);
+void trivex::fuzz::FuzzOne(FuzzInput& input) {
     const size_t bufferSize = input.Take<uint16_t>() % 600;
     const std::string section = input.Text(), key = input.Text(), value = input.Text();
     const std::string defaultValue = input.Text();
@@ -81,5 +78,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(saved == second.platform.File(kIniPath).value_or("(no file)"), "starting from it writes nothing");
     const std::string savedAgain = second.SaveSettings();
     Check(savedAgain == Run(savedAgain).SaveSettings(), "from then on saving writes the same bytes");
-    return 0;
 }

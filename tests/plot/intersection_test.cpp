@@ -33,18 +33,18 @@ class FixedAnswers : public host::UivApplication {
     std::vector<host::DistanceBearing> answers_;
 };
 
-class ChkIntersectionTest : public testing::Test {
+class IntersectPairTest : public testing::Test {
   protected:
     // 0.1 minutes per pixel both ways: station 1 at the origin looking north-east, station 2
     // ten minutes east looking north-west; their lines cross at (5, 5).
-    ChkIntersectionTest() {
+    IntersectPairTest() {
         host_.map = {600, 600, 60.0f, -60.0f, 0.0f, 60.0f};
         stations_[0] = {"DF1", 0.0f, 0.0f, 45, 0};
         stations_[1] = {"DF2", 0.0f, 10.0f, 315, 0};
     }
     Intersection Check(host::UivApplication& app, double limitMetres) {
         PlotMap map(*map_, 1);
-        return ChkIntersection(stations_, 0, 1, map, app, limitMetres);
+        return IntersectPair(stations_, 0, 1, map, app, limitMetres);
     }
 
     sim::SimHost host_;
@@ -52,7 +52,7 @@ class ChkIntersectionTest : public testing::Test {
     StationTable stations_;
 };
 
-TEST_F(ChkIntersectionTest, AsksTheHostFromEachStationToTheCrossingInDegrees) {
+TEST_F(IntersectPairTest, AsksTheHostFromEachStationToTheCrossingInDegrees) {
     FixedAnswers app({{1, 45}, {1, 315}});
     const Intersection result = Check(app, 1000);
     ASSERT_TRUE(result.accepted);
@@ -67,7 +67,7 @@ TEST_F(ChkIntersectionTest, AsksTheHostFromEachStationToTheCrossingInDegrees) {
                 << "call " << call << ", argument " << arg;
 }
 
-TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
+TEST_F(IntersectPairTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
     struct Case {
         double toPoint1, km1, toPoint2, km2, limitMetres;
         PairVerdict verdict;
@@ -104,7 +104,7 @@ TEST_F(ChkIntersectionTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
     }
 }
 
-TEST_F(ChkIntersectionTest, AsksTheHostNothingWithoutACrossing) {
+TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
     struct Case {
         int16_t first, second;
         float secondX;  // minutes east of the first station

@@ -101,7 +101,7 @@ TEST_F(MapDrawingTest, DrawsNothingOnAViewWithoutScale) {
     constexpr float inf = std::numeric_limits<float>::infinity();
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     struct Case {
-        sim::MapView view;
+        sim::MapArea view;
         bool marker;  // whether the marker can still be drawn: it needs the width only
     };
     const Case cases[] = {

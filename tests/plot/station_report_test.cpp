@@ -129,16 +129,7 @@ TEST_F(StationReportTest, ValidReportLogsDrawsAndGivesThePositionAndBearing) {
 // record once the host has handed that back in its place (handBack), else the host copies into
 // it only the fields it has for the station: a text it does not have is empty here.
 struct RecordHost : host::Host, host::UivApplication {
-    struct Info : host::UivStationInfo {
-        void SetCallsign(const std::string& callsign) override { record->callsign = callsign; }
-        std::string InfoText1() override { return record->infoText1; }
-        std::string InfoText2() override { return record->infoText2; }
-        std::string InfoText3() override { return record->infoText3; }
-        float Longitude() override { return record->longitude; }
-        float Latitude() override { return record->latitude; }
-        sim::Station own;
-        sim::Station* record = &own;
-    };
+    using Info = sim::StationRecord;
 
     bool GetStationInfo(host::UivStationInfo& object) override {
         auto& info = dynamic_cast<Info&>(object);

@@ -10,16 +10,8 @@ trivex_ogr_listing(--kml "${WORK}/show_estimate.kml" listing)
 # Four stations with three lines each (the estimate's magenta lines on the map are none of them),
 # one crossing, the fix, the estimate with its ellipse, and no transmitter.
 set(failures "")
-foreach(folder_count "Stations:4" "Bearing lines:12" "Crossings:1" "Fix:1" "Best estimate:2" "Transmitter:0")
-  string(REPLACE ":" ";" folder_count "${folder_count}")
-  list(GET folder_count 0 folder)
-  list(GET folder_count 1 count)
-  string(REGEX MATCHALL "OGRFeature\\(${folder}\\):" found "${listing}")
-  list(LENGTH found actual)
-  if(NOT actual EQUAL count)
-    string(APPEND failures "${folder}: ${actual} placemarks, expected ${count}\n")
-  endif()
-endforeach()
+trivex_count_features("${listing}" "OGRFeature\\(@NAME@\\):" placemarks failures
+                      "Stations:4" "Bearing lines:12" "Crossings:1" "Fix:1" "Best estimate:2" "Transmitter:0")
 # M7NML stands at 120 minutes west, 3201.9 north (as a single): longitude first.
 if(NOT listing MATCHES "Name \\(String\\) = M7NML\n[^O]*POINT \\(-2 53\\.36499837")
   string(APPEND failures "M7NML is not a point at 2 W, 53.365 N\n")

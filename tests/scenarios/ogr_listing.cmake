@@ -17,3 +17,22 @@ function(trivex_ogr_listing option file out)
   endif()
   set(${out} "${listing}" PARENT_SCOPE)
 endfunction()
+
+# trivex_count_features(LISTING PATTERN WHAT OUT NAME:COUNT ...): counts the matches of
+# PATTERN, with @NAME@ standing for each name, and appends each count not as expected to the
+# variable OUT.
+function(trivex_count_features listing pattern what out)
+  set(failed "${${out}}")
+  foreach(name_count ${ARGN})
+    string(REGEX MATCH "^(.*):([0-9]+)$" ignored "${name_count}")
+    set(name "${CMAKE_MATCH_1}")
+    set(count "${CMAKE_MATCH_2}")
+    string(REPLACE "@NAME@" "${name}" regex "${pattern}")
+    string(REGEX MATCHALL "${regex}" found "${listing}")
+    list(LENGTH found actual)
+    if(NOT actual EQUAL count)
+      string(APPEND failed "${name}: ${actual} ${what}, expected ${count}\n")
+    endif()
+  endforeach()
+  set(${out} "${failed}" PARENT_SCOPE)
+endfunction()

@@ -86,24 +86,18 @@ const Operations kOperations[] = {
       "AddObject"}},
 };
 
-// Arms the failure at the first distance check: after each, the host fires the application
-// event DataAvailable, which the program ignores.
-struct FailAtFix : host::HostEvents {
-    FailAtFix(sim::SimHost& simHost, std::string failing) : host(simHost), call(std::move(failing)) {
-        host.Subscribe(this, false, this);
-        host.FireDuring("CalcDistanceBearing", sim::Event::DataAvailable);
+// Arms the failure at the first distance check, for as long as it lives.
+struct FailAtFix {
+    FailAtFix(sim::SimHost& simHost, const std::string& call) : host(simHost) {
+        host.AfterEveryCall([this, call, armed = false](const std::string& done) mutable {
+            if (done == "CalcDistanceBearing" && !std::exchange(armed, true))
+                host.FailNext(call, "injected " + call);
+        });
     }
-    ~FailAtFix() override { host.Unsubscribe(this); }
-    void DataAvailable() override {
-        if (!std::exchange(armed, true)) host.FailNext(call, "injected " + call);
-    }
-    void NotifyBeacon(const std::string&, float, float) override {}
-    void UIView32IsClosing() override {}
-    void MapHasChanged() override {}
-    void MapRedrawn() override {}
+    FailAtFix(const FailAtFix&) = delete;
+    FailAtFix& operator=(const FailAtFix&) = delete;
+    ~FailAtFix() { host.AfterEveryCall({}); }
     sim::SimHost& host;
-    std::string call;
-    bool armed = false;
 };
 
 // Brings the program to the phase, makes `failing` fail there (none: the clean run) and runs it.

@@ -85,10 +85,10 @@ TEST_F(MainWindowTest, ContributorsSkipRowsWithoutAFix) {
     ASSERT_TRUE(Start());
     window.OnCommand(Command::Plot);
     EXPECT_EQ(Text(ControlId::Label3), "2 intersections");  // (2,4) and (3,4); (2,3) are both north-south
-    EXPECT_EQ(LastAddedObject(host).Comment, "TRIVEX:PA1B,PA1C,PA1D");
+    EXPECT_EQ(LastAddedObject(host).comment, "TRIVEX:PA1B,PA1C,PA1D");
     const auto& record = LastAddedObject(host);
-    EXPECT_EQ(record.Latitude, 30.0f / 60.0f);
-    EXPECT_EQ(record.Longitude, 1.0f);
+    EXPECT_EQ(record.latitude, 30.0f / 60.0f);
+    EXPECT_EQ(record.longitude, 1.0f);
 }
 
 TEST_F(MainWindowTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {

@@ -7,17 +7,27 @@
 
 namespace trivex::sim {
 
-namespace {
+template <typename Work>
+std::invoke_result_t<Work> SimHost::Call(const char* call, Work work,
+                                         std::optional<std::vector<JournalArg>> journaled) {
+    CheckFailure(call);
+    if (journaled) journal_.push_back({call, std::move(*journaled)});
+    if constexpr (std::is_void_v<std::invoke_result_t<Work>>) {
+        work();
+        AfterCall(call);
+    } else {
+        auto result = work();
+        AfterCall(call);
+        return result;
+    }
+}
 
-// Every operation checks for an injected failure first, then does its work, journals what
-// matters and finally fires the events bound to it.
-class SimStationInfo : public host::UivStationInfo {
+// The host's objects: every operation goes through SimHost::Call.
+class SimHost::StationInfo : public host::UivStationInfo {
   public:
-    explicit SimStationInfo(SimHost& host) : host_(host) {}
+    explicit StationInfo(SimHost& host) : host_(host) {}
     void SetCallsign(const std::string& callsign) override {
-        host_.CheckFailure("Callsign");
-        data_.callsign = callsign;
-        host_.AfterCall("Callsign");
+        host_.Call("Callsign", [&] { data_.callsign = callsign; });
     }
     std::string InfoText1() override { return Get("InfoText1", data_.infoText1); }
     std::string InfoText2() override { return Get("InfoText2", data_.infoText2); }
@@ -30,49 +40,44 @@ class SimStationInfo : public host::UivStationInfo {
   private:
     template <typename T>
     T Get(const char* call, const T& value) {
-        host_.CheckFailure(call);
-        T copy = value;
-        host_.AfterCall(call);
-        return copy;
+        return host_.Call(call, [&] { return value; });
     }
     SimHost& host_;
     Station data_;
 };
 
-class SimObject : public host::UivObject {
+class SimHost::Object : public host::UivObject {
   public:
-    explicit SimObject(SimHost& host) : host_(host) {}
-    void SetFlag(bool flag) override { Set("Flag", record_.Flag, flag); }
-    void SetInt1(int16_t value) override { Set("Int1", record_.Int1, value); }
-    void SetInt2(int16_t value) override { Set("Int2", record_.Int2, value); }
-    void SetName(const std::string& name) override { Set("Name", record_.Name, name); }
-    void SetSymbolCode(const std::string& code) override { Set("SymbolCode", record_.SymbolCode, code); }
-    void SetLatitude(float degrees) override { Set("Latitude", record_.Latitude, degrees); }
-    void SetLongitude(float degrees) override { Set("Longitude", record_.Longitude, degrees); }
-    void SetComment(const std::string& comment) override { Set("Comment", record_.Comment, comment); }
-    void SetSymbolTable(const std::string& table) override { Set("SymbolTable", record_.SymbolTable, table); }
+    explicit Object(SimHost& host) : host_(host) {}
+    void SetFlag(bool flag) override { Set("Flag", record_.flag, flag); }
+    void SetInt1(int16_t value) override { Set("Int1", record_.int1, value); }
+    void SetInt2(int16_t value) override { Set("Int2", record_.int2, value); }
+    void SetName(const std::string& name) override { Set("Name", record_.name, name); }
+    void SetSymbolCode(const std::string& code) override { Set("SymbolCode", record_.symbolCode, code); }
+    void SetLatitude(float degrees) override { Set("Latitude", record_.latitude, degrees); }
+    void SetLongitude(float degrees) override { Set("Longitude", record_.longitude, degrees); }
+    void SetComment(const std::string& comment) override { Set("Comment", record_.comment, comment); }
+    void SetSymbolTable(const std::string& table) override { Set("SymbolTable", record_.symbolTable, table); }
 
     const ObjectRecord& record() const { return record_; }
 
   private:
     template <typename T>
     void Set(const char* call, T& field, const T& value) {
-        host_.CheckFailure(call);
-        field = value;
-        host_.AfterCall(call);
+        host_.Call(call, [&] { field = value; });
     }
     SimHost& host_;
     ObjectRecord record_;
 };
 
-class SimMap : public host::UivMap {
+class SimHost::Map : public host::UivMap {
   public:
-    explicit SimMap(SimHost& host) : host_(host) {}
-    ~SimMap() override { host_.Unsubscribe(this); }
+    explicit Map(SimHost& host) : host_(host) {}
+    ~Map() override { host_.Unsubscribe(this); }
 
     void DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
                     float aspect) override {
-        Call("DrawCircle", {x, y, radius, colour, startAngle, endAngle, aspect});
+        Draw("DrawCircle", {x, y, radius, colour, startAngle, endAngle, aspect});
     }
     int16_t GetHeightPixels() override { return Get("GetHeightPixels", host_.map.heightPixels); }
     int16_t GetWidthPixels() override { return Get("GetWidthPixels", host_.map.widthPixels); }
@@ -80,105 +85,106 @@ class SimMap : public host::UivMap {
     float GetLeftEdge() override { return Get("GetLeftEdge", host_.map.leftEdge); }
     float GetWidthUnits() override { return Get("GetWidthUnits", host_.map.widthUnits); }
     void DrawLine(float x1, float y1, float x2, float y2, host::Colour colour, int16_t style) override {
-        Call("DrawLine", {x1, y1, x2, y2, colour, style});
+        Draw("DrawLine", {x1, y1, x2, y2, colour, style});
     }
-    void SetLineWidth(int16_t width) override { Call("SetLineWidth", {width}); }
-    void SetMarkerStyle(int16_t style) override { Call("SetMarkerStyle", {style}); }
-    void SetMarkerColour(host::Colour colour) override { Call("SetMarkerColour", {colour}); }
+    void SetLineWidth(int16_t width) override { Draw("SetLineWidth", {width}); }
+    void SetMarkerStyle(int16_t style) override { Draw("SetMarkerStyle", {style}); }
+    void SetMarkerColour(host::Colour colour) override { Draw("SetMarkerColour", {colour}); }
     void Subscribe(host::HostEvents* sink) override { host_.Subscribe(this, true, sink); }
 
   private:
     // The map's getters are not journaled.
     template <typename T>
     T Get(const char* call, T value) {
-        host_.CheckFailure(call);
-        host_.AfterCall(call);
-        return value;
+        return host_.Call(call, [value] { return value; });
     }
-    void Call(const char* call, std::vector<JournalArg> args) {
-        host_.CheckFailure(call);
-        host_.Record(call, std::move(args));
-        host_.AfterCall(call);
+    void Draw(const char* call, std::vector<JournalArg> args) {
+        host_.Call(
+            call, [] {}, std::move(args));
     }
     SimHost& host_;
 };
 
-class SimApplication : public host::UivApplication {
+class SimHost::Application : public host::UivApplication {
   public:
-    explicit SimApplication(SimHost& host) : host_(host) {}
-    ~SimApplication() override { host_.Unsubscribe(this); }
+    explicit Application(SimHost& host) : host_(host) {}
+    ~Application() override { host_.Unsubscribe(this); }
 
     host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                               bool flag) override {
-        host_.CheckFailure("CalcDistanceBearing");
-        host_.Record("CalcDistanceBearing", {lat1, lon1, lat2, lon2, flag});
-        const auto result = GreatCircle(lat1, lon1, lat2, lon2);
-        host_.AfterCall("CalcDistanceBearing");
-        return result;
+        return host_.Call(
+            "CalcDistanceBearing",
+            [&]() -> host::DistanceBearing {
+                const GreatCircleLeg leg = GreatCircle(lat1, lon1, lat2, lon2);
+                return {leg.distanceKm, leg.bearingDegrees};
+            },
+            std::vector<JournalArg>{lat1, lon1, lat2, lon2, flag});
     }
 
     bool GetStationInfo(host::UivStationInfo& info) override {
-        auto& sim = dynamic_cast<SimStationInfo&>(info);
-        host_.CheckFailure("GetStationInfo");
-        host_.Record("GetStationInfo", {sim.data().callsign});
-        const Station* station = host_.FindStation(sim.data().callsign);
-        if (station) sim.data() = *station;
-        host_.AfterCall("GetStationInfo");
-        return station != nullptr;
+        Station& asked = dynamic_cast<StationInfo&>(info).data();
+        return host_.Call(
+            "GetStationInfo",
+            [&] {
+                const Station* station = host_.FindStation(asked.callsign);
+                if (station) asked = *station;
+                return station != nullptr;
+            },
+            std::vector<JournalArg>{asked.callsign});
     }
 
     std::unique_ptr<host::UivMap> GetMap() override {
-        host_.CheckFailure("GetMap");
-        auto map = std::make_unique<SimMap>(host_);
-        host_.AfterCall("GetMap");
-        return map;
+        return host_.Call("GetMap",
+                          [&]() -> std::unique_ptr<host::UivMap> { return std::make_unique<Map>(host_); });
     }
 
     std::vector<std::string> GetObjectList() override {
-        host_.CheckFailure("GetObjectList");
-        host_.Record("GetObjectList");
-        std::vector<std::string> list{""};
-        list.insert(list.end(), host_.objects.begin(), host_.objects.end());
-        host_.AfterCall("GetObjectList");
-        return list;
+        return host_.Call(
+            "GetObjectList",
+            [&] {
+                std::vector<std::string> list{""};
+                list.insert(list.end(), host_.objects.begin(), host_.objects.end());
+                return list;
+            },
+            std::vector<JournalArg>{});
     }
 
     int16_t AddObject(host::UivObject& record) override {
-        const auto& sim = dynamic_cast<const SimObject&>(record);
-        host_.CheckFailure("AddObject");
-        host_.Record("AddObject", {sim.record()});
-        host_.objects.push_back("*" + sim.record().Name);
-        host_.AfterCall("AddObject");
-        return 0;
+        const ObjectRecord& added = dynamic_cast<const Object&>(record).record();
+        return host_.Call(
+            "AddObject", [&] { return AddListed(added.name); }, std::vector<JournalArg>{added});
     }
 
     int16_t DeleteObject(const std::string& name, bool flag) override {
-        host_.CheckFailure("DeleteObject");
-        host_.Record("DeleteObject", {name, flag});
-        std::erase_if(host_.objects,
-                      [&](const std::string& text) { return text.size() >= 1 && text.substr(1) == name; });
-        host_.AfterCall("DeleteObject");
-        return 0;
+        return host_.Call(
+            "DeleteObject", [&] { return DeleteListed(name); }, std::vector<JournalArg>{name, flag});
     }
 
     void Subscribe(host::HostEvents* sink) override { host_.Subscribe(this, false, sink); }
 
   private:
+    int16_t AddListed(const std::string& name) {
+        host_.objects.push_back("*" + name);
+        return 0;
+    }
+    int16_t DeleteListed(const std::string& name) {
+        std::erase_if(host_.objects,
+                      [&](const std::string& text) { return text.size() >= 1 && text.substr(1) == name; });
+        return 0;
+    }
     SimHost& host_;
 };
-
-}  // namespace
 
 SimHost::~SimHost() = default;
 
 std::unique_ptr<host::UivApplication> SimHost::NewApplication() {
-    return std::make_unique<SimApplication>(*this);
+    return std::make_unique<Application>(*this);
 }
 std::unique_ptr<host::UivStationInfo> SimHost::NewStationInfo() {
-    return std::make_unique<SimStationInfo>(*this);
+    return std::make_unique<StationInfo>(*this);
 }
 std::unique_ptr<host::UivObject> SimHost::NewObject() {
-    return std::make_unique<SimObject>(*this);
+    return std::make_unique<Object>(*this);
 }
 
 std::vector<JournalEntry> SimHost::TakeJournal() {
@@ -213,8 +219,8 @@ void SimHost::FireNotifyBeacon(const std::string& callsign, float latitude, floa
     Deliver(Event::NotifyBeacon, callsign, latitude, longitude);
 }
 
-void SimHost::Record(const std::string& call, std::vector<JournalArg> args) {
-    journal_.push_back({call, std::move(args)});
+void SimHost::AfterEveryCall(std::function<void(const std::string& call)> hook) {
+    afterEveryCall_ = std::move(hook);
 }
 
 void SimHost::CheckFailure(const std::string& call) {
@@ -227,6 +233,7 @@ void SimHost::CheckFailure(const std::string& call) {
 }
 
 void SimHost::AfterCall(const std::string& call) {
+    if (afterEveryCall_) afterEveryCall_(call);
     // Collected first: a handler may add rules while the events are delivered.
     std::vector<CallEvent> due;
     for (Rule& rule : rules_) {
@@ -287,11 +294,6 @@ void SimHost::Deliver(Event event, const std::string& callsign, float latitude, 
                 break;
         }
     }
-}
-
-host::DistanceBearing GreatCircle(double lat1, double lon1, double lat2, double lon2) {
-    const GreatCircleLeg leg = trivex::GreatCircle(lat1, lon1, lat2, lon2);
-    return {leg.distanceKm, leg.bearingDegrees};
 }
 
 }  // namespace trivex::sim

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -16,7 +18,8 @@
 
 namespace trivex::sim {
 
-struct MapView {
+// The area the host's map shows and its size on the screen.
+struct MapArea {
     int16_t widthPixels = 800;
     int16_t heightPixels = 600;
     float widthUnits = 120.0f;
@@ -36,16 +39,43 @@ struct Station {
 
 // The fields of an object record as AddObject received them.
 struct ObjectRecord {
-    std::string Name;
-    float Latitude = 0.0f;
-    float Longitude = 0.0f;
-    std::string Comment;
-    std::string SymbolCode;
-    std::string SymbolTable;
-    bool Flag = false;
-    int16_t Int1 = 0;
-    int16_t Int2 = 0;
+    std::string name;
+    float latitude = 0.0f;
+    float longitude = 0.0f;
+    std::string comment;
+    std::string symbolCode;
+    std::string symbolTable;
+    bool flag = false;
+    int16_t int1 = 0;
+    int16_t int2 = 0;
     bool operator==(const ObjectRecord&) const = default;
+};
+
+// Hands each field to visit(name, value), named as the host's object names it, in record order.
+template <typename Visit>
+void ForEachField(const ObjectRecord& record, Visit&& visit) {
+    visit("Name", record.name);
+    visit("Latitude", record.latitude);
+    visit("Longitude", record.longitude);
+    visit("Comment", record.comment);
+    visit("SymbolCode", record.symbolCode);
+    visit("SymbolTable", record.symbolTable);
+    visit("Flag", record.flag);
+    visit("Int1", record.int1);
+    visit("Int2", record.int2);
+}
+
+// Station information that only holds a record: the host answering GetStationInfo fills in
+// `own` or points `record` at a record of its own.
+struct StationRecord : host::UivStationInfo {
+    void SetCallsign(const std::string& callsign) override { record->callsign = callsign; }
+    std::string InfoText1() override { return record->infoText1; }
+    std::string InfoText2() override { return record->infoText2; }
+    std::string InfoText3() override { return record->infoText3; }
+    float Longitude() override { return record->longitude; }
+    float Latitude() override { return record->latitude; }
+    Station own;
+    Station* record = &own;
 };
 
 // One argument as the host received it; the alternative keeps its type.
@@ -82,7 +112,7 @@ class SimHost : public host::Host {
     std::unique_ptr<host::UivObject> NewObject() override;
 
     // The host's data, free to change between calls.
-    MapView map;
+    MapArea map;
     std::vector<Station> stations;
     std::vector<std::string> objects;  // listed texts: "*" + name for objects added by AddObject
 
@@ -97,20 +127,33 @@ class SimHost : public host::Host {
     // From now on the calls fire at most `limit` events; those beyond it are withheld.
     void LimitCallEvents(int limit);
     bool CallEventsWithheld() const { return withheld_; }
+    // Runs after every call is journaled, before the events bound to it: a way to act in the
+    // middle of the program's work, or to count its calls.
+    void AfterEveryCall(std::function<void(const std::string& call)> hook);
 
     // Delivers an event to every subscribed sink of its kind (application or map events).
     void Fire(Event event);
     void FireNotifyBeacon(const std::string& callsign, float latitude, float longitude);
 
-    // Used by the objects this host created.
-    void Record(const std::string& call, std::vector<JournalArg> args = {});
-    void CheckFailure(const std::string& call);
-    void AfterCall(const std::string& call);
+    // The sink hears the application's events, or with mapEvents the map's; one sink per owner.
     void Subscribe(const void* owner, bool mapEvents, host::HostEvents* sink);
     void Unsubscribe(const void* owner);
     const Station* FindStation(const std::string& callsign) const;
 
   private:
+    class Application;
+    class Map;
+    class StationInfo;
+    class Object;
+
+    // One call of the host's objects: fails it when a failure is set for it, does its work,
+    // journals it with `journaled` (nothing: not journaled), then fires the events bound to it.
+    template <typename Work>
+    std::invoke_result_t<Work> Call(const char* call, Work work,
+                                    std::optional<std::vector<JournalArg>> journaled = std::nullopt);
+    void CheckFailure(const std::string& call);
+    void AfterCall(const std::string& call);
+
     struct Failure {
         std::string call;
         std::string message;
@@ -134,9 +177,7 @@ class SimHost : public host::Host {
     std::vector<Sink> sinks_;
     std::optional<int> eventsLeft_;
     bool withheld_ = false;
+    std::function<void(const std::string&)> afterEveryCall_;
 };
-
-// The host's answer to CalcDistanceBearing: the great circle of geometry/great_circle.h.
-host::DistanceBearing GreatCircle(double lat1, double lon1, double lat2, double lon2);
 
 }  // namespace trivex::sim

@@ -11,7 +11,7 @@
 #include "plot/pair_review.h"
 #include "plot/plot_map.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 namespace {
 
@@ -65,7 +65,7 @@ std::string Escaped(const std::string& text) {
 // Map units to pixels, north up whatever the sign of the view's height.
 class Projection {
   public:
-    explicit Projection(const sim::MapView& view)
+    explicit Projection(const sim::MapArea& view)
         : view_(view),
           width_(std::max<int>(view.widthPixels, 1)),
           height_(std::max<int>(view.heightPixels, 1)),
@@ -78,7 +78,7 @@ class Projection {
     int Height() const { return height_; }
 
   private:
-    sim::MapView view_;
+    sim::MapArea view_;
     int width_;
     int height_;
     double perX_;
@@ -102,7 +102,7 @@ std::vector<float> GridValues(float low, float high) {
     return values;
 }
 
-void WriteGrid(std::string& out, const sim::MapView& view, const Projection& at) {
+void WriteGrid(std::string& out, const sim::MapArea& view, const Projection& at) {
     const float right = view.leftEdge + std::fabs(view.widthUnits);
     const float bottom = view.topEdge - std::fabs(view.heightUnits);
     out += "<g stroke=\"" + std::string(kGrid) + "\" stroke-width=\"1\" font-size=\"10\" fill=\"#8a8270\">\n";
@@ -152,8 +152,8 @@ void WriteStationsAndObjects(std::string& out, const MapPicture& picture,
                       at.Y(station.latitude), station.callsign, kStationColour);
     for (const sim::ObjectRecord& object : picture.objects)
         WriteLabelled(out, "<path d=\"M0 -6 L6 0 L0 6 L-6 0 Z\"/>",
-                      at.X(object.Longitude * kMinutesPerDegree), at.Y(object.Latitude * kMinutesPerDegree),
-                      object.Name, kObjectColour);
+                      at.X(object.longitude * kMinutesPerDegree), at.Y(object.latitude * kMinutesPerDegree),
+                      object.name, kObjectColour);
     out += "</g>\n";
 }
 
@@ -207,7 +207,7 @@ void WriteEstimate(std::string& out, const BestEstimate& estimate, const Project
 
 }  // namespace
 
-std::string SvgText(const MapPicture& picture, const sim::MapView& view,
+std::string SvgText(const MapPicture& picture, const sim::MapArea& view,
                     const std::vector<sim::Station>& stations, const MapNotes& notes) {
     const Projection at(view);
     const std::string width = std::to_string(at.Width());
@@ -227,4 +227,4 @@ std::string SvgText(const MapPicture& picture, const sim::MapView& view,
     return out + "</svg>\n";
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

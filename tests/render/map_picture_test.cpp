@@ -1,11 +1,11 @@
 // The host's map rebuilt from its journal.
-#include "simkit/map_picture.h"
+#include "render/map_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-namespace trivex::simkit {
+namespace trivex::render {
 namespace {
 
 sim::JournalEntry Line(float x) {
@@ -14,7 +14,7 @@ sim::JournalEntry Line(float x) {
 
 sim::JournalEntry AddObject(const std::string& name) {
     sim::ObjectRecord record;
-    record.Name = name;
+    record.name = name;
     return {"AddObject", {record}};
 }
 
@@ -42,7 +42,7 @@ TEST(MapPictureReplay, ReplaysWidthsMarkersAndObjects) {
         std::tuple(circle.x, circle.y, circle.radius, circle.width, circle.markerColour, circle.markerStyle),
         std::tuple(5.0f, 6.0f, 0.5f, 3, 0xFFFF00, 1));
     ASSERT_EQ(picture.objects.size(), 1u);
-    EXPECT_EQ(picture.objects[0].Name, "OTHER");
+    EXPECT_EQ(picture.objects[0].name, "OTHER");
 
     replay.ClearDrawing();
     replay.Add({Line(1)});
@@ -54,4 +54,4 @@ TEST(MapPictureReplay, ReplaysWidthsMarkersAndObjects) {
 }
 
 }  // namespace
-}  // namespace trivex::simkit
+}  // namespace trivex::render

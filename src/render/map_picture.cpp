@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 namespace {
 
@@ -22,8 +22,8 @@ auto Bits(const MapPicture::Line& line) {
 
 auto Bits(const MapPicture::Circle& circle) {
     return std::tuple(std::bit_cast<uint32_t>(circle.x), std::bit_cast<uint32_t>(circle.y),
-                      std::bit_cast<uint32_t>(circle.radius), circle.colour, circle.markerColour, circle.markerStyle,
-                      circle.width);
+                      std::bit_cast<uint32_t>(circle.radius), circle.colour, circle.markerColour,
+                      circle.markerStyle, circle.width);
 }
 
 }  // namespace
@@ -56,19 +56,28 @@ void MapPictureReplay::AddOne(const sim::JournalEntry& entry) {
     } else if (entry.call == "SetMarkerColour") {
         markerColour_ = Arg<host::Colour>(entry, 0);
     } else if (entry.call == "DrawLine") {
-        const MapPicture::Line line{Arg<float>(entry, 0),        Arg<float>(entry, 1), Arg<float>(entry, 2),
-                                    Arg<float>(entry, 3),        Arg<host::Colour>(entry, 4),
-                                    Arg<int16_t>(entry, 5), width_};
+        const MapPicture::Line line{Arg<float>(entry, 0),
+                                    Arg<float>(entry, 1),
+                                    Arg<float>(entry, 2),
+                                    Arg<float>(entry, 3),
+                                    Arg<host::Colour>(entry, 4),
+                                    Arg<int16_t>(entry, 5),
+                                    width_};
         if (linesDrawn_.insert(line).second) picture_.lines.push_back(line);
     } else if (entry.call == "DrawCircle") {
-        const MapPicture::Circle circle{Arg<float>(entry, 0), Arg<float>(entry, 1), Arg<float>(entry, 2),
-                                        Arg<host::Colour>(entry, 3), markerColour_, markerStyle_, width_};
+        const MapPicture::Circle circle{Arg<float>(entry, 0),
+                                        Arg<float>(entry, 1),
+                                        Arg<float>(entry, 2),
+                                        Arg<host::Colour>(entry, 3),
+                                        markerColour_,
+                                        markerStyle_,
+                                        width_};
         if (circlesDrawn_.insert(circle).second) picture_.circles.push_back(circle);
     } else if (entry.call == "AddObject") {
         picture_.objects.push_back(Arg<sim::ObjectRecord>(entry, 0));
     } else if (entry.call == "DeleteObject") {
         const auto name = Arg<std::string>(entry, 0);
-        std::erase_if(picture_.objects, [&](const sim::ObjectRecord& object) { return object.Name == name; });
+        std::erase_if(picture_.objects, [&](const sim::ObjectRecord& object) { return object.name == name; });
     }
 }
 
@@ -78,4 +87,4 @@ bool DrawsOnMap(const std::vector<sim::JournalEntry>& journal) {
     });
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -1,8 +1,8 @@
-#include "simkit/json_text.h"
+#include "json/json_text.h"
 
 #include <gtest/gtest.h>
 
-namespace trivex::simkit {
+namespace trivex::json {
 namespace {
 
 TEST(JsonText, EscapesTexts) {
@@ -30,4 +30,4 @@ TEST(JsonText, KeepsShortContainersOnOneLine) {
 }
 
 }  // namespace
-}  // namespace trivex::simkit
+}  // namespace trivex::json

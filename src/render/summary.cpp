@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "plot/stations.h"
-#include "transcript.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 namespace {
 
@@ -73,6 +72,12 @@ void WriteMessages(std::ostream& out, const MessageTally& messages) {
 
 }  // namespace
 
+int CheckedItem(ui::MemoryView& view, ui::Command first, int count) {
+    for (int item = 1; item <= count; ++item)
+        if (view.IsChecked(static_cast<ui::Command>(static_cast<int>(first) + item - 1))) return item;
+    return 0;
+}
+
 std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
                         const std::string& review) {
     std::ostringstream out;
@@ -90,4 +95,4 @@ std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool
     return out.str();
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

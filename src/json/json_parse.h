@@ -1,4 +1,4 @@
-// The JSON text of a scenario as a document. Refused besides what is not JSON: a field named
+// A JSON text as a document. Refused besides what is not JSON: a field named
 // twice in one object, which the JSON library would take silently, the last one winning, and
 // values nested so deep that walking them would overflow the stack.
 #pragma once
@@ -7,11 +7,13 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-namespace trivex::simkit {
+#include "json_node.h"
+
+namespace trivex::json {
 
 inline constexpr size_t kMaxJsonDepth = 64;
 
-// Throws ScenarioError.
-nlohmann::json ParseScenarioJson(const std::string& text);
+// Throws ReadError.
+nlohmann::json ParseDocument(const std::string& text);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::json

@@ -1,4 +1,4 @@
-#include "plot_review.h"
+#include "review_report.h"
 
 #include <algorithm>
 
@@ -8,35 +8,13 @@
 #include "plot/plot_estimate.h"
 #include "support/numeric.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
+
+using json::Json;
 
 namespace {
 
 constexpr size_t kVerdictColumn = 31;
-
-const char* OutcomeName(PairVerdict verdict) {
-    switch (verdict) {
-        case PairVerdict::Accepted:
-            return "accepted";
-        case PairVerdict::NoData:
-            return "noData";
-        case PairVerdict::OutOfRange:
-            return "outOfRange";
-        case PairVerdict::SameBearings:
-            return "sameBearings";
-        case PairVerdict::Parallel:
-            return "parallel";
-        case PairVerdict::BeyondRange:
-            return "beyondRange";
-        case PairVerdict::Behind:
-            return "behind";
-        case PairVerdict::TooFar:
-            return "tooFar";
-        case PairVerdict::NoMap:
-            break;
-    }
-    return "noMap";
-}
 
 Json PointJson(const std::optional<MapPoint>& point) {
     if (!point) return nullptr;
@@ -45,7 +23,7 @@ Json PointJson(const std::optional<MapPoint>& point) {
 
 Json PairJson(const PairOutcome& pair) {
     Json::Object json{{"pair", Json::Array{pair.first + 1, pair.second + 1}},
-                      {"outcome", OutcomeName(pair.verdict)}};
+                      {"outcome", VerdictName(pair.verdict)}};
     if (pair.stationRow >= 0) {
         json.emplace_back("station", pair.station);
         json.emplace_back("row", pair.stationRow + 1);
@@ -173,4 +151,4 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
     WriteMiss(out, "best estimate", *transmitter, PositionOf(estimate));
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

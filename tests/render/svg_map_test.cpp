@@ -1,19 +1,19 @@
-#include "simkit/svg_map.h"
+#include "render/svg_map.h"
 
 #include <gtest/gtest.h>
 
-namespace trivex::simkit {
+namespace trivex::render {
 namespace {
 
 TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
-    const sim::MapView view{800, 600, 120.0f, -60.0f, 0.0f, 60.0f};  // 0..120 east, 0..60 north
+    const sim::MapArea view{800, 600, 120.0f, -60.0f, 0.0f, 60.0f};  // 0..120 east, 0..60 north
     MapPicture picture;
     picture.lines = {{0.0f, 60.0f, 120.0f, 0.0f, 0x0000FF, 0, 2}};
     picture.circles = {{60.0f, 30.0f, 1.5f, 0, 0xFFFF00, 0, 1}};
     sim::ObjectRecord object;
-    object.Name = "RDFFIX0";
-    object.Latitude = 0.25f;     // degrees: 15 minutes north
-    object.Longitude = 1.0f;     // 60 minutes east
+    object.name = "RDFFIX0";
+    object.latitude = 0.25f;     // degrees: 15 minutes north
+    object.longitude = 1.0f;     // 60 minutes east
     picture.objects = {object};  // degrees: 15 minutes north, 60 east
     const std::string svg = SvgText(picture, view, {{"G4<A>", 30.0f, 60.0f, "", "", ""}});
     const char* expected[] = {
@@ -35,7 +35,7 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
 
 // The view starts 30 minutes west of the meridian: its grid starts at its west edge.
 TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate) {
-    const sim::MapView view{800, 600, 120.0f, -60.0f, -30.0f, 60.0f};
+    const sim::MapArea view{800, 600, 120.0f, -60.0f, -30.0f, 60.0f};
     PairOutcome inView{0, 1, PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
     inView.crossing = MapPoint{60.0f, 30.0f};
     PairOutcome outside = inView;
@@ -63,10 +63,10 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate
 TEST(SvgText, SurvivesAViewWithoutSize) {
     MapPicture picture;
     picture.lines = {{0.0f, 0.0f, 1.0f, 1.0f, 0, 0, 1}};
-    const std::string svg = SvgText(picture, sim::MapView{0, 0, 0.0f, 0.0f, 0.0f, 0.0f}, {});
+    const std::string svg = SvgText(picture, sim::MapArea{0, 0, 0.0f, 0.0f, 0.0f, 0.0f}, {});
     EXPECT_NE(svg.find("width=\"1\" height=\"1\""), std::string::npos) << svg;
     EXPECT_EQ(svg.find("nan"), std::string::npos) << svg;
 }
 
 }  // namespace
-}  // namespace trivex::simkit
+}  // namespace trivex::render

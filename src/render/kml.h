@@ -13,10 +13,10 @@
 #include "map_picture.h"
 #include "plot/pair_review.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 std::string KmlText(const PlotReview& review, const MapPicture& drawing,
                     const std::vector<sim::Station>& hostStations,
                     const std::optional<BestEstimate>& estimate, const std::optional<MapPoint>& transmitter);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -6,7 +6,7 @@
 
 #include "support/numeric.h"
 
-namespace trivex::simkit {
+namespace trivex::json {
 
 namespace {
 
@@ -170,4 +170,4 @@ void Json::Write(std::string& out, size_t indent, size_t column) const {
     out.append("\n").append(indent, ' ').append(isArray ? "]" : "}");
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::json

@@ -7,7 +7,7 @@
 #include "plot_features.h"
 #include "support/numeric.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 namespace {
 
@@ -153,4 +153,4 @@ std::string KmlText(const PlotReview& review, const MapPicture& drawing,
     return out + "</Document>\n</kml>\n";
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "json_node.h"
-#include "scenario.h"
 
-namespace trivex::simkit {
+namespace trivex::json {
 
 namespace {
 
@@ -101,10 +100,10 @@ class Checker : public nlohmann::json_sax<Document> {
 
 }  // namespace
 
-nlohmann::json ParseScenarioJson(const std::string& text) {
+nlohmann::json ParseDocument(const std::string& text) {
     Checker checker;
-    if (!Document::sax_parse(text, &checker)) throw ScenarioError(checker.Error());
+    if (!Document::sax_parse(text, &checker)) throw ReadError(checker.Error());
     return Document::parse(text);
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::json

@@ -1,9 +1,11 @@
 #include "geojson.h"
 
-#include "json_text.h"
+#include "json/json_text.h"
 #include "plot_features.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
+
+using json::Json;
 
 namespace {
 
@@ -92,4 +94,4 @@ std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
     return Json(Json::Object{{"type", "FeatureCollection"}, {"features", std::move(features)}}).Text() + "\n";
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

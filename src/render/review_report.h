@@ -8,10 +8,10 @@
 #include <string>
 
 #include "geometry/map_view.h"
-#include "json_text.h"
+#include "json/json_text.h"
 #include "plot/pair_review.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 // From the transmitter to the fix, on the great circle.
 struct Miss {
@@ -22,10 +22,11 @@ Miss MissOf(MapPoint transmitter, MapPoint fix);
 
 // The members a transcript step gains when it plotted: "pairs", "leaveOneOut", "estimate" (null
 // without one) and, with a transmitter, "miss" and "estimateMiss" (null without a fix or an estimate).
-void AddReview(Json::Object& step, const PlotReview& review, const std::optional<MapPoint>& transmitter);
+void AddReview(json::Json::Object& step, const PlotReview& review,
+               const std::optional<MapPoint>& transmitter);
 
 // The pairs as a table, the station whose removal moves the fix most, the best estimate and
 // the misses of the fix and of the estimate.
 void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

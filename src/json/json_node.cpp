@@ -4,9 +4,8 @@
 #include <cmath>
 
 #include "json_text.h"
-#include "scenario.h"
 
-namespace trivex::simkit {
+namespace trivex::json {
 
 namespace {
 
@@ -55,7 +54,7 @@ std::string Quoted(std::string_view text) {
 }
 
 void JsonNode::Fail(const std::string& what) const {
-    throw ScenarioError((path_.empty() ? std::string("the scenario") : path_) + ": " + what);
+    throw ReadError((path_.empty() ? std::string("the scenario") : path_) + ": " + what);
 }
 
 void JsonNode::Expect(bool ok, const char* what) const {
@@ -120,4 +119,4 @@ JsonNode JsonNode::RequiredField(std::string_view name) const {
     return *field;
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::json

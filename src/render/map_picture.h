@@ -8,7 +8,7 @@
 
 #include "host/sim/sim_host.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 struct MapPicture {
     struct Line {
@@ -59,4 +59,4 @@ class MapPictureReplay {
 // Whether the calls draw on the map: each plot draws its whole picture anew.
 bool DrawsOnMap(const std::vector<sim::JournalEntry>& journal);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace trivex::simkit {
+namespace trivex::json {
 
 class Json {
   public:
@@ -49,4 +49,4 @@ class Json {
 // The text as a JSON string literal; bytes that are not UTF-8 are taken as Latin-1.
 std::string QuotedJson(const std::string& text);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::json

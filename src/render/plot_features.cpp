@@ -6,7 +6,7 @@
 #include "plot/df_reading.h"
 #include "plot/plot_map.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate) {
     return ring;
 }
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

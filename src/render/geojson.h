@@ -13,7 +13,7 @@
 #include "map_picture.h"
 #include "plot/pair_review.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 // The stations of the review's rows with a bearing (their accuracy read from the host's
 // text), the bearing lines of `drawing` as drawn on the map, the accepted crossings, the fix,
@@ -23,4 +23,4 @@ std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
                         const std::optional<BestEstimate>& estimate,
                         const std::optional<MapPoint>& transmitter);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

@@ -1,8 +1,8 @@
-#include "host/sim/sim_host.h"
+#include "geometry/great_circle.h"
 
 #include <gtest/gtest.h>
 
-namespace trivex::sim {
+namespace trivex {
 namespace {
 
 TEST(GreatCircle, MatchesPublishedFigures) {
@@ -27,4 +27,4 @@ TEST(GreatCircle, MatchesPublishedFigures) {
 }
 
 }  // namespace
-}  // namespace trivex::sim
+}  // namespace trivex

@@ -12,7 +12,7 @@
 #include "map_picture.h"
 #include "plot/stations.h"
 
-namespace trivex::simkit {
+namespace trivex::render {
 
 // The accuracy in the station's DF text; empty when the host has no valid one.
 std::optional<int> StationAccuracy(const std::string& callsign,
@@ -30,4 +30,4 @@ std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTa
 // first), anticlockwise as GeoJSON and KML want an outer ring; empty without one.
 std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::render

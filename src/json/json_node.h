@@ -5,11 +5,18 @@
 #include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace trivex::simkit {
+namespace trivex::json {
+
+// A document that cannot be read; the text names the value at fault.
+class ReadError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 // One value of the document and the path that names it ("actions[2].row").
 class JsonNode {
@@ -28,7 +35,7 @@ class JsonNode {
     std::optional<JsonNode> Field(std::string_view name) const;
     JsonNode RequiredField(std::string_view name) const;
 
-    // Throws ScenarioError naming this value.
+    // Throws ReadError naming this value.
     [[noreturn]] void Fail(const std::string& what) const;
 
   private:
@@ -41,4 +48,4 @@ class JsonNode {
 // cut short after about 80 characters.
 std::string Quoted(std::string_view text);
 
-}  // namespace trivex::simkit
+}  // namespace trivex::json
