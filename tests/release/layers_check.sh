@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# Checks the floors of the source tree, lowest first: support and win32 < geometry < com < host
-# < plot < settings < ui < simkit (json, scenarios, runner, renderers) < shell < apps. A file
+# Checks the floors of the source tree, lowest first: support and win32 < geometry and json < com
+# < host < plot < settings < ui < render < simkit < shell < apps. A file
 # under src includes ("folder/...") headers of its own floor or lower ones only, and every
 # folder under src stands on a floor; only src/win32 includes Windows SDK headers; no file
 # under src or apps has more than 400 lines. Prints each fault; exit status 1 when there is one.
 # Usage: tests/release/layers_check.sh [ROOT]
 set -uo pipefail
 cd "${1:-$(dirname "$0")/../..}" || exit 1
-floors="support:0 win32:0 geometry:1 com:2 host:3 plot:4 settings:5 ui:6 simkit:7 json:7 scenarios:7
-        runner:7 renderers:7 shell:8"
+floors="support:0 win32:0 geometry:1 json:1 com:2 host:3 plot:4 settings:5 ui:6 render:7 simkit:8 shell:9"
 sdk='windows|winbase|winuser|wingdi|winreg|winerror|winver|winsvc|winnls|windowsx|objbase|ole2|oleauto'
 sdk+='|olectl|ocidl|oaidl|objidl|unknwn|combaseapi|wtypes|guiddef|initguid|shellapi|shlobj|shlwapi'
 sdk+='|commctrl|commdlg|psapi|tlhelp32|rpc|rpcndr|tchar|mmsystem|dbghelp'
