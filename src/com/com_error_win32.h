@@ -11,7 +11,7 @@ namespace trivex::com {
 class ComHostError : public host::HostError {
   public:
     ComHostError(HRESULT code, const std::string& message) : host::HostError(message), code_(code) {}
-    HRESULT code() const { return code_; }
+    [[nodiscard]] HRESULT code() const { return code_; }
 
   private:
     HRESULT code_;

@@ -49,7 +49,8 @@ struct Intersection {
 
 // Checks the pair of station table entries iDF1 and iDF2 (0..4). CalcDistanceBearing is
 // asked only for a crossing that survives the checks of the bearings and the map.
-Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t iDF2, PlotMap& map,
-                             host::UivApplication& app, double ignoreDistanceMetres);
+[[nodiscard]] Intersection ChkIntersection(const StationTable& stations, int16_t iDF1, int16_t iDF2,
+                                           PlotMap& map, host::UivApplication& app,
+                                           double ignoreDistanceMetres);
 
 }  // namespace trivex

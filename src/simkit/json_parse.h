@@ -12,6 +12,6 @@ namespace trivex::simkit {
 inline constexpr size_t kMaxJsonDepth = 64;
 
 // Throws ScenarioError.
-nlohmann::json ParseScenarioJson(const std::string& text);
+[[nodiscard]] nlohmann::json ParseScenarioJson(const std::string& text);
 
 }  // namespace trivex::simkit

@@ -90,6 +90,6 @@ struct Scenario {
 
 // Throws ScenarioError for text that is not JSON, an unknown field or action, a value of
 // the wrong type or out of range.
-Scenario ReadScenario(const std::string& jsonText);
+[[nodiscard]] Scenario ReadScenario(const std::string& jsonText);
 
 }  // namespace trivex::simkit

@@ -9,15 +9,15 @@
 
 namespace trivex::simkit {
 
-int32_t ReadInt32(const JsonNode& node);
+[[nodiscard]] int32_t ReadInt32(const JsonNode& node);
 // The name of an operation of the simulated host ("GetStationInfo", "DrawLine", ...).
-std::string ReadHostCall(const JsonNode& node);
+[[nodiscard]] std::string ReadHostCall(const JsonNode& node);
 // "dataAvailable", "mapRedrawn", "mapChanged" or "hostClosing".
-sim::Event ReadEventName(const JsonNode& node);
+[[nodiscard]] sim::Event ReadEventName(const JsonNode& node);
 // Omitted fields take the defaults of the simulated host's view.
-sim::MapView ReadMapView(const JsonNode& node);
-std::vector<sim::Station> ReadStations(const JsonNode& node);
-std::vector<std::string> ReadTexts(const JsonNode& node);
-Action ReadAction(const JsonNode& node);
+[[nodiscard]] sim::MapView ReadMapView(const JsonNode& node);
+[[nodiscard]] std::vector<sim::Station> ReadStations(const JsonNode& node);
+[[nodiscard]] std::vector<std::string> ReadTexts(const JsonNode& node);
+[[nodiscard]] Action ReadAction(const JsonNode& node);
 
 }  // namespace trivex::simkit

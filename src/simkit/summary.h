@@ -16,7 +16,7 @@ struct MessageTally {
 };
 
 // `review` goes between the options and the status log.
-std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
-                        const std::string& review = "");
+[[nodiscard]] std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
+                                      const std::string& review = "");
 
 }  // namespace trivex::simkit

@@ -14,14 +14,14 @@
 namespace trivex::simkit {
 
 // The checked item of a submenu (1 = its first), or 0 when none is checked.
-int CheckedItem(ui::MemoryView& view, ui::Command first, int count);
+[[nodiscard]] int CheckedItem(ui::MemoryView& view, ui::Command first, int count);
 
-Json WindowJson(ui::MemoryView& view);
+[[nodiscard]] Json WindowJson(ui::MemoryView& view);
 // Every argument keeps its type: singles and doubles each as their own shortest text.
-Json JournalJson(const std::vector<sim::JournalEntry>& journal);
-Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
-Json TextsJson(const std::vector<std::string>& texts);
-Json FileJson(const std::optional<std::string>& content);
+[[nodiscard]] Json JournalJson(const std::vector<sim::JournalEntry>& journal);
+[[nodiscard]] Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
+[[nodiscard]] Json TextsJson(const std::vector<std::string>& texts);
+[[nodiscard]] Json FileJson(const std::optional<std::string>& content);
 
 // Writes the transcript {"steps": [...]} to a stream a step at a time, laid out as Json::Text()
 // lays out the whole (a step never fits on one line).

@@ -77,16 +77,16 @@ class SimHost : public host::Host {
     SimHost& operator=(const SimHost&) = delete;
     ~SimHost() override;
 
-    std::unique_ptr<host::UivApplication> NewApplication() override;
-    std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
-    std::unique_ptr<host::UivObject> NewObject() override;
+    [[nodiscard]] std::unique_ptr<host::UivApplication> NewApplication() override;
+    [[nodiscard]] std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
+    [[nodiscard]] std::unique_ptr<host::UivObject> NewObject() override;
 
     // The host's data, free to change between calls.
     MapView map;
     std::vector<Station> stations;
     std::vector<std::string> objects;  // listed texts: "*" + name for objects added by AddObject
 
-    const std::vector<JournalEntry>& Journal() const { return journal_; }
+    [[nodiscard]] const std::vector<JournalEntry>& Journal() const { return journal_; }
     std::vector<JournalEntry> TakeJournal();
 
     // The next call of that operation throws HostError(message); it is not journaled and fires nothing.
@@ -96,7 +96,7 @@ class SimHost : public host::Host {
     void FireDuring(CallEvent rule);
     // From now on the calls fire at most `limit` events; those beyond it are withheld.
     void LimitCallEvents(int limit);
-    bool CallEventsWithheld() const { return withheld_; }
+    [[nodiscard]] bool CallEventsWithheld() const { return withheld_; }
 
     // Delivers an event to every subscribed sink of its kind (application or map events).
     void Fire(Event event);
@@ -108,7 +108,7 @@ class SimHost : public host::Host {
     void AfterCall(const std::string& call);
     void Subscribe(const void* owner, bool mapEvents, host::HostEvents* sink);
     void Unsubscribe(const void* owner);
-    const Station* FindStation(const std::string& callsign) const;
+    [[nodiscard]] const Station* FindStation(const std::string& callsign) const;
 
   private:
     struct Failure {
@@ -125,7 +125,7 @@ class SimHost : public host::Host {
         bool mapEvents;
         host::HostEvents* sink;
     };
-    static bool IsMapEvent(Event event);
+    [[nodiscard]] static bool IsMapEvent(Event event);
     void Deliver(Event event, const std::string& callsign, float latitude, float longitude);
 
     std::vector<JournalEntry> journal_;
@@ -137,6 +137,6 @@ class SimHost : public host::Host {
 };
 
 // The host's answer to CalcDistanceBearing: the great circle of geometry/great_circle.h.
-host::DistanceBearing GreatCircle(double lat1, double lon1, double lat2, double lon2);
+[[nodiscard]] host::DistanceBearing GreatCircle(double lat1, double lon1, double lat2, double lon2);
 
 }  // namespace trivex::sim

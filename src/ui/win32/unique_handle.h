@@ -23,9 +23,9 @@ class UniqueHandle {
     }
     ~UniqueHandle() { reset(); }
 
-    Handle get() const { return handle_; }
+    [[nodiscard]] Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{}; }
-    Handle release() { return std::exchange(handle_, Handle{}); }
+    [[nodiscard]] Handle release() { return std::exchange(handle_, Handle{}); }
     void reset(Handle handle = Handle{}) {
         const Handle old = std::exchange(handle_, handle);
         if (old != Handle{}) Traits::Release(old);
