@@ -26,5 +26,13 @@ TEST(PlayHunts, TheEllipseHoldsAsOftenAsItClaimsAndTheEstimateIsEfficient) {
     EXPECT_LE(reflected.estimateMedianKm, 0.55 * reflected.fixMedianKm);
 }
 
+// A seed gives the same hunts on every platform: the stations, their bearings' errors, and so
+// what the plot and the estimate make of them.
+TEST(PlayHunts, ASeedGivesTheSameHuntsEverywhere) {
+    const HuntOutcome first = PlayHunts({1, 1, false}).at(0);
+    EXPECT_NEAR(first.estimateMissKm.value_or(-1), 1.119129655, 1e-6);  // km
+    EXPECT_NEAR(first.fixMissKm.value_or(-1), 3.384025910, 1e-6);
+}
+
 }  // namespace
 }  // namespace trivex::simkit

@@ -69,6 +69,7 @@ TEST(PrivateProfileTest, FindsSectionsAndKeysAsThePlatform) {
         {"the first of two equal keys counts", "[A]\r\nk=1\r\nK=2\r\n", "A", "k", "d", 500, "1"},
         {"a lone CR ends a line", "[A]\ra=1\rb=2\n", "A", "b", "d", 500, "2"},
         {"blanks inside brackets and text after them go", "[ A ] x\r\nk=1\r\n", "a", "k", "d", 500, "1"},
+        {"a line of '[' without ']' is a key", "[A]\r\n[B\r\nk=1\r\n", "A", "k", "d", 500, "1"},
         {"a comment line with '=' reads as a key", "[A]\r\n;c=1\r\n", "A", ";c", "d", 500, "1"},
         {"letters beyond ASCII keep their case", "[\xC9]\r\n\xE9=1\r\n", "\xE9", "\xC9", "d", 500, "d"},
         {"a NUL byte ends a value", "[A]\r\nk=a\0b\r\n"s, "A", "k", "d", 500, "a"},
@@ -79,6 +80,8 @@ TEST(PrivateProfileTest, FindsSectionsAndKeysAsThePlatform) {
          "k", "d", 500, "\xE9?"},
         {"UTF-16 big-endian, the default", Utf16(u"[A]\r\nk=v\r\n", true), "A", "j", "\xE9", 500, "\xE9"},
         {"UTF-16, an odd last byte is a character", Utf16(u"[A]\r\nk=", true) + "v", "A", "k", "d", 500, "v"},
+        {"UTF-16, a value that just fits the buffer", Utf16(u"[A]\r\nk=abc\r\n", false), "A", "k", "d", 4,
+         "abc"},
     };
     ExpectReads(cases);
 }
