@@ -30,7 +30,7 @@ class Dispatch {
 
     // Calls a method with the arguments in call order. By-reference arguments are VT_BYREF
     // variants pointing at storage the caller owns; the server's writes land there.
-    [[nodiscard]] Variant Call(const wchar_t* name, std::initializer_list<VARIANT> args);
+    Variant Call(const wchar_t* name, std::initializer_list<VARIANT> args);
     // Sets a property to a value (not by reference).
     void Put(const wchar_t* name, VARIANT value);
     void Put(const Member& property, VARIANT value);
