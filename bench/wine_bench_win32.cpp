@@ -5,6 +5,7 @@
 // Usage: trivex-wine-bench STANDIN_EXE MINIMAL_WINDOW_EXE, with TRIVEX_EXE naming Trivex.exe.
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 
 #include "bench_world.h"
@@ -178,57 +179,46 @@ void PrintSeries(const Series& series, const std::vector<double>& bare) {
     std::printf("%-58s %8.1f ms %7.2f\n", series.name, Median(series.times), Sum(series.times) / Sum(bare));
 }
 
-void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
-                 const std::string& minimalWindow) {
-    const PlotCalls calls = CountPlotCalls();
-    if (!trivex.Start()) throw std::runtime_error("Trivex.exe showed no main window");
-    PollUntil([&] { return RowsReported(trivex.Window()); }, "Trivex.exe's start-up");
-    com::ComHost host;
-    const auto map = host.NewApplication()->GetMap();
-    sim::SimHost unmoved;  // the stand-in's stations move; the in-process run's copy need not
-    SetUpHostData(unmoved);
-    PlotBench inProcess(unmoved, host);
-    MovingStation station(control);
+// Full plots in Trivex.exe, each followed by the bare round trips it is measured against, with
+// the first station moved before each.
+class PlotRounds {
+  public:
+    PlotRounds(const TrivexProgram& trivex, standin::StandInControlClient& control, host::UivMap& map)
+        : trivex_(trivex), control_(control), map_(map), station_(control) {}
 
+    // Two rounds to warm up, then kRounds timed; `beside` runs after each round, told whether it counts.
+    void Time(Series& plots, Series& bare, const std::function<void(bool counts)>& beside = nullptr) {
+        for (int n = -2; n < kRounds; ++n) {
+            station_.Move();
+            const double plot = TimePlot(trivex_);
+            control_.TakeJournal();
+            const double roundTrips = TimeRoundTrips(map_, kYardstickCalls);
+            if (beside) beside(n >= 0);
+            if (n < 0) continue;
+            plots.times.push_back(plot);
+            bare.times.push_back(roundTrips);
+        }
+    }
+
+  private:
+    const TrivexProgram& trivex_;
+    standin::StandInControlClient& control_;
+    host::UivMap& map_;
+    MovingStation station_;
+};
+
+struct PlotFigures {
     Series shown{"full plot in Trivex.exe, window shown", {}}, bare{"bare round trips", {}};
+    Series minimised{"full plot in Trivex.exe, window minimised", {}}, bareToo{"", {}};
     Series creations{"creating and releasing the plot's host objects", {}};
     Series logic{"the same plot by the same logic in this process", {}};
-    for (int n = -2; n < kRounds; ++n) {
-        station.Move();
-        const double plot = TimePlot(trivex);
-        control.TakeJournal();
-        const double roundTrips = TimeRoundTrips(*map, kYardstickCalls);
-        const double created = TimeCreations(host, calls);
-        auto start = Clock::now();
-        inProcess.MoveAndPlot();
-        if (n < 0) continue;
-        logic.times.push_back(MillisecondsSince(start));
-        shown.times.push_back(plot);
-        bare.times.push_back(roundTrips);
-        creations.times.push_back(created);
-    }
-    if (trivex.Text(ui::ControlId::Label3) != "first 5 of 10 intersections" ||
-        trivex.Text(ui::ControlId::ObjectLabel) != "Object RDFFIX0 at new location.")
-        throw std::runtime_error("the plots did not move the fix from ten intersections");
-    const Memory memory = MemoryOf(trivex.Process().Id());
-    ReportExtraModules(trivex.Process().Id(), minimalWindow);
+    Memory memory;  // after the plots with the window shown
+};
 
-    ShowWindow(trivex.Window(), SW_MINIMIZE);
-    Series minimised{"full plot in Trivex.exe, window minimised", {}}, bareToo{"", {}};
-    for (int n = -2; n < kRounds; ++n) {
-        station.Move();
-        const double plot = TimePlot(trivex);
-        control.TakeJournal();
-        const double roundTrips = TimeRoundTrips(*map, kYardstickCalls);
-        if (n < 0) continue;
-        minimised.times.push_back(plot);
-        bareToo.times.push_back(roundTrips);
-    }
-    trivex.Close();
-
+void PrintPlotFigures(const PlotCalls& calls, const PlotFigures& f) {
     std::printf("Trivex.exe, working set after %d full plots (peak)         %6.1f MB (%.1f MB)\n",
-                kRounds + 2, memory.workingSetMb, memory.peakWorkingSetMb);
-    std::printf("target: working set under 8 MB: %s\n", Verdict(memory.peakWorkingSetMb < 8));
+                kRounds + 2, f.memory.workingSetMb, f.memory.peakWorkingSetMb);
+    std::printf("target: working set under 8 MB: %s\n", Verdict(f.memory.peakWorkingSetMb < 8));
 
     std::printf("\n=== Full plots over COM against the stand-in server, %d rounds in turn\n", kRounds);
     std::printf(
@@ -239,18 +229,51 @@ void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
     for (const auto& [operation, count] : calls.byOperation) std::printf(" %s %d", operation.c_str(), count);
     std::printf("\n%-58s %11s %7s\n", "", "median", "ratio");
     std::printf("%-58s %8.1f ms (%.0f us each)\n",
-                (std::to_string(kYardstickCalls) + " bare round trips").c_str(), Median(bare.times),
-                Median(bare.times) * 1000 / kYardstickCalls);
-    PrintSeries(shown, bare.times);
-    PrintSeries(minimised, bareToo.times);
-    PrintSeries(logic, bare.times);
-    PrintSeries(creations, bare.times);
-    const double shownRatio = Sum(shown.times) / Sum(bare.times);
-    const double minimisedRatio = Sum(minimised.times) / Sum(bareToo.times);
+                (std::to_string(kYardstickCalls) + " bare round trips").c_str(), Median(f.bare.times),
+                Median(f.bare.times) * 1000 / kYardstickCalls);
+    PrintSeries(f.shown, f.bare.times);
+    PrintSeries(f.minimised, f.bareToo.times);
+    PrintSeries(f.logic, f.bare.times);
+    PrintSeries(f.creations, f.bare.times);
+    const double shownRatio = Sum(f.shown.times) / Sum(f.bare.times);
+    const double minimisedRatio = Sum(f.minimised.times) / Sum(f.bareToo.times);
     std::printf("target: a full plot, window shown, at most %.1f times the bare round trips: %s (%.2f)\n",
                 kShownTarget, Verdict(shownRatio <= kShownTarget), shownRatio);
     std::printf("target: a full plot, window minimised, at most %.1f times the bare round trips: %s (%.2f)\n",
                 kMinimisedTarget, Verdict(minimisedRatio <= kMinimisedTarget), minimisedRatio);
+}
+
+void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
+                 const std::string& minimalWindow) {
+    const PlotCalls calls = CountPlotCalls();
+    if (!trivex.Start()) throw std::runtime_error("Trivex.exe showed no main window");
+    PollUntil([&] { return RowsReported(trivex.Window()); }, "Trivex.exe's start-up");
+    com::ComHost host;
+    const auto map = host.NewApplication()->GetMap();
+    sim::SimHost unmoved;  // the stand-in's stations move; the in-process run's copy need not
+    SetUpHostData(unmoved);
+    PlotBench inProcess(unmoved, host);
+    PlotRounds rounds(trivex, control, *map);
+
+    PlotFigures figures;
+    rounds.Time(figures.shown, figures.bare, [&](bool counts) {
+        const double created = TimeCreations(host, calls);
+        const auto start = Clock::now();
+        inProcess.MoveAndPlot();
+        if (!counts) return;
+        figures.logic.times.push_back(MillisecondsSince(start));
+        figures.creations.times.push_back(created);
+    });
+    if (trivex.Text(ui::ControlId::Label3) != "first 5 of 10 intersections" ||
+        trivex.Text(ui::ControlId::ObjectLabel) != "Object RDFFIX0 at new location.")
+        throw std::runtime_error("the plots did not move the fix from ten intersections");
+    figures.memory = MemoryOf(trivex.Process().Id());
+    ReportExtraModules(trivex.Process().Id(), minimalWindow);
+
+    ShowWindow(trivex.Window(), SW_MINIMIZE);
+    rounds.Time(figures.minimised, figures.bareToo);
+    trivex.Close();
+    PrintPlotFigures(calls, figures);
 }
 
 int Run(const std::string& standIn, const std::string& minimalWindow) {

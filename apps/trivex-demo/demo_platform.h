@@ -17,8 +17,10 @@ class DemoPlatform : public ui::PlatformWin32 {
     // hostVersion: nothing when the scenario has no host.
     explicit DemoPlatform(std::optional<FixedFileVersion> hostVersion) : hostVersion_(hostVersion) {}
 
-    ui::HostFolderRead ReadHostFolder() override { return {kSimulatedHostFolder, std::nullopt}; }
-    std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override {
+    [[nodiscard]] ui::HostFolderRead ReadHostFolder() override {
+        return {kSimulatedHostFolder, std::nullopt};
+    }
+    [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override {
         if (file == std::string(kSimulatedHostFolder) + "\\uiview32.exe") return hostVersion_;
         return PlatformWin32::ReadFixedVersionInfo(file);
     }

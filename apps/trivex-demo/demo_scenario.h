@@ -13,6 +13,6 @@ extern const char* const kBuiltInScenario;
 
 // The scenario in the file, or the built-in one when there is no file. Throws
 // simkit::ScenarioError, naming the file, when it cannot be read or is not a valid scenario.
-simkit::Scenario LoadScenario(const std::string& path, const ui::FileRead& file);
+[[nodiscard]] simkit::Scenario LoadScenario(const std::string& path, const ui::FileRead& file);
 
 }  // namespace trivex::demo

@@ -73,7 +73,7 @@ MapWindowWin32::MapWindowWin32(HINSTANCE instance, sim::SimHost& host, HWND neig
     window_.reset(CreateWindowExA(0, kClassName, "Simulated UI-View32 map", kStyle, left, beside.top, width,
                                   outer.bottom - outer.top, nullptr, menu.get(), instance, this));
     if (!window_) throw std::runtime_error("the map window could not be created");
-    menu.release();  // the window owns it now
+    static_cast<void>(menu.release());  // the window owns it now
     TakeJournal();
     SetTimer(window_.get(), kRefreshTimer, kRefreshMilliseconds, nullptr);
     ShowWindow(window_.get(), SW_SHOWNOACTIVATE);

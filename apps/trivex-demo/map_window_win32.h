@@ -19,11 +19,11 @@ class MapWindowWin32 {
     MapWindowWin32(const MapWindowWin32&) = delete;
     MapWindowWin32& operator=(const MapWindowWin32&) = delete;
 
-    HWND Handle() const { return window_.get(); }
+    [[nodiscard]] HWND Handle() const { return window_.get(); }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnHostCommand(int id);
     void TakeJournal();
     void Paint(HDC dc, const RECT& client) const;
@@ -31,7 +31,7 @@ class MapWindowWin32 {
     void PaintStations(HDC dc) const;
     void PaintDrawing(HDC dc) const;
     void PaintObjects(HDC dc) const;
-    POINT ToPixels(float x, float y) const;
+    [[nodiscard]] POINT ToPixels(float x, float y) const;
 
     sim::SimHost& host_;
     render::MapPictureReplay picture_;

@@ -17,6 +17,6 @@ inline constexpr int kExitBadInput = 2;  // bad arguments or scenario
 inline constexpr size_t kMaxScenarioBytes = size_t{8} << 20;
 
 // The arguments after the program name. Errors go to `err` as one line.
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+[[nodiscard]] int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace trivex::simkit

@@ -18,10 +18,10 @@ namespace trivex::standin {
 void LoadScenario(const std::string& json, sim::SimHost& host);
 
 // The journal as a JSON array of {"call": name, "args": [...]}.
-std::string JournalJson(const std::vector<sim::JournalEntry>& journal);
+[[nodiscard]] std::string JournalJson(const std::vector<sim::JournalEntry>& journal);
 
 // Throws std::invalid_argument for a name that is not one of the host's events.
-sim::Event EventNamed(const std::string& name);
-const char* EventName(sim::Event event);
+[[nodiscard]] sim::Event EventNamed(const std::string& name);
+[[nodiscard]] const char* EventName(sim::Event event);
 
 }  // namespace trivex::standin

@@ -109,7 +109,7 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
 
     // Runs the body of an operation; an exception becomes kHostFailure and its message.
     template <typename Body>
-    HRESULT Run(Body&& body) noexcept {
+    [[nodiscard]] HRESULT Run(Body&& body) noexcept {
         try {
             body();
             return S_OK;
@@ -122,14 +122,14 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
 
   private:
-    std::string MemberName(DISPID id) const {
+    [[nodiscard]] std::string MemberName(DISPID id) const {
         com::Bstr name;
         if (FAILED(dispatchInfo_->GetDocumentation(id, name.Out(), nullptr, nullptr, nullptr))) return {};
         return com::FromBstr(name.get());
     }
 
     // Against the rules: exception texts, and large ones, with a failure other than DISP_E_EXCEPTION.
-    static HRESULT FailWithTexts(EXCEPINFO& exception) {
+    [[nodiscard]] static HRESULT FailWithTexts(EXCEPINFO& exception) {
         constexpr size_t kTextLength = size_t{1} << 20;
         const std::wstring text(kTextLength, L'x');
         exception = EXCEPINFO{};
@@ -139,7 +139,7 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
     }
 
     template <typename Extra>
-    bool OfferExtra(REFIID iid, void** out) {
+    [[nodiscard]] bool OfferExtra(REFIID iid, void** out) {
         if (iid != __uuidof(Extra)) return false;
         *out = static_cast<Extra*>(this);
         return true;
@@ -153,7 +153,7 @@ class DispatchObject : public Interface, public Extras..., public ServerObject {
 
 // The server's own object of type T behind an interface a client passed, or nothing.
 template <typename T>
-com::ComPtr<T> OwnObject(IUnknown* object) {
+[[nodiscard]] com::ComPtr<T> OwnObject(IUnknown* object) {
     com::ComPtr<ServerObject> own;
     if (!object || FAILED(object->QueryInterface(kServerObjectIid, own.OutVoid()))) return {};
     return com::ComPtr<T>::Share(dynamic_cast<T*>(own.get()));

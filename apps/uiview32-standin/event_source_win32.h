@@ -15,7 +15,7 @@ class EventSource final : public IConnectionPoint {
     EventSource(const EventSource&) = delete;
     EventSource& operator=(const EventSource&) = delete;
 
-    bool Serves(REFIID iid) const { return iid == events_; }
+    [[nodiscard]] bool Serves(REFIID iid) const { return iid == events_; }
 
     // Calls the event, with the arguments in call order, on every sink; a sink's failure
     // does not keep the event from the others.

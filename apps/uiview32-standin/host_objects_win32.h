@@ -26,7 +26,7 @@ class EventingObject : public DispatchObject<Interface, IConnectionPointContaine
         *point = &events_;
         return S_OK;
     }
-    IUnknown& Identity() override { return *static_cast<Interface*>(this); }
+    [[nodiscard]] IUnknown& Identity() override { return *static_cast<Interface*>(this); }
     void Emit(sim::Event event, const std::string& callsign, float latitude, float longitude) override;
 
   protected:
@@ -48,7 +48,7 @@ class EventingObject : public DispatchObject<Interface, IConnectionPointContaine
 class StandInMap final : public EventingObject<_UivMap> {
   public:
     StandInMap(ServerState& state, std::unique_ptr<host::UivMap> map);
-    bool EmitsMapEvents() const override { return true; }
+    [[nodiscard]] bool EmitsMapEvents() const override { return true; }
 
     HRESULT STDMETHODCALLTYPE DrawCircle(float* x, float* y, float* radius, LONG* colour, double* startAngle,
                                          double* endAngle, float* aspect) override;
@@ -70,8 +70,8 @@ class StandInMap final : public EventingObject<_UivMap> {
 class StandInStationInfo final : public DispatchObject<_UivStationInfo> {
   public:
     explicit StandInStationInfo(ServerState& state);
-    host::UivStationInfo& sim() { return *info_; }
-    const std::string& Callsign() const { return callsign_; }
+    [[nodiscard]] host::UivStationInfo& sim() { return *info_; }
+    [[nodiscard]] const std::string& Callsign() const { return callsign_; }
 
     HRESULT STDMETHODCALLTYPE put_Callsign(BSTR value) override;
     HRESULT STDMETHODCALLTYPE get_InfoText1(BSTR* value) override;
@@ -81,7 +81,7 @@ class StandInStationInfo final : public DispatchObject<_UivStationInfo> {
     HRESULT STDMETHODCALLTYPE get_Latitude(float* minutes) override;
 
   private:
-    HRESULT GetText(std::string (host::UivStationInfo::*get)(), BSTR* value);
+    [[nodiscard]] HRESULT GetText(std::string (host::UivStationInfo::*get)(), BSTR* value);
 
     LiveObject live_;
     std::unique_ptr<host::UivStationInfo> info_;
@@ -91,7 +91,7 @@ class StandInStationInfo final : public DispatchObject<_UivStationInfo> {
 class StandInObject final : public DispatchObject<_UivObject> {
   public:
     explicit StandInObject(ServerState& state);
-    host::UivObject& sim() { return *record_; }
+    [[nodiscard]] host::UivObject& sim() { return *record_; }
 
     HRESULT STDMETHODCALLTYPE put_Setting(VARIANT_BOOL value) override;
     HRESULT STDMETHODCALLTYPE put_Lifetime(LONG) override { return S_OK; }
@@ -105,7 +105,7 @@ class StandInObject final : public DispatchObject<_UivObject> {
     HRESULT STDMETHODCALLTYPE put_SymbolTable(BSTR value) override;
 
   private:
-    HRESULT PutText(void (host::UivObject::*set)(const std::string&), BSTR value);
+    [[nodiscard]] HRESULT PutText(void (host::UivObject::*set)(const std::string&), BSTR value);
 
     LiveObject live_;
     std::unique_ptr<host::UivObject> record_;
@@ -114,7 +114,7 @@ class StandInObject final : public DispatchObject<_UivObject> {
 class StandInApplication final : public EventingObject<_UivApplication> {
   public:
     explicit StandInApplication(ServerState& state);
-    bool EmitsMapEvents() const override { return false; }
+    [[nodiscard]] bool EmitsMapEvents() const override { return false; }
 
     HRESULT STDMETHODCALLTYPE CalcDistanceBearing(double* lat1, double* lon1, double* lat2, double* lon2,
                                                   double* distance, double* bearing,
@@ -126,7 +126,7 @@ class StandInApplication final : public EventingObject<_UivApplication> {
     HRESULT STDMETHODCALLTYPE DeleteObject(BSTR* name, VARIANT_BOOL* flag, short* result) override;
 
   private:
-    SAFEARRAY* ObjectList();
+    [[nodiscard]] SAFEARRAY* ObjectList();
     std::unique_ptr<host::UivApplication> application_;
 };
 

@@ -7,8 +7,8 @@
 namespace trivex::standin {
 
 // Both return false, after a message on stderr, when a step fails.
-bool Register(const std::wstring& executable);
-bool Unregister();
+[[nodiscard]] bool Register(const std::wstring& executable);
+[[nodiscard]] bool Unregister();
 
 // Registers the executable's "standard" or "wide" type library for the host's interfaces, or
 // with "none" removes their type library entries and those of the event interfaces; throws

@@ -27,8 +27,8 @@ void UnlockServer();
 // An application or map object: passes the host's events of its kind to its clients.
 class EventEmitter {
   public:
-    virtual IUnknown& Identity() = 0;
-    virtual bool EmitsMapEvents() const = 0;
+    [[nodiscard]] virtual IUnknown& Identity() = 0;
+    [[nodiscard]] virtual bool EmitsMapEvents() const = 0;
     virtual void Emit(sim::Event event, const std::string& callsign, float latitude, float longitude) = 0;
 
   protected:
@@ -54,11 +54,11 @@ class ServerState : private host::HostEvents {
     long busyCalls = 0;
 
     // The type information of an interface or event interface.
-    com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;
+    [[nodiscard]] com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;
     // The vtable part of a dual interface, for DispInvoke.
-    com::ComPtr<ITypeInfo> VtableInfo(const IID& iid) const;
+    [[nodiscard]] com::ComPtr<ITypeInfo> VtableInfo(const IID& iid) const;
     // The wide declaration while the host's objects follow it, else nothing.
-    const WideIntegers* Wide() const { return wideIntegers ? &wide_ : nullptr; }
+    [[nodiscard]] const WideIntegers* Wide() const { return wideIntegers ? &wide_ : nullptr; }
 
     void AddEmitter(EventEmitter& emitter);
     void RemoveEmitter(EventEmitter& emitter);
@@ -66,7 +66,7 @@ class ServerState : private host::HostEvents {
     // The next call of the operation breaks the COM rules in the way named (see IStandInControl).
     void Misbehave(const std::string& operation, const std::string& how);
     // True, once, when the next call of the operation is to break the rules in that way.
-    bool TakeMisbehaviour(const std::string& operation, const std::string& how);
+    [[nodiscard]] bool TakeMisbehaviour(const std::string& operation, const std::string& how);
 
   private:
     void DataAvailable() override;

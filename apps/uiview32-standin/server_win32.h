@@ -8,6 +8,6 @@ namespace trivex::standin {
 
 // Returns the process exit code. A file uiview32-scenario.json beside the executable, if
 // present, is loaded as the starting scenario.
-int RunServer(const std::wstring& executable);
+[[nodiscard]] int RunServer(const std::wstring& executable);
 
 }  // namespace trivex::standin

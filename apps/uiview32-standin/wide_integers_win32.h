@@ -18,14 +18,14 @@ class WideIntegers {
     WideIntegers(ITypeLib& wide, ITypeLib& standard);
 
     // The wide library's type information of the interface, or nothing for another interface.
-    com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;
+    [[nodiscard]] com::ComPtr<ITypeInfo> TypeInfo(const IID& iid) const;
 
     // Invokes through `call` (DispInvoke on the first library's types) with the arguments
     // converted to the first library's declaration; DISP_E_TYPEMISMATCH, with the argument's
     // position, for a by-reference argument not of the wide declaration's type.
     template <typename Call>
-    HRESULT Invoke(const IID& iid, DISPID id, WORD flags, DISPPARAMS& params, UINT* badArgument,
-                   Call call) const;
+    [[nodiscard]] HRESULT Invoke(const IID& iid, DISPID id, WORD flags, DISPPARAMS& params, UINT* badArgument,
+                                 Call call) const;
 
   private:
     struct Interface {
@@ -33,10 +33,11 @@ class WideIntegers {
         com::ComPtr<ITypeInfo> wideInfo;
         com::InterfaceInfo wide, standard;
     };
-    const Interface* Find(const IID& iid) const;
+    [[nodiscard]] const Interface* Find(const IID& iid) const;
     // The two declarations of the member, or nullptrs.
-    std::pair<const com::Member*, const com::Member*> Members(const IID& iid, DISPID id, WORD flags) const;
-    static HRESULT Check(const com::Member& wide, const DISPPARAMS& params, UINT* badArgument);
+    [[nodiscard]] std::pair<const com::Member*, const com::Member*> Members(const IID& iid, DISPID id,
+                                                                            WORD flags) const;
+    [[nodiscard]] static HRESULT Check(const com::Member& wide, const DISPPARAMS& params, UINT* badArgument);
 
     std::vector<Interface> interfaces_;
 };

@@ -11,7 +11,7 @@ namespace trivex::com {
 class ComError : public std::runtime_error {
   public:
     ComError(HRESULT code, const std::string& message) : std::runtime_error(message), code_(code) {}
-    HRESULT code() const { return code_; }
+    [[nodiscard]] HRESULT code() const { return code_; }
 
   private:
     HRESULT code_;

@@ -27,31 +27,31 @@ class ComPtr {
     ~ComPtr() { Reset(); }
 
     // Adds a reference of its own to a pointer someone else owns.
-    static ComPtr Share(T* p) {
+    [[nodiscard]] static ComPtr Share(T* p) {
         if (p) p->AddRef();
         return ComPtr(p);
     }
 
-    T* get() const { return p_; }
+    [[nodiscard]] T* get() const { return p_; }
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
 
     // For an out-parameter: releases what is held first.
-    T** Out() {
+    [[nodiscard]] T** Out() {
         Reset();
         return &p_;
     }
     // For an in/out parameter: the callee may replace the pointer, releasing the old one.
-    T** InOut() { return &p_; }
-    void** OutVoid() { return reinterpret_cast<void**>(Out()); }
+    [[nodiscard]] T** InOut() { return &p_; }
+    [[nodiscard]] void** OutVoid() { return reinterpret_cast<void**>(Out()); }
 
-    T* Detach() { return std::exchange(p_, nullptr); }
+    [[nodiscard]] T* Detach() { return std::exchange(p_, nullptr); }
     void Reset() {
         if (p_) std::exchange(p_, nullptr)->Release();
     }
 
     template <typename U>
-    ComPtr<U> As(REFIID iid) const {
+    [[nodiscard]] ComPtr<U> As(REFIID iid) const {
         ComPtr<U> result;
         if (p_) p_->QueryInterface(iid, result.OutVoid());
         return result;
@@ -77,13 +77,13 @@ class Bstr {
     }
     ~Bstr() { SysFreeString(s_); }
 
-    BSTR get() const { return s_; }
-    BSTR* Out() {
+    [[nodiscard]] BSTR get() const { return s_; }
+    [[nodiscard]] BSTR* Out() {
         SysFreeString(std::exchange(s_, nullptr));
         return &s_;
     }
-    BSTR* InOut() { return &s_; }
-    BSTR Detach() { return std::exchange(s_, nullptr); }
+    [[nodiscard]] BSTR* InOut() { return &s_; }
+    [[nodiscard]] BSTR Detach() { return std::exchange(s_, nullptr); }
 
   private:
     BSTR s_ = nullptr;
@@ -105,9 +105,9 @@ class Variant {
     }
     ~Variant() { VariantClear(&v_); }
 
-    VARIANT* get() { return &v_; }
-    const VARIANT* get() const { return &v_; }
-    VARIANT* Out() {
+    [[nodiscard]] VARIANT* get() { return &v_; }
+    [[nodiscard]] const VARIANT* get() const { return &v_; }
+    [[nodiscard]] VARIANT* Out() {
         VariantClear(&v_);
         return &v_;
     }
@@ -132,9 +132,9 @@ class SafeArray {
     }
     ~SafeArray() { Reset(); }
 
-    SAFEARRAY* get() const { return a_; }
-    SAFEARRAY** InOut() { return &a_; }
-    SAFEARRAY* Detach() { return std::exchange(a_, nullptr); }
+    [[nodiscard]] SAFEARRAY* get() const { return a_; }
+    [[nodiscard]] SAFEARRAY** InOut() { return &a_; }
+    [[nodiscard]] SAFEARRAY* Detach() { return std::exchange(a_, nullptr); }
     void Reset() {
         if (a_) SafeArrayDestroy(std::exchange(a_, nullptr));
     }
@@ -156,7 +156,7 @@ class ExcepInfo {
         SysFreeString(info_.bstrHelpFile);
     }
 
-    EXCEPINFO* get() { return &info_; }
+    [[nodiscard]] EXCEPINFO* get() { return &info_; }
     EXCEPINFO* operator->() { return &info_; }
 
   private:
@@ -173,7 +173,7 @@ class ComApartment {
     ~ComApartment() {
         if (SUCCEEDED(result_)) CoUninitialize();
     }
-    HRESULT result() const { return result_; }
+    [[nodiscard]] HRESULT result() const { return result_; }
 
   private:
     HRESULT result_;

@@ -7,10 +7,10 @@
 
 namespace trivex::com {
 
-Bstr ToBstr(const std::string& text);
-std::string FromBstr(BSTR text);
+[[nodiscard]] Bstr ToBstr(const std::string& text);
+[[nodiscard]] std::string FromBstr(BSTR text);
 // The first `length` characters of a wide text.
-std::string FromWide(const wchar_t* text, size_t length);
-std::wstring Widen(const std::string& text);
+[[nodiscard]] std::string FromWide(const wchar_t* text, size_t length);
+[[nodiscard]] std::wstring Widen(const std::string& text);
 
 }  // namespace trivex::com

@@ -19,14 +19,14 @@ class DeclaredArguments {
     DeclaredArguments(const DeclaredArguments&) = delete;
     DeclaredArguments& operator=(const DeclaredArguments&) = delete;
 
-    VARIANT* data() { return passed_.data(); }
-    UINT size() const { return static_cast<UINT>(passed_.size()); }
+    [[nodiscard]] VARIANT* data() { return passed_.data(); }
+    [[nodiscard]] UINT size() const { return static_cast<UINT>(passed_.size()); }
     // Takes what the server left in the converted by-reference arguments into the caller's
     // storage; throws ComError when a value does not fit the caller's type.
     void WriteBack();
 
   private:
-    VARIANT Convert(const VARIANT& given, ParamType declared);
+    [[nodiscard]] VARIANT Convert(const VARIANT& given, ParamType declared);
 
     struct Returned {
         VARIANT target;  // the caller's by-reference argument

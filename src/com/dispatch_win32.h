@@ -20,8 +20,8 @@ class Dispatch {
     explicit Dispatch(ComPtr<IDispatch> object, std::shared_ptr<const InterfaceInfo> members = nullptr)
         : object_(std::move(object)), members_(std::move(members)) {}
 
-    IDispatch* get() const { return object_.get(); }
-    const InterfaceInfo* members() const { return members_.get(); }
+    [[nodiscard]] IDispatch* get() const { return object_.get(); }
+    [[nodiscard]] const InterfaceInfo* members() const { return members_.get(); }
     // Another object of the same interface in this one's place.
     void Replace(ComPtr<IDispatch> object) {
         object_ = std::move(object);
@@ -34,15 +34,15 @@ class Dispatch {
     // Sets a property to a value (not by reference).
     void Put(const wchar_t* name, VARIANT value);
     void Put(const Member& property, VARIANT value);
-    Variant Get(const wchar_t* name);
+    [[nodiscard]] Variant Get(const wchar_t* name);
 
   private:
     struct Target {
         DISPID id;
         const Member* member;  // nullptr: arguments pass as given
     };
-    Target Bind(const wchar_t* name, INVOKEKIND kind);
-    DISPID Id(const wchar_t* name);
+    [[nodiscard]] Target Bind(const wchar_t* name, INVOKEKIND kind);
+    [[nodiscard]] DISPID Id(const wchar_t* name);
     // The arguments come last first.
     void Invoke(Target target, const wchar_t* name, WORD flags, std::vector<VARIANT> args, VARIANT* result);
 
@@ -52,25 +52,25 @@ class Dispatch {
 };
 
 // By-reference arguments.
-VARIANT ByRef(short* value);
-VARIANT ByRef(long* value);
-VARIANT ByRef(float* value);
-VARIANT ByRef(double* value);
-VARIANT ByRefBool(VARIANT_BOOL* value);
-VARIANT ByRef(BSTR* value);
-VARIANT ByRef(IDispatch** value);
-VARIANT ByRefStrings(SAFEARRAY** value);
+[[nodiscard]] VARIANT ByRef(short* value);
+[[nodiscard]] VARIANT ByRef(long* value);
+[[nodiscard]] VARIANT ByRef(float* value);
+[[nodiscard]] VARIANT ByRef(double* value);
+[[nodiscard]] VARIANT ByRefBool(VARIANT_BOOL* value);
+[[nodiscard]] VARIANT ByRef(BSTR* value);
+[[nodiscard]] VARIANT ByRef(IDispatch** value);
+[[nodiscard]] VARIANT ByRefStrings(SAFEARRAY** value);
 
 // Values for property puts; the BSTR stays owned by the caller.
-VARIANT Value(short value);
-VARIANT Value(float value);
-VARIANT ValueBool(bool value);
-VARIANT Value(BSTR value);
+[[nodiscard]] VARIANT Value(short value);
+[[nodiscard]] VARIANT Value(float value);
+[[nodiscard]] VARIANT ValueBool(bool value);
+[[nodiscard]] VARIANT Value(BSTR value);
 
 // Conversions of a result; a value of another type is converted as the automation rules say.
-std::string ToString(const Variant& value, const wchar_t* name);
-float ToFloat(const Variant& value, const wchar_t* name);
+[[nodiscard]] std::string ToString(const Variant& value, const wchar_t* name);
+[[nodiscard]] float ToFloat(const Variant& value, const wchar_t* name);
 
-std::string Narrow(const wchar_t* name);
+[[nodiscard]] std::string Narrow(const wchar_t* name);
 
 }  // namespace trivex::com

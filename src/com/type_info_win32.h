@@ -14,17 +14,17 @@ namespace trivex::com {
 
 // The type information of an interface or event interface, found through the type library
 // registered for it (HKEY_CLASSES_ROOT\Interface\{iid}\TypeLib). Throws ComError.
-ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid);
+[[nodiscard]] ComPtr<ITypeInfo> RegisteredTypeInfo(const IID& iid);
 
 // The type information of an interface or event interface: through the registered type
 // library, else the object's own type information when it is of that interface, else the
 // interface's in the library that holds the object's own. Throws ComError.
-ComPtr<ITypeInfo> FindTypeInfo(const IID& iid, IDispatch& object);
+[[nodiscard]] ComPtr<ITypeInfo> FindTypeInfo(const IID& iid, IDispatch& object);
 
 // Whether the object has the interface: it answers QueryInterface for it, or, where the
 // interface cannot reach this process without its registered type library, its own type
 // information is that of the interface.
-bool IsOfInterface(IDispatch& object, const IID& iid);
+[[nodiscard]] bool IsOfInterface(IDispatch& object, const IID& iid);
 
 // A parameter's declared type: a variant type (VT_ARRAY | element for arrays), and whether it
 // passes by reference. VT_EMPTY when the declaration has no variant type (a named interface,
@@ -48,10 +48,10 @@ class InterfaceInfo {
     explicit InterfaceInfo(ITypeInfo& info);
 
     // The member called so (names compare as COM compares them, without case), or nullptr.
-    const Member* Find(const wchar_t* name, INVOKEKIND kind) const;
-    const Member* Find(DISPID id, INVOKEKIND kind) const;
+    [[nodiscard]] const Member* Find(const wchar_t* name, INVOKEKIND kind) const;
+    [[nodiscard]] const Member* Find(DISPID id, INVOKEKIND kind) const;
     // The property puts of one parameter of one of the types, in interface order.
-    std::vector<const Member*> SettersOf(std::initializer_list<VARTYPE> types) const;
+    [[nodiscard]] std::vector<const Member*> SettersOf(std::initializer_list<VARTYPE> types) const;
 
   private:
     std::vector<Member> members_;
@@ -62,7 +62,7 @@ class InterfaceInfo {
 // up themselves.
 class InterfaceCatalog {
   public:
-    std::shared_ptr<const InterfaceInfo> For(const IID& iid, IDispatch& object);
+    [[nodiscard]] std::shared_ptr<const InterfaceInfo> For(const IID& iid, IDispatch& object);
 
   private:
     std::vector<std::pair<IID, std::shared_ptr<const InterfaceInfo>>> known_;

@@ -19,14 +19,15 @@ struct EastNorth2x2 {
 
 // The sum of the squared standardized residuals, each the reading's bearing less the bearing
 // to the point, taken around the circle.
-double ChiSquareAt(const std::vector<BearingReading>& readings, GeoPoint point);
+[[nodiscard]] double ChiSquareAt(const std::vector<BearingReading>& readings, GeoPoint point);
 
 // The inverse of the readings' information about the point, in km^2: the covariance of a
 // fit there, and at the true point the Cramer-Rao bound. Empty when the readings do not fix it.
-std::optional<EastNorth2x2> CovarianceAt(const std::vector<BearingReading>& readings, GeoPoint point);
+[[nodiscard]] std::optional<EastNorth2x2> CovarianceAt(const std::vector<BearingReading>& readings,
+                                                       GeoPoint point);
 
 // The point `east` and `north` km from `from`, along the great circle.
-GeoPoint Offset(GeoPoint from, double eastKm, double northKm);
+[[nodiscard]] GeoPoint Offset(GeoPoint from, double eastKm, double northKm);
 
 struct BearingFit {
     GeoPoint point;
@@ -35,18 +36,19 @@ struct BearingFit {
 };
 
 // Levenberg-Marquardt from `start`. Empty when it does not settle at a point the readings fix.
-std::optional<BearingFit> FitBearings(const std::vector<BearingReading>& readings, GeoPoint start);
+[[nodiscard]] std::optional<BearingFit> FitBearings(const std::vector<BearingReading>& readings,
+                                                    GeoPoint start);
 
 // Whether the point lies within 90 degrees of every station's bearing, and less than a quarter
 // of the circumference from it.
-bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point);
+[[nodiscard]] bool InFrontOfEvery(const std::vector<BearingReading>& readings, GeoPoint point);
 
 // How far from the fit, in km along the direction `bearingDeg`, the chi-square first rises by
 // `rise`; at most `limitKm`.
-double ReachAlong(const std::vector<BearingReading>& readings, const BearingFit& fit, double bearingDeg,
-                  double rise, double limitKm);
+[[nodiscard]] double ReachAlong(const std::vector<BearingReading>& readings, const BearingFit& fit,
+                                double bearingDeg, double rise, double limitKm);
 
 // Where the two bearings' great circles cross in front of both stations; empty if nowhere.
-std::optional<GeoPoint> CrossingOf(const BearingReading& first, const BearingReading& second);
+[[nodiscard]] std::optional<GeoPoint> CrossingOf(const BearingReading& first, const BearingReading& second);
 
 }  // namespace trivex

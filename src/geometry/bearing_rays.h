@@ -20,12 +20,12 @@ struct RayPlan {
 
 // Long enough to cross the whole view: its diagonal for a station inside it horizontally
 // (edges included), else the distance to its far edge. Empty for a view without a usable scale.
-std::optional<RayPlan> PlanRays(const MapView& view, MapPoint station);
+[[nodiscard]] std::optional<RayPlan> PlanRays(const MapView& view, MapPoint station);
 
 // The far end of the ray at a bearing in whole degrees.
-MapPoint RayEnd(const RayPlan& plan, int32_t bearing);
+[[nodiscard]] MapPoint RayEnd(const RayPlan& plan, int32_t bearing);
 
 // Eight pixels in horizontal map units; empty for a view without pixels or a finite width.
-std::optional<float> MarkerRadius(const MapView& view);
+[[nodiscard]] std::optional<float> MarkerRadius(const MapView& view);
 
 }  // namespace trivex

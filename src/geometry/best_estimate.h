@@ -39,7 +39,7 @@ struct BestEstimate {
 
 // Empty with fewer than two readings, or when the bearings fix no position. `start` is where
 // the fit begins (the plot's fix); without it the fit begins at the best crossing.
-std::optional<BestEstimate> EstimatePosition(const std::vector<BearingReading>& readings,
-                                             std::optional<GeoPoint> start);
+[[nodiscard]] std::optional<BestEstimate> EstimatePosition(const std::vector<BearingReading>& readings,
+                                                           std::optional<GeoPoint> start);
 
 }  // namespace trivex

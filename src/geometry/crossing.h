@@ -22,7 +22,7 @@ struct BearingLine {
 // bearing, then one outside 0..360 (the first station's before the second's), then equal
 // directions (the same number, both north-south or both east-west).
 enum class BearingCheck { Usable, NoData, FirstOutOfRange, SecondOutOfRange, SameBearings };
-BearingCheck CheckBearings(int16_t first, int16_t second);
+[[nodiscard]] BearingCheck CheckBearings(int16_t first, int16_t second);
 
 // The crossing point: x as computed, y rounded to a single.
 struct Crossing {
@@ -35,11 +35,11 @@ struct Crossing {
 enum class NoCrossing { Parallel, BeyondRange };
 
 // Where the full lines meet on a map of the given aspect.
-std::variant<Crossing, NoCrossing> CrossBearingLines(const BearingLine& first, const BearingLine& second,
-                                                     double aspect);
+[[nodiscard]] std::variant<Crossing, NoCrossing> CrossBearingLines(const BearingLine& first,
+                                                                   const BearingLine& second, double aspect);
 
 // Whether a point whose bearing from the station is bearingToPoint lies ahead of it: less
 // than 90 degrees from the station's bearing, the difference taken around the circle.
-bool IsInFront(double bearingToPoint, int16_t stationBearing);
+[[nodiscard]] bool IsInFront(double bearingToPoint, int16_t stationBearing);
 
 }  // namespace trivex

@@ -8,7 +8,7 @@ namespace trivex {
 inline constexpr double kPi = 3.14159265358979;
 
 // (degrees × kPi) / 180, the multiplication first.
-double Radians(int32_t degrees);
+[[nodiscard]] double Radians(int32_t degrees);
 
 struct SinCos {
     double sin = 0.0;
@@ -18,6 +18,6 @@ struct SinCos {
 // Sine and cosine of Radians(degrees), correctly rounded, for |degrees| < 2^26. The C
 // libraries disagree in the last bit for some of these angles (Windows' x87-based ones
 // most, near multiples of 90 degrees), and the drawn lines and the crossings must not.
-SinCos SinCosOfDegrees(int32_t degrees);
+[[nodiscard]] SinCos SinCosOfDegrees(int32_t degrees);
 
 }  // namespace trivex

@@ -11,7 +11,7 @@ namespace trivex {
 inline constexpr int kEllipseSegments = 24;
 
 // Degrees to minutes, in single precision as map units are.
-inline MapPoint InMapUnits(GeoPoint point) {
+[[nodiscard]] inline MapPoint InMapUnits(GeoPoint point) {
     return {static_cast<float>(point.lonDeg * 60.0), static_cast<float>(point.latDeg * 60.0)};
 }
 
@@ -20,6 +20,6 @@ inline MapPoint InMapUnits(GeoPoint point) {
 // the plane that touches the sphere at the estimate, as its covariance is, and each point
 // carried onto the sphere by its distance and bearing from the estimate. Longitudes run on
 // from the estimate's, across the date line if need be. Empty when an axis is not finite.
-std::vector<GeoPoint> EllipseOutline(const BestEstimate& estimate);
+[[nodiscard]] std::vector<GeoPoint> EllipseOutline(const BestEstimate& estimate);
 
 }  // namespace trivex

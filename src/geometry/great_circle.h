@@ -11,6 +11,6 @@ struct GreatCircleLeg {
 
 // The great circle on a sphere of radius 6371.0 km: haversine distance and initial bearing,
 // from degrees.
-GreatCircleLeg GreatCircle(double lat1, double lon1, double lat2, double lon2);
+[[nodiscard]] GreatCircleLeg GreatCircle(double lat1, double lon1, double lat2, double lon2);
 
 }  // namespace trivex

@@ -22,6 +22,6 @@ struct MapPoint {
 
 // Minutes of latitude per minute of longitude along the same screen distance, in double
 // precision throughout. Empty for a view without pixels or without a finite, non-zero extent.
-std::optional<double> Aspect(const MapView& view);
+[[nodiscard]] std::optional<double> Aspect(const MapView& view);
 
 }  // namespace trivex

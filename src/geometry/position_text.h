@@ -6,9 +6,9 @@
 namespace trivex {
 
 // 3123.5 as a latitude gives "52.03.50N"; -7380.4 as a longitude gives "123.00.40W".
-std::string FormatCoordinate(float minutes, bool isLongitude);
+[[nodiscard]] std::string FormatCoordinate(float minutes, bool isLongitude);
 
 // Latitude text, ", ", longitude text.
-std::string FormatPosition(float latMinutes, float lonMinutes);
+[[nodiscard]] std::string FormatPosition(float latMinutes, float lonMinutes);
 
 }  // namespace trivex

@@ -39,11 +39,11 @@ public:
     virtual ~UivMap() = default;
     virtual void DrawCircle(float x, float y, float radius, Colour colour, double startAngle, double endAngle,
                             float aspect) = 0;
-    virtual int16_t GetHeightPixels() = 0;
-    virtual int16_t GetWidthPixels() = 0;
-    virtual float GetHeightUnits() = 0;
-    virtual float GetLeftEdge() = 0;
-    virtual float GetWidthUnits() = 0;
+    [[nodiscard]] virtual int16_t GetHeightPixels() = 0;
+    [[nodiscard]] virtual int16_t GetWidthPixels() = 0;
+    [[nodiscard]] virtual float GetHeightUnits() = 0;
+    [[nodiscard]] virtual float GetLeftEdge() = 0;
+    [[nodiscard]] virtual float GetWidthUnits() = 0;
     virtual void DrawLine(float x1, float y1, float x2, float y2, Colour colour, int16_t style) = 0;
     virtual void SetLineWidth(int16_t width) = 0;
     virtual void SetMarkerStyle(int16_t style) = 0;
@@ -58,11 +58,11 @@ class UivStationInfo {
 public:
     virtual ~UivStationInfo() = default;
     virtual void SetCallsign(const std::string& callsign) = 0;
-    virtual std::string InfoText1() = 0;
-    virtual std::string InfoText2() = 0;
-    virtual std::string InfoText3() = 0;
-    virtual float Longitude() = 0;
-    virtual float Latitude() = 0;
+    [[nodiscard]] virtual std::string InfoText1() = 0;
+    [[nodiscard]] virtual std::string InfoText2() = 0;
+    [[nodiscard]] virtual std::string InfoText3() = 0;
+    [[nodiscard]] virtual float Longitude() = 0;
+    [[nodiscard]] virtual float Latitude() = 0;
 };
 
 // A record describing an object to place on the host's map. Latitude and longitude are degrees.
@@ -89,17 +89,18 @@ class UivApplication {
 public:
     virtual ~UivApplication() = default;
     // Great-circle distance (km) and initial bearing (degrees) from point 1 to point 2.
-    virtual DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2, bool flag) = 0;
+    [[nodiscard]] virtual DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2,
+                                                              double lon2, bool flag) = 0;
     // Fills the object (whose call-sign is set) and returns true when the host knows the station.
     // The object must come from the same Host as this application object.
-    virtual bool GetStationInfo(UivStationInfo& info) = 0;
-    virtual std::unique_ptr<UivMap> GetMap() = 0;
+    [[nodiscard]] virtual bool GetStationInfo(UivStationInfo& info) = 0;
+    [[nodiscard]] virtual std::unique_ptr<UivMap> GetMap() = 0;
     // Indexed as the host's array: element 0 is never used and is empty when the host's
     // array starts at 1. Each text holds an object's name from its second character on.
-    virtual std::vector<std::string> GetObjectList() = 0;
+    [[nodiscard]] virtual std::vector<std::string> GetObjectList() = 0;
     // The record must come from the same Host as this application object.
-    virtual int16_t AddObject(UivObject& record) = 0;
-    virtual int16_t DeleteObject(const std::string& name, bool flag) = 0;
+    [[nodiscard]] virtual int16_t AddObject(UivObject& record) = 0;
+    [[nodiscard]] virtual int16_t DeleteObject(const std::string& name, bool flag) = 0;
 
     // Delivers DataAvailable, NotifyBeacon and UIView32IsClosing to the sink until it is
     // replaced; nullptr stops them.
@@ -110,9 +111,9 @@ public:
 class Host {
 public:
     virtual ~Host() = default;
-    virtual std::unique_ptr<UivApplication> NewApplication() = 0;
-    virtual std::unique_ptr<UivStationInfo> NewStationInfo() = 0;
-    virtual std::unique_ptr<UivObject> NewObject() = 0;
+    [[nodiscard]] virtual std::unique_ptr<UivApplication> NewApplication() = 0;
+    [[nodiscard]] virtual std::unique_ptr<UivStationInfo> NewStationInfo() = 0;
+    [[nodiscard]] virtual std::unique_ptr<UivObject> NewObject() = 0;
 };
 
 }  // namespace trivex::host

@@ -17,12 +17,12 @@ struct FixedFileVersion {
 };
 
 // major "." minor fourth-part, each a signed 16-bit number: 2.0.0.3 gives "2.03".
-std::string VersionText(const FixedFileVersion& version);
+[[nodiscard]] std::string VersionText(const FixedFileVersion& version);
 
 // Between "1.55" and "2.99", compared as texts, character code by character code.
-bool IsSupportedHostVersion(const std::string& versionText);
+[[nodiscard]] bool IsSupportedHostVersion(const std::string& versionText);
 
-std::string UnsupportedHostMessage(const std::string& versionText);
-std::string HostFolderErrorMessage(const std::string& systemError);
+[[nodiscard]] std::string UnsupportedHostMessage(const std::string& versionText);
+[[nodiscard]] std::string HostFolderErrorMessage(const std::string& systemError);
 
 }  // namespace trivex

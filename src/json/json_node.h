@@ -23,17 +23,17 @@ class JsonNode {
   public:
     JsonNode(const nlohmann::json& value, std::string path) : value_(value), path_(std::move(path)) {}
 
-    std::string String() const;
-    bool Bool() const;
-    int64_t Integer(int64_t min, int64_t max) const;
-    float Single() const;
-    std::vector<JsonNode> Items() const;
+    [[nodiscard]] std::string String() const;
+    [[nodiscard]] bool Bool() const;
+    [[nodiscard]] int64_t Integer(int64_t min, int64_t max) const;
+    [[nodiscard]] float Single() const;
+    [[nodiscard]] std::vector<JsonNode> Items() const;
 
     void ExpectObject() const;
     // Fails unless the value is an object whose fields are all among the names.
     void ExpectFields(std::initializer_list<std::string_view> names) const;
-    std::optional<JsonNode> Field(std::string_view name) const;
-    JsonNode RequiredField(std::string_view name) const;
+    [[nodiscard]] std::optional<JsonNode> Field(std::string_view name) const;
+    [[nodiscard]] JsonNode RequiredField(std::string_view name) const;
 
     // Throws ReadError naming this value.
     [[noreturn]] void Fail(const std::string& what) const;
@@ -46,6 +46,6 @@ class JsonNode {
 
 // A text of the scenario as an error line shows it: quoted, control characters escaped, and
 // cut short after about 80 characters.
-std::string Quoted(std::string_view text);
+[[nodiscard]] std::string Quoted(std::string_view text);
 
 }  // namespace trivex::json

@@ -14,6 +14,6 @@ namespace trivex::json {
 inline constexpr size_t kMaxJsonDepth = 64;
 
 // Throws ReadError.
-nlohmann::json ParseDocument(const std::string& text);
+[[nodiscard]] nlohmann::json ParseDocument(const std::string& text);
 
 }  // namespace trivex::json

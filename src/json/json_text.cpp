@@ -137,7 +137,7 @@ bool Json::AppendOneLine(std::string& out, size_t limit) const {
 // A container goes on one line when it fits: trying costs at most a line's worth of text.
 void Json::Write(std::string& out, size_t indent, size_t column) const {
     if (!IsContainer(value_)) {
-        AppendOneLine(out, std::string::npos);
+        static_cast<void>(AppendOneLine(out, std::string::npos));  // no limit: it always fits
         return;
     }
     std::string line;

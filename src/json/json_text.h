@@ -31,7 +31,7 @@ class Json {
     Json(Object members) : value_(std::move(members)) {}
 
     // Indented by two blanks; a container that fits a line of 100 characters stays on one line.
-    std::string Text() const;
+    [[nodiscard]] std::string Text() const;
     // Appends the value laid out as Text() lays it out: `indent` is the indentation of the line
     // it starts on, `column` where on that line it starts.
     void Write(std::string& out, size_t indent, size_t column) const;
@@ -41,12 +41,12 @@ class Json {
         std::string text;
     };
     // Appends the one-line form, giving up (false) as soon as `out` grows beyond `limit`.
-    bool AppendOneLine(std::string& out, size_t limit) const;
+    [[nodiscard]] bool AppendOneLine(std::string& out, size_t limit) const;
 
     std::variant<std::nullptr_t, bool, Number, std::string, Array, Object> value_;
 };
 
 // The text as a JSON string literal; bytes that are not UTF-8 are taken as Latin-1.
-std::string QuotedJson(const std::string& text);
+[[nodiscard]] std::string QuotedJson(const std::string& text);
 
 }  // namespace trivex::json

@@ -18,9 +18,9 @@ struct DfReading {
 };
 
 // Reads "%" bearing "%" three-digit accuracy out of the host's third information text.
-DfReading ParseDfText(std::string_view infoText3);
+[[nodiscard]] DfReading ParseDfText(std::string_view infoText3);
 
 // "270 deg +/-15", "no data" or "invalid data".
-std::string BearingBoxText(const DfReading& reading);
+[[nodiscard]] std::string BearingBoxText(const DfReading& reading);
 
 }  // namespace trivex

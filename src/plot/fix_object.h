@@ -15,13 +15,14 @@ enum class FixPlacement { Placed, NoFreeName };
 
 // The first of RDFFIX0..RDFFIX99 that no element 1..n of the host's object list uses; a
 // name is in use when the element's characters from the second on start with it.
-std::optional<std::string> FirstFreeFixName(const std::vector<std::string>& objectList);
+[[nodiscard]] std::optional<std::string> FirstFreeFixName(const std::vector<std::string>& objectList);
 
 // Deletes the object named fixObjectName, then adds the new one under the first free name
 // and leaves that name in fixObjectName. When no name is free nothing is added, the log
 // says so and fixObjectName becomes empty. Uses an application object of its own (not the
 // main window's) for the deletion, the list and the addition, and a new object record.
-FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees, const std::string& comment,
-                            std::string& fixObjectName, PlotDisplay& display);
+[[nodiscard]] FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees,
+                                          const std::string& comment, std::string& fixObjectName,
+                                          PlotDisplay& display);
 
 }  // namespace trivex

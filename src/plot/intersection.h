@@ -49,7 +49,8 @@ struct Intersection {
 
 // Crosses the bearing lines of the station table's rows `first` and `second` (0..4). CalcDistanceBearing is
 // asked only for a crossing that survives the checks of the bearings and the map.
-Intersection IntersectPair(const StationTable& stations, int16_t first, int16_t second, PlotMap& map,
-                           host::UivApplication& app, double ignoreDistanceMetres);
+[[nodiscard]] Intersection IntersectPair(const StationTable& stations, int16_t first, int16_t second,
+                                         PlotMap& map, host::UivApplication& app,
+                                         double ignoreDistanceMetres);
 
 }  // namespace trivex

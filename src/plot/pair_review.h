@@ -34,22 +34,23 @@ struct PlotReview {
 
 // The plain mean of the accepted crossings as the plot takes it, leaving out the pairs of
 // the row `without` (-1: none); empty when no crossing is left.
-std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without = -1);
+[[nodiscard]] std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without = -1);
 
 // One entry for every row that is part of an accepted pair, in row order.
-std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const StationTable& stations);
+[[nodiscard]] std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs,
+                                                const StationTable& stations);
 
 // "[1,2]": the pair's rows counted from 1.
-std::string PairName(const PairOutcome& outcome);
+[[nodiscard]] std::string PairName(const PairOutcome& outcome);
 // The status log's lines, CR LF ended: "[1,2] too far: M0BXT 12.34 km, limit 10 km",
 // "without G4KDR the fix moves 0.42 km".
-std::string PairLine(const PairOutcome& outcome);
-std::string LeftOutLine(const LeftOut& left);
+[[nodiscard]] std::string PairLine(const PairOutcome& outcome);
+[[nodiscard]] std::string LeftOutLine(const LeftOut& left);
 
 // The pair's verdict in a few words: "accepted", "too far", ...; by its name ("accepted",
 // "tooFar", ...); and the numbers behind it.
-std::string VerdictWords(PairVerdict verdict);
-std::string VerdictName(PairVerdict verdict);
-std::string VerdictDetails(const PairOutcome& outcome);
+[[nodiscard]] std::string VerdictWords(PairVerdict verdict);
+[[nodiscard]] std::string VerdictName(PairVerdict verdict);
+[[nodiscard]] std::string VerdictDetails(const PairOutcome& outcome);
 
 }  // namespace trivex

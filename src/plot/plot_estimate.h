@@ -13,7 +13,7 @@
 namespace trivex {
 
 // The standard deviation of a bearing the DF text gives in whole degrees with this accuracy.
-double BearingSigmaDeg(int accuracy);
+[[nodiscard]] double BearingSigmaDeg(int accuracy);
 
 // Keeps a row's valid reading with a bearing in 0..360. A call-sign already read at an
 // earlier row updates that row's reading: one station counts once.
@@ -21,6 +21,6 @@ void KeepReading(std::vector<BearingReading>& readings, const StationTable& stat
                  const StationReading& reading);
 
 // Fitted from the plot's fix when it has one, else from the best crossing.
-std::optional<BestEstimate> EstimateOf(const PlotReview& review);
+[[nodiscard]] std::optional<BestEstimate> EstimateOf(const PlotReview& review);
 
 }  // namespace trivex

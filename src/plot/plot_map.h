@@ -19,7 +19,7 @@ class PlotMap {
   public:
     PlotMap(host::UivMap& map, int16_t lineWidth) : map_(map), lineWidth_(lineWidth) {}
 
-    const MapView& View();
+    [[nodiscard]] const MapView& View();
 
     // The station's bearing line and, for an accuracy above 0, the lines at bearing minus
     // and plus the accuracy: black, red, green. Nothing on a view without a usable scale.

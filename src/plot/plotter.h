@@ -37,12 +37,12 @@ using CallSigns = std::array<std::string, kStationCount>;
 
 class Plotter {
   public:
-    StationTable& Stations() { return stations_; }
-    const StationTable& Stations() const { return stations_; }
-    const std::string& FixObjectName() const { return fixObjectName_; }
+    [[nodiscard]] StationTable& Stations() { return stations_; }
+    [[nodiscard]] const StationTable& Stations() const { return stations_; }
+    [[nodiscard]] const std::string& FixObjectName() const { return fixObjectName_; }
     // The review of the last plot that came as far as its pairs, and how many did.
-    const PlotReview& LastReview() const { return review_; }
-    unsigned ReviewCount() const { return reviewCount_; }
+    [[nodiscard]] const PlotReview& LastReview() const { return review_; }
+    [[nodiscard]] unsigned ReviewCount() const { return reviewCount_; }
 
     // Reports the five rows with the call-signs the table holds, as start-up does: an entry
     // whose report finds nothing keeps what it had.

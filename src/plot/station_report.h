@@ -27,7 +27,8 @@ struct StationReading {
 // Each report asks with a station information object of its own, released when it ends: a host
 // may fill only the fields it has for a station, or hand back an object of its own in place of
 // the one passed, which is then only read.
-std::optional<StationReading> GetStationReport(const std::string& callsign, int row, host::Host& host,
-                                               host::UivApplication& app, PlotMap& map, PlotDisplay& display);
+[[nodiscard]] std::optional<StationReading> GetStationReport(const std::string& callsign, int row,
+                                                             host::Host& host, host::UivApplication& app,
+                                                             PlotMap& map, PlotDisplay& display);
 
 }  // namespace trivex

@@ -15,8 +15,9 @@
 
 namespace trivex::render {
 
-std::string KmlText(const PlotReview& review, const MapPicture& drawing,
-                    const std::vector<sim::Station>& hostStations,
-                    const std::optional<BestEstimate>& estimate, const std::optional<MapPoint>& transmitter);
+[[nodiscard]] std::string KmlText(const PlotReview& review, const MapPicture& drawing,
+                                  const std::vector<sim::Station>& hostStations,
+                                  const std::optional<BestEstimate>& estimate,
+                                  const std::optional<MapPoint>& transmitter);
 
 }  // namespace trivex::render

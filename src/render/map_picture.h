@@ -38,7 +38,7 @@ class MapPictureReplay {
     void Add(const std::vector<sim::JournalEntry>& journal);
     // The host redraws its map: the drawing is gone, the objects stay.
     void ClearDrawing();
-    const MapPicture& Picture() const { return picture_; }
+    [[nodiscard]] const MapPicture& Picture() const { return picture_; }
 
   private:
     // Orders drawings by the bits of their values, so that NaN coordinates order too.
@@ -57,6 +57,6 @@ class MapPictureReplay {
 };
 
 // Whether the calls draw on the map: each plot draws its whole picture anew.
-bool DrawsOnMap(const std::vector<sim::JournalEntry>& journal);
+[[nodiscard]] bool DrawsOnMap(const std::vector<sim::JournalEntry>& journal);
 
 }  // namespace trivex::render

@@ -15,8 +15,8 @@
 namespace trivex::render {
 
 // The accuracy in the station's DF text; empty when the host has no valid one.
-std::optional<int> StationAccuracy(const std::string& callsign,
-                                   const std::vector<sim::Station>& hostStations);
+[[nodiscard]] std::optional<int> StationAccuracy(const std::string& callsign,
+                                                 const std::vector<sim::Station>& hostStations);
 
 struct BearingLine {
     const MapPicture::Line* line;
@@ -24,10 +24,10 @@ struct BearingLine {
     std::optional<std::string> station;  // the call-sign of the row it starts from
 };
 // The drawing's lines but those of the best estimate.
-std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTable& stations);
+[[nodiscard]] std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTable& stations);
 
 // The ellipse's outline in degrees, [longitude, latitude], closed (the last point is the
 // first), anticlockwise as GeoJSON and KML want an outer ring; empty without one.
-std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate);
+[[nodiscard]] std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate);
 
 }  // namespace trivex::render

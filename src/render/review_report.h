@@ -18,7 +18,7 @@ struct Miss {
     double distanceKm = 0.0;
     double bearingDegrees = 0.0;
 };
-Miss MissOf(MapPoint transmitter, MapPoint fix);
+[[nodiscard]] Miss MissOf(MapPoint transmitter, MapPoint fix);
 
 // The members a transcript step gains when it plotted: "pairs", "leaveOneOut", "estimate" (null
 // without one) and, with a transmitter, "miss" and "estimateMiss" (null without a fix or an estimate).

@@ -19,7 +19,7 @@ struct MessageTally {
 int CheckedItem(ui::MemoryView& view, ui::Command first, int count);
 
 // `review` goes between the options and the status log.
-std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
-                        const std::string& review = "");
+[[nodiscard]] std::string SummaryText(ui::MemoryView& view, const MessageTally& messages, bool ended,
+                                      const std::string& review = "");
 
 }  // namespace trivex::render

@@ -20,7 +20,7 @@ struct MapNotes {
 
 // The map as SVG, north up: a grid in degrees and minutes, the picture's drawing, the stations
 // the host knows, the objects placed on it and the notes.
-std::string SvgText(const MapPicture& picture, const sim::MapArea& view,
-                    const std::vector<sim::Station>& stations, const MapNotes& notes = {});
+[[nodiscard]] std::string SvgText(const MapPicture& picture, const sim::MapArea& view,
+                                  const std::vector<sim::Station>& stations, const MapNotes& notes = {});
 
 }  // namespace trivex::render

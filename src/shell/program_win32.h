@@ -17,7 +17,7 @@ namespace trivex::shell {
 // Called once start-up has succeeded, before the pump runs.
 using StartedHandler = std::function<void(ui::MainWindowWin32& window, ui::MainWindow& logic)>;
 
-int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform,
-               const StartedHandler& started = {});
+[[nodiscard]] int RunProgram(HINSTANCE instance, host::Host& host, ui::PlatformWin32& platform,
+                             const StartedHandler& started = {});
 
 }  // namespace trivex::shell

@@ -28,7 +28,7 @@ struct HuntOutcome {
 };
 
 // The same seed gives the same hunts on every platform.
-std::vector<HuntOutcome> PlayHunts(const HuntOptions& options);
+[[nodiscard]] std::vector<HuntOutcome> PlayHunts(const HuntOptions& options);
 
 // Over the hunts. Misses are compared over the hunts that gave both an estimate and a fix.
 struct HuntFigures {
@@ -45,7 +45,7 @@ struct HuntFigures {
     int reflectedLeftOut = 0;
     int othersLeftOut = 0;
 };
-HuntFigures FiguresOf(const std::vector<HuntOutcome>& hunts);
+[[nodiscard]] HuntFigures FiguresOf(const std::vector<HuntOutcome>& hunts);
 
 void WriteHuntFigures(std::ostream& out, const HuntOptions& options, const HuntFigures& figures);
 

@@ -111,7 +111,7 @@ ScenarioRun::ScenarioRun(Scenario scenario, StepSink recordStep, WarningSink war
 
 void ScenarioRun::Play() {
     host_.LimitCallEvents(kCallEventLimit);
-    window_.Startup();
+    static_cast<void>(window_.Startup());  // a refused start shows as the window ended
     Record("startup");
     for (const Action& action : scenario_.actions) {
         if (!Ended()) std::visit(Player{*this}, action.data);

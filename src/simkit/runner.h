@@ -38,21 +38,21 @@ class ScenarioRun {
     // left are still recorded, with nothing happening in them.
     void Play();
 
-    std::string Summary();
+    [[nodiscard]] std::string Summary();
     // The host's map as SVG with what was drawn on it over the whole run, the last plot's
     // rejected crossings and the transmitter of a practice run.
-    std::string MapSvg() const;
+    [[nodiscard]] std::string MapSvg() const;
     // The last plot as GeoJSON and as KML.
-    std::string GeoJson() const;
-    std::string Kml() const;
+    [[nodiscard]] std::string GeoJson() const;
+    [[nodiscard]] std::string Kml() const;
 
   private:
     struct Player;  // plays one action
     void Record(const std::string& action);
-    json::Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
-                    const std::vector<ui::MessageBoxRecord>& messages,
-                    const std::optional<std::string>& stopped);
-    bool Ended() const { return window_.Ended() || platform_.ended; }
+    [[nodiscard]] json::Json Step(const std::string& action, const std::vector<sim::JournalEntry>& journal,
+                                  const std::vector<ui::MessageBoxRecord>& messages,
+                                  const std::optional<std::string>& stopped);
+    [[nodiscard]] bool Ended() const { return window_.Ended() || platform_.ended; }
 
     const Scenario scenario_;
     sim::SimHost host_;

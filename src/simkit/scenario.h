@@ -89,7 +89,7 @@ struct Scenario {
 
 // Throws ScenarioError for text that is not JSON, an unknown field or action, a value of
 // the wrong type or out of range.
-Scenario ReadScenario(const std::string& jsonText);
+[[nodiscard]] Scenario ReadScenario(const std::string& jsonText);
 
 void GiveHost(const HostData& data, sim::SimHost& host);
 // Gives the simulated host the scenario's data and adds its events during calls.

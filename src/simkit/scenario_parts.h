@@ -9,16 +9,16 @@
 
 namespace trivex::simkit {
 
-int32_t ReadInt32(const json::JsonNode& node);
+[[nodiscard]] int32_t ReadInt32(const json::JsonNode& node);
 // The name of an operation of the simulated host ("GetStationInfo", "DrawLine", ...).
-std::string ReadHostCall(const json::JsonNode& node);
+[[nodiscard]] std::string ReadHostCall(const json::JsonNode& node);
 // "dataAvailable", "mapRedrawn", "mapChanged" or "hostClosing".
-sim::Event ReadEventName(const json::JsonNode& node);
+[[nodiscard]] sim::Event ReadEventName(const json::JsonNode& node);
 // Omitted fields take the defaults of the simulated host's view.
-sim::MapArea ReadMapArea(const json::JsonNode& node);
-std::vector<sim::Station> ReadStations(const json::JsonNode& node);
-std::vector<std::string> ReadTexts(const json::JsonNode& node);
+[[nodiscard]] sim::MapArea ReadMapArea(const json::JsonNode& node);
+[[nodiscard]] std::vector<sim::Station> ReadStations(const json::JsonNode& node);
+[[nodiscard]] std::vector<std::string> ReadTexts(const json::JsonNode& node);
 // "map", "stations" and "objects" of the node, each when given.
-HostData ReadHostData(const json::JsonNode& node);
+[[nodiscard]] HostData ReadHostData(const json::JsonNode& node);
 
 }  // namespace trivex::simkit

@@ -13,12 +13,12 @@
 
 namespace trivex::simkit {
 
-json::Json WindowJson(ui::MemoryView& view);
+[[nodiscard]] json::Json WindowJson(ui::MemoryView& view);
 // Every argument keeps its type: singles and doubles each as their own shortest text.
-json::Json JournalJson(const std::vector<sim::JournalEntry>& journal);
-json::Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
-json::Json TextsJson(const std::vector<std::string>& texts);
-json::Json FileJson(const std::optional<std::string>& content);
+[[nodiscard]] json::Json JournalJson(const std::vector<sim::JournalEntry>& journal);
+[[nodiscard]] json::Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages);
+[[nodiscard]] json::Json TextsJson(const std::vector<std::string>& texts);
+[[nodiscard]] json::Json FileJson(const std::optional<std::string>& content);
 
 // Writes the transcript {"steps": [...]} to a stream a step at a time, laid out as Json::Text()
 // lays out the whole (a step never fits on one line).

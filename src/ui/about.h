@@ -19,7 +19,7 @@ struct AboutContent {
     bool operator==(const AboutContent&) const = default;
 };
 
-AboutContent MakeAboutContent(const std::string& appTitle, const std::string& legalCopyright);
+[[nodiscard]] AboutContent MakeAboutContent(const std::string& appTitle, const std::string& legalCopyright);
 
 struct AboutControl {
     const char* name;
@@ -34,6 +34,6 @@ struct AboutControl {
 inline constexpr int kAboutClientWidthTwips = 6360;
 inline constexpr int kAboutClientHeightTwips = 4020;
 
-std::span<const AboutControl> AboutControls();
+[[nodiscard]] std::span<const AboutControl> AboutControls();
 
 }  // namespace trivex

@@ -27,13 +27,13 @@ class AboutWindowWin32 {
     AboutWindowWin32(const AboutWindowWin32&) = delete;
     AboutWindowWin32& operator=(const AboutWindowWin32&) = delete;
 
-    HWND Handle() const { return window_.get(); }
+    [[nodiscard]] HWND Handle() const { return window_.get(); }
     // The control that shows the named text ("title", "webAddress", "ok" ...).
-    HWND Control(const char* name) const;
+    [[nodiscard]] HWND Control(const char* name) const;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(const AboutContent& content);
     void CentreOnScreen();
 

@@ -33,13 +33,13 @@ enum class ControlId {
     Status,
 };
 
-inline ControlId CallSignBox(int row) {
+[[nodiscard]] inline ControlId CallSignBox(int row) {
     return static_cast<ControlId>(static_cast<int>(ControlId::CallSign0) + row);
 }
-inline ControlId BearingBox(int row) {
+[[nodiscard]] inline ControlId BearingBox(int row) {
     return static_cast<ControlId>(static_cast<int>(ControlId::Bearing0) + row);
 }
-inline ControlId IntersectBox(int row) {
+[[nodiscard]] inline ControlId IntersectBox(int row) {
     return static_cast<ControlId>(static_cast<int>(ControlId::Intersect0) + row);
 }
 
@@ -56,7 +56,7 @@ struct ControlLayout {
 };
 
 // Every control of the main window, in the order of this table's rows.
-std::span<const ControlLayout> MainWindowControls();
+[[nodiscard]] std::span<const ControlLayout> MainWindowControls();
 
 inline constexpr int kClientWidthTwips = 6075;
 inline constexpr int kClientHeightTwips = 4455;
@@ -85,10 +85,10 @@ enum class Command {
 
 inline constexpr int kIgnoreItems = 6;
 inline constexpr int kThicknessItems = 4;
-inline Command IgnoreItem(int n) {
+[[nodiscard]] inline Command IgnoreItem(int n) {
     return static_cast<Command>(static_cast<int>(Command::Ignore1) + n - 1);
 }
-inline Command ThicknessItem(int n) {
+[[nodiscard]] inline Command ThicknessItem(int n) {
     return static_cast<Command>(static_cast<int>(Command::Thickness1) + n - 1);
 }
 
@@ -103,9 +103,9 @@ struct MenuEntry {
     std::span<const MenuEntry> items = {};
 };
 
-std::span<const MenuEntry> MainMenu();
+[[nodiscard]] std::span<const MenuEntry> MainMenu();
 
 // The caption of an ignore-distance item, "1 km" .. "200 km".
-std::string IgnoreItemCaption(int n);
+[[nodiscard]] std::string IgnoreItemCaption(int n);
 
 }  // namespace trivex::ui

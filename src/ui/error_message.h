@@ -19,7 +19,8 @@ struct ErrorMessage {
 };
 
 // Nothing for a style other than 16, 48 or 64.
-std::optional<ErrorMessage> MakeErrorMessage(int style, const std::string& message,
-                                             const std::string& appTitle, const std::string& htmlHelpFile);
+[[nodiscard]] std::optional<ErrorMessage> MakeErrorMessage(int style, const std::string& message,
+                                                           const std::string& appTitle,
+                                                           const std::string& htmlHelpFile);
 
 }  // namespace trivex

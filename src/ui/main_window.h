@@ -37,7 +37,7 @@ class MainWindow : private PlotDisplay {
     ~MainWindow();
 
     // Runs the start-up steps; false when the program ended during start-up.
-    bool Startup();
+    [[nodiscard]] bool Startup();
 
     // From the window: a menu command, the close box, a key typed into a call-sign box
     // (the key to let through, or nothing when it is refused), a move or a change of
@@ -46,25 +46,25 @@ class MainWindow : private PlotDisplay {
     void OnClose();
     // The Windows session ends: the shut-down runs at once, even while another handler runs.
     void OnEndSession();
-    std::optional<int16_t> OnCallSignKey(int row, int16_t code);
+    [[nodiscard]] std::optional<int16_t> OnCallSignKey(int row, int16_t code);
     void OnPlacementChanged();
     void OnAboutOk();
     void OnAboutLinkClicked();
 
     // The sink to which the host delivers its application and map events. It only queues
     // them; they run after the running handler, or once the window hands them back here.
-    host::HostEvents& HostEventSink();
+    [[nodiscard]] host::HostEvents& HostEventSink();
     void OnHostEventsPosted();
 
-    bool Ended() const { return ended_; }
-    bool AboutOpen() const { return aboutOpen_; }
-    const ProgramFiles& Files() const { return files_; }
-    const Settings& CurrentSettings() const { return settings_; }
-    const StationTable& Stations() const { return plot_.Stations(); }
-    const std::string& FixObjectName() const { return plot_.FixObjectName(); }
+    [[nodiscard]] bool Ended() const { return ended_; }
+    [[nodiscard]] bool AboutOpen() const { return aboutOpen_; }
+    [[nodiscard]] const ProgramFiles& Files() const { return files_; }
+    [[nodiscard]] const Settings& CurrentSettings() const { return settings_; }
+    [[nodiscard]] const StationTable& Stations() const { return plot_.Stations(); }
+    [[nodiscard]] const std::string& FixObjectName() const { return plot_.FixObjectName(); }
     // The review of the last plot that came as far as its pairs, and how many plots did.
-    const PlotReview& LastReview() const { return plot_.LastReview(); }
-    unsigned ReviewCount() const { return plot_.ReviewCount(); }
+    [[nodiscard]] const PlotReview& LastReview() const { return plot_.LastReview(); }
+    [[nodiscard]] unsigned ReviewCount() const { return plot_.ReviewCount(); }
 
   private:
     class EventSink;
@@ -77,8 +77,8 @@ class MainWindow : private PlotDisplay {
     void ShowError(int style, const std::string& message);
     void StopOnFault(const std::string& what);
 
-    bool RefuseSecondInstance();
-    bool RefuseUnsupportedHost();
+    [[nodiscard]] bool RefuseSecondInstance();
+    [[nodiscard]] bool RefuseUnsupportedHost();
     void Connect();
     void ConnectIfNeeded();
     void ConnectAndReportRows();
@@ -107,7 +107,7 @@ class MainWindow : private PlotDisplay {
     void OnBeacon(const std::string& callsign, float latitude, float longitude);
 
     void loadini();
-    bool saveini();
+    [[nodiscard]] bool saveini();
     void SaveSettings();
     void RememberPosition();
 

@@ -28,32 +28,32 @@ class MainWindowWin32 final : public MainWindowView {
     // From now on the window's events go to the logic.
     void Attach(MainWindow& logic) { logic_ = &logic; }
 
-    HWND Handle() const { return window_.get(); }
-    HWND Control(ControlId id) const;
-    HWND AboutHandle() const { return about_ ? about_->Handle() : nullptr; }
-    const AboutWindowWin32* About() const { return about_.get(); }
-    HMENU Menu() const;
-    int Dpi() const { return dpi_; }
+    [[nodiscard]] HWND Handle() const { return window_.get(); }
+    [[nodiscard]] HWND Control(ControlId id) const;
+    [[nodiscard]] HWND AboutHandle() const { return about_ ? about_->Handle() : nullptr; }
+    [[nodiscard]] const AboutWindowWin32* About() const { return about_.get(); }
+    [[nodiscard]] HMENU Menu() const;
+    [[nodiscard]] int Dpi() const { return dpi_; }
 
     // Handles one message of the thread's queue: the F1 accelerator, the Tab key, then dispatch.
     void Dispatch(MSG& message);
 
-    static int CommandId(Command command);
-    static std::optional<Command> CommandFromId(int id);
-    static int ControlIdOf(ControlId id);
+    [[nodiscard]] static int CommandId(Command command);
+    [[nodiscard]] static std::optional<Command> CommandFromId(int id);
+    [[nodiscard]] static int ControlIdOf(ControlId id);
     static void StandardBeep();
 
     void SetCaption(const std::string& caption) override;
-    std::string Text(ControlId id) override;
+    [[nodiscard]] std::string Text(ControlId id) override;
     void SetText(ControlId id, const std::string& text) override;
-    size_t TextLength(ControlId id) override;
+    [[nodiscard]] size_t TextLength(ControlId id) override;
     void AppendToLog(const std::string& text) override;
     void FlushLog() override;
     void SetChecked(Command item, bool checked) override;
-    WindowPosition Position() override;
+    [[nodiscard]] WindowPosition Position() override;
     void MoveTo(WindowPosition position) override;
-    Size OuterSize() override;
-    bool IsMinimised() override;
+    [[nodiscard]] Size OuterSize() override;
+    [[nodiscard]] bool IsMinimised() override;
     void SetMinimised(bool minimised) override;
     void Show() override;
     void ProcessPendingMessages() override;
@@ -63,13 +63,13 @@ class MainWindowWin32 final : public MainWindowView {
     void ShowMessage(int style, const std::string& title, const std::string& text) override;
     void OpenAbout(const AboutContent& content) override;
     void CloseAbout() override;
-    bool PostHostEvents() override;
+    [[nodiscard]] bool PostHostEvents() override;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CallSignProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnCallSignMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] LRESULT OnCallSignMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
     void CreateMenuBar();

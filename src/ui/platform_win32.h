@@ -12,8 +12,8 @@ namespace trivex::ui {
 // functions convert: a character the code page lacks becomes its best fit or "?".
 class AnsiCodePageWin32 : public AnsiCodePage {
   public:
-    std::u16string ToUtf16(std::string_view text) const override;
-    std::string FromUtf16(std::u16string_view text) const override;
+    [[nodiscard]] std::u16string ToUtf16(std::string_view text) const override;
+    [[nodiscard]] std::string FromUtf16(std::u16string_view text) const override;
 };
 
 class PlatformWin32 : public PlatformServices {
@@ -25,23 +25,23 @@ class PlatformWin32 : public PlatformServices {
     // The window that owns the program's WinHelp file.
     void SetMainWindow(HWND window) { mainWindow_ = window; }
 
-    bool OtherInstanceRunning() override;
+    [[nodiscard]] bool OtherInstanceRunning() override;
     void ActivateWindow(const std::string& caption) override;
     void EndProcess() override;
-    std::string ProgramFolder() override;
-    std::string ExeName() override;
-    std::string LegalCopyright() override;
-    HostFolderRead ReadHostFolder() override;
-    std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
-    FileRead ReadFile(const std::string& path) override;
-    ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
-    bool OverwriteFile(const std::string& path, std::string_view bytes) override;
-    const AnsiCodePage& CodePage() override { return codePage_; }
-    Size ScreenSize() override;
+    [[nodiscard]] std::string ProgramFolder() override;
+    [[nodiscard]] std::string ExeName() override;
+    [[nodiscard]] std::string LegalCopyright() override;
+    [[nodiscard]] HostFolderRead ReadHostFolder() override;
+    [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
+    [[nodiscard]] FileRead ReadFile(const std::string& path) override;
+    [[nodiscard]] ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] bool OverwriteFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] const AnsiCodePage& CodePage() override { return codePage_; }
+    [[nodiscard]] Size ScreenSize() override;
     void ShellOpen(const std::string& target, bool ownedByDesktop) override;
     void CloseHelpFile(const std::string& helpFile) override;
-    int16_t UpperCaseKey(int16_t code) override;
-    char DecimalSeparator() override;
+    [[nodiscard]] int16_t UpperCaseKey(int16_t code) override;
+    [[nodiscard]] char DecimalSeparator() override;
 
   private:
     win32::UniqueKernelObject instanceMutex_;
@@ -50,9 +50,9 @@ class PlatformWin32 : public PlatformServices {
 };
 
 // The system's description of an error code, without the trailing line break.
-std::string SystemErrorText(DWORD code);
+[[nodiscard]] std::string SystemErrorText(DWORD code);
 
 // The full path of the running executable.
-std::string ModulePath();
+[[nodiscard]] std::string ModulePath();
 
 }  // namespace trivex::ui

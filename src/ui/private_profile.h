@@ -15,8 +15,8 @@ namespace trivex {
 // by the system's ANSI code page.
 class AnsiCodePage {
   public:
-    virtual std::u16string ToUtf16(std::string_view text) const = 0;
-    virtual std::string FromUtf16(std::u16string_view text) const = 0;
+    [[nodiscard]] virtual std::u16string ToUtf16(std::string_view text) const = 0;
+    [[nodiscard]] virtual std::string FromUtf16(std::u16string_view text) const = 0;
 
   protected:
     ~AnsiCodePage() = default;
@@ -24,14 +24,15 @@ class AnsiCodePage {
 
 // The text GetPrivateProfileStringA(section, key, defaultValue, buffer of bufferSize characters)
 // leaves in the buffer, its length being the count returned. A missing file is empty bytes.
-std::string ProfileReadString(std::string_view fileBytes, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, const AnsiCodePage& codePage,
-                              size_t bufferSize = 500);
+[[nodiscard]] std::string ProfileReadString(std::string_view fileBytes, std::string_view section,
+                                            std::string_view key, std::string_view defaultValue,
+                                            const AnsiCodePage& codePage, size_t bufferSize = 500);
 
 // The whole new content of the file after WritePrivateProfileStringA(section, key, value), or
 // nothing when the file is left as it is (the key already holds exactly that value).
-std::optional<std::string> ProfileWriteString(std::string_view fileBytes, std::string_view section,
-                                              std::string_view key, std::string_view value,
-                                              const AnsiCodePage& codePage);
+[[nodiscard]] std::optional<std::string> ProfileWriteString(std::string_view fileBytes,
+                                                            std::string_view section, std::string_view key,
+                                                            std::string_view value,
+                                                            const AnsiCodePage& codePage);
 
 }  // namespace trivex

@@ -23,6 +23,6 @@ struct ProgramFiles {
 };
 
 // folder "C:\Apps" and exe name "Tool" give "C:\Apps\Tool.INI" and so on.
-ProgramFiles MakeProgramFiles(const std::string& folder, const std::string& exeName);
+[[nodiscard]] ProgramFiles MakeProgramFiles(const std::string& folder, const std::string& exeName);
 
 }  // namespace trivex::ui

@@ -38,7 +38,7 @@ std::string IniFile::GetIniSetting(const std::string& section, const std::string
     if (value == defaultValue && !readError_) {
         Batch batch(*this);
         batch.Write(section, key, defaultValue);
-        batch.Commit();  // a default that cannot be written back is not worth a message
+        static_cast<void>(batch.Commit());  // a default that cannot be written back is not worth a message
     }
     return value;
 }

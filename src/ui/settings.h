@@ -19,8 +19,8 @@ struct Settings {
 };
 
 // "TRUE", "YES", "1" or "ON", in any case.
-bool IsTrueText(const std::string& text);
-std::string BoolToText(bool flag);
+[[nodiscard]] bool IsTrueText(const std::string& text);
+[[nodiscard]] std::string BoolToText(bool flag);
 
 // The private-profile file of the program, read and written as a whole through the platform.
 // A file that does not exist reads as empty. Once a read has failed, the file is neither read
@@ -31,13 +31,13 @@ class IniFile {
     IniFile(PlatformServices& platform, std::string path) : platform_(platform), path_(std::move(path)) {}
 
     // The default when the file cannot be read.
-    std::string GetIniString(const std::string& section, const std::string& key,
-                             const std::string& defaultValue);
+    [[nodiscard]] std::string GetIniString(const std::string& section, const std::string& key,
+                                           const std::string& defaultValue);
     // Reads the key; a value equal to the default is written back, silently.
-    std::string GetIniSetting(const std::string& section, const std::string& key,
-                              const std::string& defaultValue);
+    [[nodiscard]] std::string GetIniSetting(const std::string& section, const std::string& key,
+                                            const std::string& defaultValue);
     // The system's reason why a read failed.
-    const std::optional<std::string>& ReadError() const { return readError_; }
+    [[nodiscard]] const std::optional<std::string>& ReadError() const { return readError_; }
 
     // Collects writes over the file as read and writes it once: replaced whole, or in place
     // when no file may be created beside it; false when the file could not be read or written.
@@ -45,7 +45,7 @@ class IniFile {
       public:
         explicit Batch(IniFile& file);
         void Write(const std::string& section, const std::string& key, const std::string& value);
-        bool Commit();
+        [[nodiscard]] bool Commit();
 
       private:
         IniFile& file_;
@@ -54,7 +54,7 @@ class IniFile {
     };
 
   private:
-    std::optional<std::string> Bytes();
+    [[nodiscard]] std::optional<std::string> Bytes();
     PlatformServices& platform_;
     std::string path_;
     std::optional<std::string> readError_;

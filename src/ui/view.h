@@ -26,9 +26,9 @@ class MainWindowView {
     virtual ~MainWindowView() = default;
 
     virtual void SetCaption(const std::string& caption) = 0;
-    virtual std::string Text(ControlId id) = 0;
+    [[nodiscard]] virtual std::string Text(ControlId id) = 0;
     virtual void SetText(ControlId id, const std::string& text) = 0;
-    virtual size_t TextLength(ControlId id) = 0;
+    [[nodiscard]] virtual size_t TextLength(ControlId id) = 0;
     // Moves the caret of the status log to its end and inserts the text there; the box may
     // show it only at the next FlushLog, which the dispatcher calls after every handler.
     virtual void AppendToLog(const std::string& text) = 0;
@@ -36,10 +36,10 @@ class MainWindowView {
     virtual void SetChecked(Command item, bool checked) = 0;
 
     // The window's position while not minimised; when minimised, where it will be restored.
-    virtual WindowPosition Position() = 0;
+    [[nodiscard]] virtual WindowPosition Position() = 0;
     virtual void MoveTo(WindowPosition position) = 0;
-    virtual Size OuterSize() = 0;
-    virtual bool IsMinimised() = 0;
+    [[nodiscard]] virtual Size OuterSize() = 0;
+    [[nodiscard]] virtual bool IsMinimised() = 0;
     virtual void SetMinimised(bool minimised) = 0;
     virtual void Show() = 0;
     // Lets the pending window messages be processed once, so that the window is drawn.
@@ -59,7 +59,7 @@ class MainWindowView {
     // Asks the window to call MainWindow::OnHostEventsPosted from its message loop, so that
     // a host event is never handled inside the host's call that delivered it. False when the
     // view has no message loop: the events then run at once.
-    virtual bool PostHostEvents() = 0;
+    [[nodiscard]] virtual bool PostHostEvents() = 0;
 };
 
 }  // namespace trivex::ui

@@ -15,7 +15,7 @@ namespace trivex::win32 {
 void ReportFatalErrorsAtTerminate(const char* programTitle);
 
 template <typename Body>
-LRESULT Guarded(Body&& body) noexcept {
+[[nodiscard]] LRESULT Guarded(Body&& body) noexcept {
     try {
         return body();
     } catch (const std::exception& error) {

@@ -15,6 +15,8 @@
 namespace trivex::test {
 namespace {
 
+using EventsEndToEndTest = EndToEndTest;
+
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ui::Command;
@@ -69,7 +71,7 @@ std::string LogOnceEventsAreDone(TrivexProgram& trivex, standin::StandInControlC
 // The map's redraw fired inside AddObject waits for the running plot, over COM as in the
 // logic: the calls and the window's texts are those of the same plot in this process. Then an
 // application event, a beacon of a row's station, plots again, and the host ends in a plot.
-TEST_F(EndToEndTest, PlotsOfARedrawInsideAPlotOfABeaconAndAfterTheHostEnded) {
+TEST_F(EventsEndToEndTest, PlotsOfARedrawInsideAPlotOfABeaconAndAfterTheHostEnded) {
     StartTrivex(kReplotSettings, 5, 15);
     Control().Call(L"FireDuring", "AddObject", "MapRedrawn");
     trivex_.Choose(Command::Plot);
@@ -115,7 +117,7 @@ bool RunsOnWine() {
 // through three refusals makes the host calls of an undisturbed one and shows no warning. A host
 // that stays busy ends the plot after ten seconds with a warning that says so. (Wine runs a call
 // its server turns away as busy: there the first half shows nothing, and the second cannot run.)
-TEST_F(EndToEndTest, ABusyHostIsAskedAgain) {
+TEST_F(EventsEndToEndTest, ABusyHostIsAskedAgain) {
     StartTrivex(kReplotSettings, 5, 15);
     trivex_.Choose(Command::Plot);  // places the fix object, which the next plots leave in place
     Journal();

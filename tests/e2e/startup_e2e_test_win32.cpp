@@ -7,13 +7,15 @@
 namespace trivex::test {
 namespace {
 
+using StartupEndToEndTest = EndToEndTest;
+
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
 // A first start writes the settings file in the program's folder; a second start is refused in
 // a box of its own while the first, minimised, comes to the front; the host closing ends the
 // first through its shut-down, which empties the list file and saves nothing.
-TEST_F(EndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
+TEST_F(StartupEndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
     WriteWholeFile(trivex_.File("Trivex.LST"), "an earlier list");
     StartTrivex(std::nullopt, 5, 0);
     const auto settings = ReadWholeFile(trivex_.File("Trivex.INI"));
@@ -39,7 +41,7 @@ TEST_F(EndToEndTest, FirstStartThenASecondInstanceThenTheHostClosing) {
 // With no host installed the start is refused in a critical box that names the help file
 // beside the program, and the program ends before it writes a file. The release check runs
 // this case on the packaged program.
-TEST_F(EndToEndTest, StartWithNoHostInstalledIsRefused) {
+TEST_F(StartupEndToEndTest, StartWithNoHostInstalledIsRefused) {
     ChildProgram program = trivex_.Launch();
     const HWND box = WaitForWindow(program.Id(), "#32770");
     ASSERT_NE(box, nullptr);

@@ -93,14 +93,15 @@ TEST(EstimatePosition, LeavesOutABearingThatDisagreesWithTheOthers) {
 TEST(EstimatePosition, NoneWithoutTwoBearingsThatMeetInFront) {
     const struct Case {
         std::vector<BearingReading> readings;
+        std::optional<GeoPoint> start = std::nullopt;
     } cases[] = {
         {{}},                  // no station
         {{A()}},               // one
         {{A(225), B(135)}},    // two that part: they meet only behind both
         {{A(), B(), C(180)}},  // three, one reversed: too few to leave it out
+        {{{0, {-0.1, 0.1}, 45, 0.2}, {1, {-0.2, 0}, 45, 0.2}}, GeoPoint{0.1, 0.2}},  // two in line
     };
-    for (const Case& c : cases)
-        EXPECT_FALSE(EstimatePosition(c.readings, std::nullopt)) << "case " << &c - cases;
+    for (const Case& c : cases) EXPECT_FALSE(EstimatePosition(c.readings, c.start)) << "case " << &c - cases;
 }
 
 }  // namespace

@@ -27,6 +27,9 @@ TEST(JsonText, KeepsShortContainersOnOneLine) {
     EXPECT_EQ(shortList.Text(), "[1, 2, \"x\"]\n");
     const Json nested = Json::Object{{"empty", Json::Array{}}, {"long", std::string(120, 'a')}};
     EXPECT_EQ(nested.Text(), "{\n  \"empty\": [],\n  \"long\": \"" + std::string(120, 'a') + "\"\n}\n");
+    // A line holds 100 characters: a list one longer breaks.
+    const std::string word(97, 'a');
+    EXPECT_EQ(Json(Json::Array{word}).Text(), "[\n  \"" + word + "\"\n]\n");
 }
 
 }  // namespace

@@ -167,6 +167,9 @@ TEST_F(MapDrawingTest, EstimateIsAClosedEllipseAndACross) {
         EXPECT_NEAR(at(line, 0), point.x, 1e-4) << line;
         EXPECT_NEAR(at(line, 1), point.y, 1e-4) << line;
     }
+    // At 60 degrees north a minute of arc east spans two minutes of longitude.
+    PlotMap(*map_, 2).DrawEstimate({{60.0, 1.0}, kOneMinuteKm, kOneMinuteKm / 2, 90.0, 2, {}});
+    EXPECT_NEAR(End(host_.TakeJournal().at(1), 0), 62.0f, 1e-3) << "the east end";
     const float dx = 8 * 0.15f * 0.70710678f, dy = 8 * 0.1f * 0.70710678f;
     const sim::JournalEntry cross[] = {
         {"DrawLine", {60 - dx, -dy, 60 + dx, dy, int32_t{0xFF00FF}, int16_t{0}}},

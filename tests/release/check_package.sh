@@ -78,7 +78,7 @@ if [ "$TRIVEX_WINDOWS_PRESET" = mingw32 ]; then
     cmake --build "$build" --target e2e_tests &&
       TRIVEX_STANDIN=$build/apps/uiview32-standin/uiview32.exe bash tests/ui/win32/gui_tests.sh \
         "$build/wineprefix-package" "$build/tests/e2e/e2e_tests.exe" "$unzipped/Trivex.exe" "$work/shots" \
-        --gtest_filter=EndToEndTest.StartWithNoHostInstalledIsRefused | tee "$work/refusal.log" &&
+        --gtest_filter=StartupEndToEndTest.StartWithNoHostInstalledIsRefused | tee "$work/refusal.log" &&
       grep -q 'PASSED.* 1 test' "$work/refusal.log"
   }
   check "the unzipped Trivex.exe refuses to start with no host installed" refusal

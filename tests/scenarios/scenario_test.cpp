@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <span>
 #include <sstream>
 
 #include <unistd.h>
@@ -73,15 +74,28 @@ TEST(ReadScenario, ReadsActions) {
     EXPECT_FALSE(host.stations);
 }
 
+struct Refusal {
+    std::string json;
+    const char* message;
+};
+
+// Each scenario is refused with an error that begins with the message and fits a line.
+void ExpectRefusals(std::span<const Refusal> cases) {
+    for (const Refusal& c : cases) {
+        const std::string shown = c.json.substr(0, 80);
+        try {
+            static_cast<void>(ReadScenario(c.json));  // read for its error only
+            ADD_FAILURE() << "no error for " << shown;
+        } catch (const ScenarioError& error) {
+            EXPECT_EQ(std::string(error.what()).find(c.message), 0u)
+                << "for " << shown << "\n  expected: " << c.message << "\n  actual:   " << error.what();
+            EXPECT_LT(std::string(error.what()).size(), 250u) << "an error line of a sane length";
+        }
+    }
+}
+
 TEST(ReadScenario, NamesTheFieldAtFault) {
-    struct Case {
-        std::string json;
-        const char* message;
-    };
-    const std::string deep = std::string(50000, '[') + std::string(50000, ']');
-    std::string longList = "{\"settings\": [0";
-    for (int i = 0; i < 200000; ++i) longList += ",0";
-    const Case cases[] = {
+    const Refusal cases[] = {
         {"[1]", "the scenario: expected an object, found [1]"},
         {R"({"hostVersoin": "2.03"})", "the scenario: unknown field \"hostVersoin\""},
         {R"({"readOnlyFolder": "yes"})", "readOnlyFolder: expected true or false, found \"yes\""},
@@ -101,38 +115,44 @@ TEST(ReadScenario, NamesTheFieldAtFault) {
          "actions[0].row: expected a whole number from 0 to 4"},
         {R"({"actions": [{"do": "menu", "item": "ignore7"}]})",
          "actions[0].item: unknown menu item \"ignore7\""},
+        {R"({"actions": [{"do": "menu", "item": ""}]})",
+         "actions[0].item: unknown menu item \"\""},  // not a row the table was left with
         {R"({"actions": [{"do": "plot"}, {"do": "plot", "do": "close"}]})",
-         "actions[1]: duplicate field \"do\""},                             // not the last one winning
-        {deep, "the scenario: nested deeper than 64 levels"},               // not a stack overflow
-        {longList + "]}", "settings: expected a text, found [0,0,0,0,0,"},  // cut short, see below
+         "actions[1]: duplicate field \"do\""},  // not the last one winning
+    };
+    ExpectRefusals(cases);
+}
+
+// What would cost the reader too much, or the error line its length, is refused in a short line.
+TEST(ReadScenario, RefusesAtOnceWhatWouldCostTooMuch) {
+    std::string longList = "{\"settings\": [0";
+    for (int i = 0; i < 200000; ++i) longList += ",0";
+    const Refusal cases[] = {
+        {std::string(50000, '[') + std::string(50000, ']'),
+         "the scenario: nested deeper than 64 levels"},                     // not a stack overflow
+        {longList + "]}", "settings: expected a text, found [0,0,0,0,0,"},  // cut short
         {R"({"actions": [{"do": "plo\u0007t"}]})",
          "actions[0].do: unknown action \"plo\\u0007t\""},  // control characters escaped
         {R"({"hostVersion": "1.)" + std::string(100000, '0') + "\"}",
          "hostVersion: \"1.000"},  // refused at once, not after quadratic time
     };
-    for (const Case& c : cases) {
-        const std::string shown = c.json.substr(0, 80);
-        try {
-            ReadScenario(c.json);
-            ADD_FAILURE() << "no error for " << shown;
-        } catch (const ScenarioError& error) {
-            EXPECT_EQ(std::string(error.what()).find(c.message), 0u)
-                << "for " << shown << "\n  expected: " << c.message << "\n  actual:   " << error.what();
-            EXPECT_LT(std::string(error.what()).size(), 250u) << "an error line of a sane length";
-        }
-    }
+    ExpectRefusals(cases);
 }
 
-// A file too large for a scenario, or too large for the memory left, is refused in one line.
+// A file too large for a scenario, or too large for the memory left, is refused in one line;
+// one of the largest size a scenario may have is read.
 TEST(RunCommandLine, RefusesWhatItCannotHold) {
     struct Case {
         std::string content;
         size_t largestAllocation;
         const char* error;
     };
+    std::string atTheLimit = "{\"settings\": 1}";
+    atTheLimit.resize(kMaxScenarioBytes, ' ');
     const Case cases[] = {
         {std::string(kMaxScenarioBytes + 1, ' '), SIZE_MAX,
          "larger than 8 MiB, the most a scenario may hold"},
+        {atTheLimit, SIZE_MAX, "settings: expected a text, found 1"},  // read whole, then refused
         {"{\"settings\": \"" + std::string(size_t{1} << 20, 'x') + "\"}", size_t{1} << 18,
          "not enough memory to read the scenario"},
     };
@@ -169,6 +189,8 @@ TEST(RunCommandLine, ReadsItsArguments) {
         {{"--hunts", "3", "--seed", "1", "demo.json"}, nullptr},  // and a scenario
         {{"--hunts", "3", "--seed", "1", "--summary"}, nullptr},  // and a scenario's option
         {{"demo.json", "--geojson"}, nullptr},                    // an output option without its file
+        {{"demo.json", "--kml"}, nullptr},                        // the same for each output
+        {{"demo.json", "--svg"}, nullptr},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;

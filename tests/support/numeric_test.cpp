@@ -78,6 +78,8 @@ TEST(FixedText, WritesAnyDoubleWithItsDecimals) {
     // A host's absurd distance, and the widest double, come out whole: every digit before the point.
     EXPECT_EQ(FixedText(1e300, 2).size(), 304u);
     EXPECT_EQ(FixedText(-std::numeric_limits<double>::max(), 0).size(), 310u);
+    // The plain text of a number has no point when it is whole, and all of its fraction when not.
+    EXPECT_EQ(NumberText(50) + " " + NumberText(0.5), "50 0.5");
 }
 
 }  // namespace

@@ -1,44 +1,55 @@
-// The tables the window is built from, against the manual; the Windows test shows the real
-// window built from them.
+// What the window's tables cannot show by themselves: the window is built by walking them, so a
+// control, a tab stop or a command given twice, or not at all, loses a control or wires a menu
+// item to another's command. Where the controls stand and what the menu shows is the Windows
+// test's, on the real window.
 #include "ui/controls.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace trivex::ui {
 namespace {
 
-// The menu as a text: the captions, "-" for a separator, the items of a submenu in brackets.
-std::string MenuTree(std::span<const MenuEntry> entries) {
-    std::string tree;
+void AddCommands(std::span<const MenuEntry> entries, std::vector<int>& commands) {
     for (const MenuEntry& entry : entries) {
-        if (!tree.empty()) tree += '|';
-        tree += entry.separator ? "-" : entry.caption;
-        if (entry.shortcut) tree.append("\t").append(entry.shortcut);
-        if (!entry.items.empty()) tree.append("(").append(MenuTree(entry.items)).append(")");
+        if (!entry.items.empty())
+            AddCommands(entry.items, commands);
+        else if (!entry.separator)
+            commands.push_back(static_cast<int>(entry.command));
     }
-    return tree;
 }
 
-TEST(MainMenu, HasTheManualsItemsAndOneSeparator) {
-    EXPECT_EQ(MenuTree(MainMenu()),
-              "&File(&Save settings|E&xit)|&Options(Replot after redraw|ignore intersection if distance more "
-              "then (1 km|5 km|10 km|50 km|100 km|200 km)|Line thickness(1|2|3|4)|Log pair results|"
-              "Show best estimate)|&Plot|&Help(&Help\tF1|-|&About)");
+// The values sorted, as a text: "0 1 2 ..." when each of 0..count-1 comes once.
+std::string Sorted(std::vector<int> values) {
+    std::ranges::sort(values);
+    std::string text;
+    for (const int value : values) text += std::to_string(value) + " ";
+    return text;
 }
 
-TEST(MainWindowControls, RowsStandOneQuarterInchApart) {
-    const std::pair<ControlId, int> tops[] = {
-        {ControlId::CallSign0, 360},    // the first row
-        {ControlId::Bearing3, 1440},    // the fourth
-        {ControlId::Intersect4, 1800},  // the last
+TEST(MainWindowTables, NameEachControlTabStopAndCommandOnce) {
+    std::vector<int> ids, tabs, commands;
+    for (const ControlLayout& control : MainWindowControls()) {
+        ids.push_back(static_cast<int>(control.id));
+        tabs.push_back(control.tabIndex);
+    }
+    AddCommands(MainMenu(), commands);
+    const struct {
+        const char* what;
+        const std::vector<int>& values;
+        int count;
+    } cases[] = {
+        {"control ids", ids, static_cast<int>(ControlId::Status) + 1},      // the last id
+        {"tab indices", tabs, static_cast<int>(ids.size())},                // one a control
+        {"menu commands", commands, static_cast<int>(Command::About) + 1},  // every command on one item
     };
-    const std::span<const ControlLayout> controls = MainWindowControls();
-    for (const auto& [id, top] : tops) {
-        const auto control = std::ranges::find(controls, id, &ControlLayout::id);
-        ASSERT_NE(control, controls.end());
-        EXPECT_EQ(control->top, top) << control->name;
+    for (const auto& [what, values, count] : cases) {
+        std::vector<int> each(static_cast<size_t>(count));
+        std::iota(each.begin(), each.end(), 0);
+        EXPECT_EQ(Sorted(values), Sorted(each)) << what;
     }
 }
 

@@ -3,7 +3,9 @@
 namespace trivex::ui {
 namespace {
 
-TEST_F(MainWindowTest, KeyFilterUpperCasesAndRefuses) {
+using EventsTest = MainWindowTest;
+
+TEST_F(EventsTest, KeyFilterUpperCasesAndRefuses) {
     ASSERT_TRUE(Start());
     struct Case {
         char key;
@@ -26,7 +28,7 @@ TEST_F(MainWindowTest, KeyFilterUpperCasesAndRefuses) {
 }
 
 // With replot off, map events are only logged.
-TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOn) {
+TEST_F(EventsTest, MapEventsPlotOnlyWithReplotOn) {
     ASSERT_TRUE(Start());
     host.TakeJournal();
     host.Fire(sim::Event::MapRedrawn);
@@ -35,7 +37,7 @@ TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOn) {
     EXPECT_NE(Text(ControlId::Status).find("MapRedrawn()\r\nMapHasChanged()\r\n"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
+TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
     SetCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""});
     ASSERT_TRUE(Start());
     struct Case {
@@ -60,7 +62,7 @@ TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
 
 // The plot draws six lines; one replot serves all six redraws, and what the replot draws is
 // taken as its own echo.
-TEST_F(MainWindowTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
+TEST_F(EventsTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     host.stations = {{"A", 30, 50, "", "", "%090%005"}, {"B", 20, 60, "", "", "%000%005"}};
     SetCallSigns({"A", "B", "", "", ""});
     ASSERT_TRUE(Start());
@@ -71,7 +73,7 @@ TEST_F(MainWindowTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     EXPECT_EQ(CountCalls("GetStationInfo"), 2 * 2) << "two plots of two rows";
 }
 
-TEST_F(MainWindowTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
+TEST_F(EventsTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
     ASSERT_TRUE(Start());
     view.whileMessageShown = [this] { host.FireNotifyBeacon("X", 1, 2); };
     host.FailNext("GetStationInfo", "boom");
@@ -93,7 +95,7 @@ struct FaultDuringCall : host::HostEvents {
 TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverItStrikes) {
     const std::pair<const char*, std::function<void(Program&)>> cases[] = {
         {"menu", [](Program& w) { w.window.OnCommand(Command::Plot); }},
-        {"Enter key", [](Program& w) { w.window.OnCallSignKey(0, 13); }},
+        {"Enter key", [](Program& w) { static_cast<void>(w.window.OnCallSignKey(0, 13)); }},  // its plot
         {"beacon", [](Program& w) { w.host.FireNotifyBeacon("NOCALL2", 1, 2); }},
         {"map redrawn", [](Program& w) { w.host.Fire(sim::Event::MapRedrawn); }},
         {"warning box",  // a fault while the host-error warning is open
@@ -124,7 +126,7 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
     }
 }
 
-TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {
+TEST_F(EventsTest, LogIsCutToItsLastTenThousandCharacters) {
     ASSERT_TRUE(Start());
     struct Case {
         size_t before;
@@ -145,7 +147,7 @@ TEST_F(MainWindowTest, LogIsCutToItsLastTenThousandCharacters) {
 }
 
 // A NUL in a host's text is logged as a blank: the log box would end the text there.
-TEST_F(MainWindowTest, NulInAHostTextIsLoggedAsABlank) {
+TEST_F(EventsTest, NulInAHostTextIsLoggedAsABlank) {
     AddFiveStations();
     host.stations[0].infoText1 = std::string("A\0B", 3);
     SetCallSigns({"PA1A", "PA1B", "PA1C", "", ""});

@@ -3,6 +3,8 @@
 namespace trivex::ui {
 namespace {
 
+using PlotTest = MainWindowTest;
+
 const sim::ObjectRecord& LastAddedObject(const sim::SimHost& host) {
     for (auto it = host.Journal().rbegin(); it != host.Journal().rend(); ++it)
         if (it->call == "AddObject") return std::get<sim::ObjectRecord>(it->args[0]);
@@ -46,7 +48,7 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
 
 // Two stations whose lines cross on the equator at the prime meridian, from d minutes west
 // and d minutes south: about 1.853 d km from each.
-TEST_F(MainWindowTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
+TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
     const double kilometres[] = {1, 5, 10, 50, 100, 200};
     SetCallSigns({"W", "S", "", "", ""});
     ASSERT_TRUE(Start());
@@ -63,7 +65,7 @@ TEST_F(MainWindowTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
     }
 }
 
-TEST_F(MainWindowTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
+TEST_F(PlotTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
     AddFiveStations();
     SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", "PA1E"});
     ASSERT_TRUE(Start());
@@ -79,7 +81,7 @@ TEST_F(MainWindowTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
     EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
 }
 
-TEST_F(MainWindowTest, ContributorsSkipRowsWithoutAFix) {
+TEST_F(PlotTest, ContributorsSkipRowsWithoutAFix) {
     AddFiveStations();
     SetCallSigns({"", "PA1B", "PA1C", "PA1D", ""});
     ASSERT_TRUE(Start());
@@ -91,7 +93,7 @@ TEST_F(MainWindowTest, ContributorsSkipRowsWithoutAFix) {
     EXPECT_EQ(record.longitude, 1.0f);
 }
 
-TEST_F(MainWindowTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
+TEST_F(PlotTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
     AddFiveStations();
     SetCallSigns({"PA1A", "PA1B", "", "", ""});
     for (int n = 0; n < 100; ++n) host.objects.push_back("*RDFFIX" + std::to_string(n));
@@ -117,7 +119,7 @@ TEST_F(MainWindowTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
     EXPECT_EQ(window.FixObjectName(), "");
 }
 
-TEST_F(MainWindowTest, FixAtZeroZeroIsPlacedOnTheFirstPlot) {
+TEST_F(PlotTest, FixAtZeroZeroIsPlacedOnTheFirstPlot) {
     host.stations = {{"W", 0, -10, "", "", "%090%000"}, {"S", -10, 0, "", "", "%000%000"}};
     SetCallSigns({"W", "S", "", "", ""});
     ASSERT_TRUE(Start());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,18 @@ struct ReadCase {
     std::string expected;
 };
 
-TEST(PrivateProfileTest, ReadsAsThePlatform) {
-    const std::vector<ReadCase> cases = {
-        {"names match without regard to case", "[SeTuP]\r\nLeft = 5\r\n", "setup", "LEFT", "d", 500, "5"},
+// Each case's read gives what the platform's does.
+void ExpectReads(std::span<const ReadCase> cases) {
+    for (const ReadCase& c : cases) {
+        EXPECT_EQ(ProfileReadString(c.file, c.section, c.key, c.defaultValue, kCodePage, c.bufferSize),
+                  c.expected)
+            << c.what;
+    }
+}
+
+// Blanks, quotes, the default and the buffer's size.
+TEST(PrivateProfileTest, ReadsValuesAsThePlatform) {
+    const ReadCase cases[] = {
         {"blanks and tabs around a value go", "[A]\r\nk=\t v \t\r\n", "A", "k", "d", 500, "v"},
         {"double quotes are removed", "[A]\r\nk=\"a b\"\r\n", "A", "k", "d", 500, "a b"},
         {"single quotes are removed", "[A]\r\nk='x'\r\n", "A", "k", "d", 500, "x"},
@@ -47,10 +57,19 @@ TEST(PrivateProfileTest, ReadsAsThePlatform) {
         {"tabs of the default stay", "", "A", "k", "\t x \t", 500, "\t x \t"},
         {"the default is cut to the buffer", "", "A", "k", "abcdef", 3, "ab"},
         {"a buffer of no characters gets nothing", "[A]\r\nk=v\r\n", "A", "k", "d", 0, ""},
+    };
+    ExpectReads(cases);
+}
+
+// Sections, keys, line ends and the file's encoding.
+TEST(PrivateProfileTest, FindsSectionsAndKeysAsThePlatform) {
+    const ReadCase cases[] = {
+        {"names match without regard to case", "[SeTuP]\r\nLeft = 5\r\n", "setup", "LEFT", "d", 500, "5"},
         {"only the first section of a name counts", "[A]\r\na=1\r\n[a]\r\nb=2\r\n", "A", "b", "d", 500, "d"},
         {"the first of two equal keys counts", "[A]\r\nk=1\r\nK=2\r\n", "A", "k", "d", 500, "1"},
         {"a lone CR ends a line", "[A]\ra=1\rb=2\n", "A", "b", "d", 500, "2"},
         {"blanks inside brackets and text after them go", "[ A ] x\r\nk=1\r\n", "a", "k", "d", 500, "1"},
+        {"a line of '[' without ']' is a key", "[A]\r\n[B\r\nk=1\r\n", "A", "k", "d", 500, "1"},
         {"a comment line with '=' reads as a key", "[A]\r\n;c=1\r\n", "A", ";c", "d", 500, "1"},
         {"letters beyond ASCII keep their case", "[\xC9]\r\n\xE9=1\r\n", "\xE9", "\xC9", "d", 500, "d"},
         {"a NUL byte ends a value", "[A]\r\nk=a\0b\r\n"s, "A", "k", "d", 500, "a"},
@@ -61,12 +80,10 @@ TEST(PrivateProfileTest, ReadsAsThePlatform) {
          "k", "d", 500, "\xE9?"},
         {"UTF-16 big-endian, the default", Utf16(u"[A]\r\nk=v\r\n", true), "A", "j", "\xE9", 500, "\xE9"},
         {"UTF-16, an odd last byte is a character", Utf16(u"[A]\r\nk=", true) + "v", "A", "k", "d", 500, "v"},
+        {"UTF-16, a value that just fits the buffer", Utf16(u"[A]\r\nk=abc\r\n", false), "A", "k", "d", 4,
+         "abc"},
     };
-    for (const ReadCase& c : cases) {
-        EXPECT_EQ(ProfileReadString(c.file, c.section, c.key, c.defaultValue, kCodePage, c.bufferSize),
-                  c.expected)
-            << c.what;
-    }
+    ExpectReads(cases);
 }
 
 struct WriteCase {

@@ -6,6 +6,8 @@
 namespace trivex::ui {
 namespace {
 
+using SettingsFileTest = MainWindowTest;
+
 // What the window took from the settings file: position, check marks and the values behind them.
 std::string Applied(const MainWindow& window, MemoryView& view) {
     const Settings& settings = window.CurrentSettings();
@@ -75,7 +77,7 @@ TEST(MainWindowSettings, CentringHoldsExtremeSizes) {
     EXPECT_EQ(view.Position(), (WindowPosition{kMin, kMax}));
 }
 
-TEST_F(MainWindowTest, SaveWritesWhatTheWindowShowsAndNothingElseSaves) {
+TEST_F(SettingsFileTest, SaveWritesWhatTheWindowShowsAndNothingElseSaves) {
     ASSERT_TRUE(Start());
     view.SetText(CallSignBox(0), "G4XYZ");
     window.OnCommand(Command::Thickness3);
@@ -129,7 +131,7 @@ TEST(MainWindowSettings, ShowBestEstimateIsSavedOnceItHasBeenOn) {
     }
 }
 
-TEST_F(MainWindowTest, StartedMinimisedSavesThePositionItRead) {
+TEST_F(SettingsFileTest, StartedMinimisedSavesThePositionItRead) {
     platform.PutFile(kIniPath, "[SETUP]\r\nLEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n");
     ASSERT_TRUE(Start());
     window.OnCommand(Command::FileSave);
@@ -198,7 +200,7 @@ TEST(MainWindowSettings, AFileThatCannotBeReadIsNeverWritten) {
 }
 
 // Each Options item as the manual lists it: 1, 5, 10, 50, 100, 200 km and lines 1 to 4 wide.
-TEST_F(MainWindowTest, OptionsMoveTheirCheckMarksWithoutPlottingOrSaving) {
+TEST_F(SettingsFileTest, OptionsMoveTheirCheckMarksWithoutPlottingOrSaving) {
     ASSERT_TRUE(Start());
     host.TakeJournal();
     const std::pair<Command, const char*> commands[] = {

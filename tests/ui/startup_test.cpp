@@ -3,9 +3,11 @@
 namespace trivex::ui {
 namespace {
 
+using StartupTest = MainWindowTest;
+
 // It ends at once, before it writes anything or asks the host (the refusals of the host's version
 // are shown by the unsupported-host scenario).
-TEST_F(MainWindowTest, SecondInstanceActivatesTheFirstAndRenamesItself) {
+TEST_F(StartupTest, SecondInstanceActivatesTheFirstAndRenamesItself) {
     platform.otherInstance = true;
     EXPECT_FALSE(Start());
     EXPECT_TRUE(platform.ended);
@@ -14,7 +16,7 @@ TEST_F(MainWindowTest, SecondInstanceActivatesTheFirstAndRenamesItself) {
     EXPECT_FALSE(platform.File(kIniPath) || platform.File(kListPath) || !host.Journal().empty());
 }
 
-TEST_F(MainWindowTest, UnreadableHostFolderIsReportedThenRefused) {
+TEST_F(StartupTest, UnreadableHostFolderIsReportedThenRefused) {
     platform.hostFolderError = "Access is denied.";
     EXPECT_FALSE(Start());
     ASSERT_EQ(view.Messages().size(), 2u);
@@ -26,11 +28,13 @@ TEST_F(MainWindowTest, UnreadableHostFolderIsReportedThenRefused) {
 }
 
 // The scenarios end the program in each of its ways; here what they do not show.
-TEST_F(MainWindowTest, ShutdownEmptiesTheListFileInPlaceClosesTheHelpAndSavesNothing) {
+TEST_F(StartupTest, ShutdownEmptiesTheListFileInPlaceClosesTheHelpAndSavesNothing) {
     platform.PutFile(kListPath, "old entries");
     ASSERT_TRUE(Start());
     const auto settings = platform.File(kIniPath);
     platform.readOnlyFolder = true;
+    window.OnCommand(Command::HelpHelp);  // the help opens with the desktop as its owner
+    EXPECT_EQ(platform.shellRequests, (std::vector<ShellRequest>{{"C:\\Trivex\\Trivex.html", true}}));
     window.OnCommand(Command::FileExit);
     EXPECT_EQ(platform.File(kListPath), "");
     EXPECT_EQ(platform.closedHelpFiles, std::vector<std::string>{"C:\\Trivex\\Trivex.HLP"});
@@ -39,7 +43,7 @@ TEST_F(MainWindowTest, ShutdownEmptiesTheListFileInPlaceClosesTheHelpAndSavesNot
     EXPECT_EQ(Text(ControlId::Status).find("MapRedrawn"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, WindowIsTopmostFromTheFirstConnectionOn) {
+TEST_F(StartupTest, WindowIsTopmostFromTheFirstConnectionOn) {
     host.FailNext("GetMap", "map not ready");
     ASSERT_TRUE(Start());
     EXPECT_FALSE(view.Topmost());
@@ -47,7 +51,7 @@ TEST_F(MainWindowTest, WindowIsTopmostFromTheFirstConnectionOn) {
     EXPECT_TRUE(view.Topmost());
 }
 
-TEST_F(MainWindowTest, HostFailureAtStartUpKeepsEveryCallSign) {
+TEST_F(StartupTest, HostFailureAtStartUpKeepsEveryCallSign) {
     SetCallSigns({"A1", "A2", "A3", "A4", "A5"});
     host.FailNext("GetStationInfo", "station list locked");
     ASSERT_TRUE(Start());

@@ -17,6 +17,6 @@ enum class Rejection {
 };
 
 // The milliseconds to wait before the call is made again, or nothing: give it up.
-std::optional<uint32_t> RetryAfter(Rejection rejection, uint32_t elapsedMs);
+[[nodiscard]] std::optional<uint32_t> RetryAfter(Rejection rejection, uint32_t elapsedMs);
 
 }  // namespace trivex::com

@@ -16,9 +16,9 @@ namespace trivex::com {
 
 class ComHost : public host::Host {
   public:
-    std::unique_ptr<host::UivApplication> NewApplication() override;
-    std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
-    std::unique_ptr<host::UivObject> NewObject() override;
+    [[nodiscard]] std::unique_ptr<host::UivApplication> NewApplication() override;
+    [[nodiscard]] std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
+    [[nodiscard]] std::unique_ptr<host::UivObject> NewObject() override;
 
   private:
     // One of the server's classes. Its class object is asked for once and kept: an object made
@@ -29,10 +29,10 @@ class ComHost : public host::Host {
       public:
         HostClass(const CLSID& id, const IID& iid, const char* what, const char* notOfInterface)
             : id_(id), iid_(iid), what_(what), notOfInterface_(notOfInterface) {}
-        ComPtr<IDispatch> Create();
+        [[nodiscard]] ComPtr<IDispatch> Create();
 
       private:
-        ComPtr<IDispatch> CreateUnchecked();
+        [[nodiscard]] ComPtr<IDispatch> CreateUnchecked();
 
         CLSID id_;
         IID iid_;

@@ -16,7 +16,7 @@ namespace trivex::com {
 void RequireInterface(IDispatch& object, const IID& iid, const std::string& what);
 
 // The object, called as an object of the interface (RequireInterface says whether it is one).
-Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces);
+[[nodiscard]] Dispatch OfInterface(ComPtr<IDispatch> object, const IID& iid, InterfaceCatalog& interfaces);
 
 // Subscribes a receiver to one event interface of an object, connecting on first use.
 class EventSubscription {
@@ -38,11 +38,11 @@ class ComMap : public host::UivMap {
 
     void DrawCircle(float x, float y, float radius, host::Colour colour, double startAngle, double endAngle,
                     float aspect) override;
-    int16_t GetHeightPixels() override { return GetShort(L"GetHeightPixels"); }
-    int16_t GetWidthPixels() override { return GetShort(L"GetWidthPixels"); }
-    float GetHeightUnits() override { return GetFloat(L"GetHeightUnits"); }
-    float GetLeftEdge() override { return GetFloat(L"GetLeftEdge"); }
-    float GetWidthUnits() override { return GetFloat(L"GetWidthUnits"); }
+    [[nodiscard]] int16_t GetHeightPixels() override { return GetShort(L"GetHeightPixels"); }
+    [[nodiscard]] int16_t GetWidthPixels() override { return GetShort(L"GetWidthPixels"); }
+    [[nodiscard]] float GetHeightUnits() override { return GetFloat(L"GetHeightUnits"); }
+    [[nodiscard]] float GetLeftEdge() override { return GetFloat(L"GetLeftEdge"); }
+    [[nodiscard]] float GetWidthUnits() override { return GetFloat(L"GetWidthUnits"); }
     void DrawLine(float x1, float y1, float x2, float y2, host::Colour colour, int16_t style) override;
     void SetLineWidth(int16_t width) override { CallShort(L"SetLineWidth", width); }
     void SetMarkerStyle(int16_t style) override { CallShort(L"SetMarkerStyle", style); }
@@ -50,8 +50,8 @@ class ComMap : public host::UivMap {
     void Subscribe(host::HostEvents* receiver) override { events_.Subscribe(receiver); }
 
   private:
-    int16_t GetShort(const wchar_t* name);
-    float GetFloat(const wchar_t* name);
+    [[nodiscard]] int16_t GetShort(const wchar_t* name);
+    [[nodiscard]] float GetFloat(const wchar_t* name);
     void CallShort(const wchar_t* name, int16_t value);
 
     Dispatch map_;
@@ -61,16 +61,16 @@ class ComMap : public host::UivMap {
 class ComStationInfo : public host::UivStationInfo {
   public:
     explicit ComStationInfo(Dispatch info) : info_(std::move(info)) {}
-    IDispatch* get() const { return info_.get(); }
+    [[nodiscard]] IDispatch* get() const { return info_.get(); }
     // The object the host handed back in its place.
     void Replace(ComPtr<IDispatch> info) { info_.Replace(std::move(info)); }
 
     void SetCallsign(const std::string& callsign) override;
-    std::string InfoText1() override { return Text(L"InfoText1"); }
-    std::string InfoText2() override { return Text(L"InfoText2"); }
-    std::string InfoText3() override { return Text(L"InfoText3"); }
-    float Longitude() override { return Degrees(L"Longitude"); }
-    float Latitude() override { return Degrees(L"Latitude"); }
+    [[nodiscard]] std::string InfoText1() override { return Text(L"InfoText1"); }
+    [[nodiscard]] std::string InfoText2() override { return Text(L"InfoText2"); }
+    [[nodiscard]] std::string InfoText3() override { return Text(L"InfoText3"); }
+    [[nodiscard]] float Longitude() override { return Degrees(L"Longitude"); }
+    [[nodiscard]] float Latitude() override { return Degrees(L"Latitude"); }
 
   private:
     std::string Text(const wchar_t* name) {
@@ -89,7 +89,7 @@ class ComStationInfo : public host::UivStationInfo {
 class ComObject : public host::UivObject {
   public:
     explicit ComObject(Dispatch record);
-    IDispatch* get() const { return record_.get(); }
+    [[nodiscard]] IDispatch* get() const { return record_.get(); }
 
     void SetFlag(bool flag) override { Put(*flag_, ValueBool(flag)); }
     void SetInt1(int16_t value) override { Put(*int1_, Value(value)); }
@@ -116,13 +116,13 @@ class ComApplication : public host::UivApplication {
   public:
     ComApplication(ComPtr<IDispatch> application, std::shared_ptr<InterfaceCatalog> interfaces);
 
-    host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
-                                              bool flag) override;
-    bool GetStationInfo(host::UivStationInfo& info) override;
-    std::unique_ptr<host::UivMap> GetMap() override;
-    std::vector<std::string> GetObjectList() override;
-    int16_t AddObject(host::UivObject& record) override;
-    int16_t DeleteObject(const std::string& name, bool flag) override;
+    [[nodiscard]] host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2,
+                                                            double lon2, bool flag) override;
+    [[nodiscard]] bool GetStationInfo(host::UivStationInfo& info) override;
+    [[nodiscard]] std::unique_ptr<host::UivMap> GetMap() override;
+    [[nodiscard]] std::vector<std::string> GetObjectList() override;
+    [[nodiscard]] int16_t AddObject(host::UivObject& record) override;
+    [[nodiscard]] int16_t DeleteObject(const std::string& name, bool flag) override;
     void Subscribe(host::HostEvents* receiver) override { events_.Subscribe(receiver); }
 
   private:

@@ -22,7 +22,7 @@ class EventSink final : public IDispatch {
     void Forward(host::HostEvents* receiver) { receiver_ = receiver; }
 
     // Sinks alive in this process, for leak checks.
-    static long Alive() { return alive_; }
+    [[nodiscard]] static long Alive() { return alive_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -36,7 +36,7 @@ class EventSink final : public IDispatch {
 
   private:
     ~EventSink();
-    HRESULT Deliver(DISPID id, const DISPPARAMS& params);
+    [[nodiscard]] HRESULT Deliver(DISPID id, const DISPPARAMS& params);
 
     static inline std::atomic<long> alive_{0};
     std::atomic<ULONG> references_{1};

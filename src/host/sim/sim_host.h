@@ -107,16 +107,16 @@ class SimHost : public host::Host {
     SimHost& operator=(const SimHost&) = delete;
     ~SimHost() override;
 
-    std::unique_ptr<host::UivApplication> NewApplication() override;
-    std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
-    std::unique_ptr<host::UivObject> NewObject() override;
+    [[nodiscard]] std::unique_ptr<host::UivApplication> NewApplication() override;
+    [[nodiscard]] std::unique_ptr<host::UivStationInfo> NewStationInfo() override;
+    [[nodiscard]] std::unique_ptr<host::UivObject> NewObject() override;
 
     // The host's data, free to change between calls.
     MapArea map;
     std::vector<Station> stations;
     std::vector<std::string> objects;  // listed texts: "*" + name for objects added by AddObject
 
-    const std::vector<JournalEntry>& Journal() const { return journal_; }
+    [[nodiscard]] const std::vector<JournalEntry>& Journal() const { return journal_; }
     std::vector<JournalEntry> TakeJournal();
 
     // The next call of that operation throws HostError(message); it is not journaled and fires nothing.
@@ -126,7 +126,7 @@ class SimHost : public host::Host {
     void FireDuring(CallEvent rule);
     // From now on the calls fire at most `limit` events; those beyond it are withheld.
     void LimitCallEvents(int limit);
-    bool CallEventsWithheld() const { return withheld_; }
+    [[nodiscard]] bool CallEventsWithheld() const { return withheld_; }
     // Runs after every call is journaled, before the events bound to it: a way to act in the
     // middle of the program's work, or to count its calls.
     void AfterEveryCall(std::function<void(const std::string& call)> hook);
@@ -138,7 +138,7 @@ class SimHost : public host::Host {
     // The sink hears the application's events, or with mapEvents the map's; one sink per owner.
     void Subscribe(const void* owner, bool mapEvents, host::HostEvents* sink);
     void Unsubscribe(const void* owner);
-    const Station* FindStation(const std::string& callsign) const;
+    [[nodiscard]] const Station* FindStation(const std::string& callsign) const;
 
   private:
     class Application;
@@ -168,7 +168,7 @@ class SimHost : public host::Host {
         bool mapEvents;
         host::HostEvents* sink;
     };
-    static bool IsMapEvent(Event event);
+    [[nodiscard]] static bool IsMapEvent(Event event);
     void Deliver(Event event, const std::string& callsign, float latitude, float longitude);
 
     std::vector<JournalEntry> journal_;

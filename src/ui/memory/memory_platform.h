@@ -14,13 +14,13 @@ namespace trivex::ui {
 
 // The file version whose version text is the given text ("2.03" -> 2.0.0.3, "1.55" ->
 // 1.5.0.5), or nothing when no file version gives that text (for example "10.0").
-std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
+[[nodiscard]] std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
 
 // ISO 8859-1: a byte is the character of its number; a character beyond them becomes "?".
 class Latin1CodePage : public AnsiCodePage {
   public:
-    std::u16string ToUtf16(std::string_view text) const override;
-    std::string FromUtf16(std::u16string_view text) const override;
+    [[nodiscard]] std::u16string ToUtf16(std::string_view text) const override;
+    [[nodiscard]] std::string FromUtf16(std::u16string_view text) const override;
 };
 
 struct ShellRequest {
@@ -31,43 +31,43 @@ struct ShellRequest {
 
 class MemoryPlatform : public PlatformServices {
   public:
-    bool OtherInstanceRunning() override { return otherInstance; }
+    [[nodiscard]] bool OtherInstanceRunning() override { return otherInstance; }
     void ActivateWindow(const std::string& caption) override { activatedWindows.push_back(caption); }
     void EndProcess() override { ended = true; }
 
-    std::string ProgramFolder() override { return programFolder; }
-    std::string ExeName() override { return exeName; }
-    std::string LegalCopyright() override { return legalCopyright; }
+    [[nodiscard]] std::string ProgramFolder() override { return programFolder; }
+    [[nodiscard]] std::string ExeName() override { return exeName; }
+    [[nodiscard]] std::string LegalCopyright() override { return legalCopyright; }
 
-    HostFolderRead ReadHostFolder() override { return {hostFolder, hostFolderError}; }
+    [[nodiscard]] HostFolderRead ReadHostFolder() override { return {hostFolder, hostFolderError}; }
     // The host's version block, found only at the host folder's "uiview32.exe".
-    std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
+    [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
-    FileRead ReadFile(const std::string& path) override;
+    [[nodiscard]] FileRead ReadFile(const std::string& path) override;
     // Works in the steps of the Windows one, the file beside always being path + ".tmp": create
     // it, write the first half of the bytes, the rest, rename it over the file.
-    ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
     // One step.
-    bool OverwriteFile(const std::string& path, std::string_view bytes) override;
-    const AnsiCodePage& CodePage() override { return codePage_; }
+    [[nodiscard]] bool OverwriteFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] const AnsiCodePage& CodePage() override { return codePage_; }
 
-    Size ScreenSize() override { return screen; }
+    [[nodiscard]] Size ScreenSize() override { return screen; }
     void ShellOpen(const std::string& target, bool ownedByDesktop) override {
         shellRequests.push_back({target, ownedByDesktop});
     }
     void CloseHelpFile(const std::string& helpFile) override { closedHelpFiles.push_back(helpFile); }
     // Upper-cases the letters a..z only.
-    int16_t UpperCaseKey(int16_t code) override;
-    char DecimalSeparator() override { return '.'; }
+    [[nodiscard]] int16_t UpperCaseKey(int16_t code) override;
+    [[nodiscard]] char DecimalSeparator() override { return '.'; }
 
     // Sets a file's content directly, whether or not the folder is read-only.
     void PutFile(const std::string& path, std::string_view bytes);
     // From now on the file exists but reading it fails with that reason (nothing: reads again).
     void SetReadError(const std::string& path, std::optional<std::string> reason);
     // Files are found without regard to case, and with repeated separators taken as one.
-    std::optional<std::string> File(const std::string& path) const;
+    [[nodiscard]] std::optional<std::string> File(const std::string& path) const;
     // How many times the file was written.
-    int WriteCount(const std::string& path) const;
+    [[nodiscard]] int WriteCount(const std::string& path) const;
 
     // Set up by the test or scenario.
     bool otherInstance = false;
@@ -96,8 +96,8 @@ class MemoryPlatform : public PlatformServices {
         int writes = 0;
         std::optional<std::string> readError;
     };
-    static std::string Key(std::string_view path);
-    bool Step();
+    [[nodiscard]] static std::string Key(std::string_view path);
+    [[nodiscard]] bool Step();
     void Write(const std::string& path, std::string_view bytes);
     std::map<std::string, StoredFile> files_;
     Latin1CodePage codePage_;

@@ -26,17 +26,19 @@ class MemoryView : public MainWindowView {
     explicit MemoryView(Size outerSize = {6180, 5250});
 
     void SetCaption(const std::string& caption) override { caption_ = caption; }
-    std::string Text(ControlId id) override;
+    [[nodiscard]] std::string Text(ControlId id) override;
     void SetText(ControlId id, const std::string& text) override;
-    size_t TextLength(ControlId id) override { return texts_.at(static_cast<size_t>(id)).size(); }
+    [[nodiscard]] size_t TextLength(ControlId id) override {
+        return texts_.at(static_cast<size_t>(id)).size();
+    }
     void AppendToLog(const std::string& text) override;
     void FlushLog() override {}
     void SetChecked(Command item, bool checked) override;
 
-    WindowPosition Position() override { return position_; }
+    [[nodiscard]] WindowPosition Position() override { return position_; }
     void MoveTo(WindowPosition position) override { position_ = position; }
-    Size OuterSize() override { return outerSize_; }
-    bool IsMinimised() override { return minimised_; }
+    [[nodiscard]] Size OuterSize() override { return outerSize_; }
+    [[nodiscard]] bool IsMinimised() override { return minimised_; }
     void SetMinimised(bool minimised) override { minimised_ = minimised; }
     void Show() override { shown_ = true; }
     void ProcessPendingMessages() override { ++messagePumps_; }
@@ -48,22 +50,24 @@ class MemoryView : public MainWindowView {
 
     void OpenAbout(const AboutContent& content) override { about_ = content; }
     void CloseAbout() override { about_.reset(); }
-    bool PostHostEvents() override { return false; }  // no message loop: host events run at once
+    [[nodiscard]] bool PostHostEvents() override {
+        return false;
+    }  // no message loop: host events run at once
 
     // Runs while a message box is open, before ShowMessage returns, as the operator reading
     // it would let host events arrive.
     std::function<void()> whileMessageShown;
 
-    const std::string& Caption() const { return caption_; }
-    bool IsChecked(Command item) const { return checked_.contains(item); }
-    bool Shown() const { return shown_; }
-    int MessagePumps() const { return messagePumps_; }
-    bool Topmost() const { return topmost_; }
-    bool Closed() const { return closed_; }
-    int Beeps() const { return beeps_; }
-    const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
+    [[nodiscard]] const std::string& Caption() const { return caption_; }
+    [[nodiscard]] bool IsChecked(Command item) const { return checked_.contains(item); }
+    [[nodiscard]] bool Shown() const { return shown_; }
+    [[nodiscard]] int MessagePumps() const { return messagePumps_; }
+    [[nodiscard]] bool Topmost() const { return topmost_; }
+    [[nodiscard]] bool Closed() const { return closed_; }
+    [[nodiscard]] int Beeps() const { return beeps_; }
+    [[nodiscard]] const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
     std::vector<MessageBoxRecord> TakeMessages() { return std::exchange(messages_, {}); }
-    const std::optional<AboutContent>& About() const { return about_; }
+    [[nodiscard]] const std::optional<AboutContent>& About() const { return about_; }
 
   private:
     std::vector<std::string> texts_;

@@ -10,12 +10,12 @@ namespace trivex::win32 {
 inline constexpr int kTwipsPerInch = 1440;
 
 // Dots per inch of the screen; the program is system-DPI aware, so this holds for its life.
-int SystemDpi();
+[[nodiscard]] int SystemDpi();
 
-inline int TwipsToPixels(int twips, int dpi) {
+[[nodiscard]] inline int TwipsToPixels(int twips, int dpi) {
     return MulDiv(twips, dpi, kTwipsPerInch);
 }
-inline int PixelsToTwips(int pixels, int dpi) {
+[[nodiscard]] inline int PixelsToTwips(int pixels, int dpi) {
     return MulDiv(pixels, kTwipsPerInch, dpi);
 }
 
@@ -23,13 +23,14 @@ inline int PixelsToTwips(int pixels, int dpi) {
 void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC procedure);
 
 // MS Sans Serif 8.25 pt.
-UniqueFont CreateSansSerifFont(int dpi, bool bold, bool underline = false);
+[[nodiscard]] UniqueFont CreateSansSerifFont(int dpi, bool bold, bool underline = false);
 
 // A child control at a rectangle given in twips.
-HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle, int id,
-                 const RECT& twips, int dpi);
+[[nodiscard]] HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style,
+                               DWORD exStyle, int id, const RECT& twips, int dpi);
 
 // The outer rectangle of a window whose client area has the given size in twips, at (0, 0).
-RECT OuterRectForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, bool hasMenu, int dpi);
+[[nodiscard]] RECT OuterRectForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle,
+                                      bool hasMenu, int dpi);
 
 }  // namespace trivex::win32

@@ -245,28 +245,34 @@ TEST_F(GuiTest, SessionEndingWhileAWarningIsOpenShutsDownAtOnce) {
     EXPECT_EQ(window_->Handle(), nullptr) << "the window stays after the box";
 }
 
+// The About window's controls from the manual's twips, centred, always on top, not modal (the
+// main window stays enabled), and a window of its own that stays when the main one is minimised.
+void ExpectAboutLayoutAndPlace(const ui::AboutWindowWin32& about, HWND main) {
+    const HWND handle = about.Handle();
+    // A label, the link, OK.
+    const std::pair<const char*, const char*> controls[] = {
+        {"title", "56,0 353x25 MS Sans Serif bold"},               // 840,0 5295x375
+        {"webAddress", "56,136 337x17 MS Sans Serif underlined"},  // 840,2040 5055x255
+        {"ok", "352,232 65x25 MS Sans Serif bold"},                // 5280,3480 975x375
+    };
+    for (const auto& [name, placed] : controls) EXPECT_EQ(Placed(about.Control(name)), placed) << name;
+    EXPECT_EQ(ClientSize(handle), "424x268");  // 6360 x 4020 twips
+    RECT rect;
+    GetWindowRect(handle, &rect);
+    EXPECT_NEAR(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, 1);
+    EXPECT_NEAR(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, 1);
+    EXPECT_TRUE(GetWindowLongPtrA(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_EQ(GetWindow(handle, GW_OWNER), nullptr);
+}
+
 TEST_F(GuiTest, AboutOpensOnceWithItsLayoutAndLinkAndClosesWithOk) {
     ASSERT_TRUE(Start());
     Choose(Command::About);
     const ui::AboutWindowWin32* about = window_->About();
     ASSERT_NE(about, nullptr);
     const HWND handle = about->Handle();
-    // A label, the link, OK, from the manual's twips.
-    const std::pair<const char*, const char*> controls[] = {
-        {"title", "56,0 353x25 MS Sans Serif bold"},               // 840,0 5295x375
-        {"webAddress", "56,136 337x17 MS Sans Serif underlined"},  // 840,2040 5055x255
-        {"ok", "352,232 65x25 MS Sans Serif bold"},                // 5280,3480 975x375
-    };
-    for (const auto& [name, placed] : controls) EXPECT_EQ(Placed(about->Control(name)), placed) << name;
-    EXPECT_EQ(ClientSize(handle), "424x268");  // 6360 x 4020 twips
-    // Centred, always on top, not modal, and a window of its own that stays when the main one is minimised.
-    RECT rect;
-    GetWindowRect(handle, &rect);
-    EXPECT_NEAR(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, 1);
-    EXPECT_NEAR(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, 1);
-    EXPECT_TRUE(GetWindowLongPtrA(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(IsWindowEnabled(window_->Handle()));
-    EXPECT_EQ(GetWindow(handle, GW_OWNER), nullptr);
+    ExpectAboutLayoutAndPlace(*about, window_->Handle());
     // A picture for a person to look at; the test script turns it into a PNG file.
     Pump(300ms);
     EXPECT_TRUE(SaveWindowPicture(handle, "about-window.bmp"));
