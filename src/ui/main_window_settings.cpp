@@ -4,11 +4,16 @@
 #include <cstdint>
 #include <limits>
 
+#include "settings/ini_file.h"
 #include "support/numeric.h"
 #include "ui/error_message.h"
 #include "ui/main_window.h"
 
 namespace trivex::ui {
+
+using settings::BoolToText;
+using settings::IniFile;
+using settings::IsTrueText;
 
 namespace {
 

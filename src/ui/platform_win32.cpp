@@ -14,6 +14,9 @@
 
 namespace trivex::ui {
 
+using settings::FileRead;
+using settings::ReplaceResult;
+
 namespace {
 
 constexpr DWORD kMaxPath = 32768;

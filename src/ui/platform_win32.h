@@ -14,7 +14,7 @@ inline constexpr const char* kHostFolderValue = "Program Folder";
 
 // MultiByteToWideChar and WideCharToMultiByte in the ANSI code page, as the ANSI profile
 // functions convert: a character the code page lacks becomes its best fit or "?".
-class AnsiCodePageWin32 : public AnsiCodePage {
+class AnsiCodePageWin32 : public settings::AnsiCodePage {
   public:
     std::u16string ToUtf16(std::string_view text) const override;
     std::string FromUtf16(std::u16string_view text) const override;
@@ -37,10 +37,10 @@ class PlatformWin32 : public PlatformServices {
     std::string LegalCopyright() override;
     HostFolderRead ReadHostFolder() override;
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
-    FileRead ReadFile(const std::string& path) override;
-    ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    settings::FileRead ReadFile(const std::string& path) override;
+    settings::ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
     bool OverwriteFile(const std::string& path, std::string_view bytes) override;
-    const AnsiCodePage& CodePage() override { return codePage_; }
+    const settings::AnsiCodePage& CodePage() override { return codePage_; }
     Size ScreenSize() override;
     void ShellOpen(const std::string& target, bool ownedByDesktop) override;
     void CloseHelpFile(const std::string& helpFile) override;

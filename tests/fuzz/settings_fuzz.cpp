@@ -9,12 +9,13 @@
 #include <sstream>
 #include <string>
 
+#include "settings/private_profile.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "ui/private_profile.h"
 
 namespace trivex::fuzz {
 namespace {
 
+using namespace trivex::settings;
 using namespace trivex::ui;
 
 constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
@@ -62,6 +63,7 @@ struct Run : SimulatedProgram {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace trivex;
+    using namespace trivex::settings;
     using namespace trivex::fuzz;
     FuzzInput input(data, size);
     const size_t bufferSize = input.Take<uint16_t>() % 600;

@@ -17,7 +17,7 @@ namespace trivex::ui {
 std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
 
 // ISO 8859-1: a byte is the character of its number; a character beyond them becomes "?".
-class Latin1CodePage : public AnsiCodePage {
+class Latin1CodePage : public settings::AnsiCodePage {
   public:
     std::u16string ToUtf16(std::string_view text) const override;
     std::string FromUtf16(std::u16string_view text) const override;
@@ -43,13 +43,13 @@ class MemoryPlatform : public PlatformServices {
     // The host's version block, found only at the host folder's "uiview32.exe".
     std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
-    FileRead ReadFile(const std::string& path) override;
+    settings::FileRead ReadFile(const std::string& path) override;
     // Works in the steps of the Windows one, the file beside always being path + ".tmp": create
     // it, write the first half of the bytes, the rest, rename it over the file.
-    ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    settings::ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
     // One step.
     bool OverwriteFile(const std::string& path, std::string_view bytes) override;
-    const AnsiCodePage& CodePage() override { return codePage_; }
+    const settings::AnsiCodePage& CodePage() override { return codePage_; }
 
     Size ScreenSize() override { return screen; }
     void ShellOpen(const std::string& target, bool ownedByDesktop) override {

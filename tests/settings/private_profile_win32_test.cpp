@@ -1,8 +1,8 @@
 // Runs the platform's GetPrivateProfileStringA and WritePrivateProfileStringA on a real file and
 // our code on the same bytes, and compares every result and the whole file after every write.
-#include "ui/private_profile.h"
+#include "settings/private_profile.h"
 
-#include "tests/ui/utf16_bytes.h"
+#include "tests/settings/utf16_bytes.h"
 #include "ui/platform_win32.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-namespace trivex {
+namespace trivex::settings {
 namespace {
 
 using namespace std::string_literals;
@@ -112,4 +112,4 @@ TEST(PrivateProfileWin32Test, MatchesThePlatform) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::settings

@@ -1,9 +1,9 @@
-#include "ui/private_profile.h"
+#include "settings/private_profile.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace trivex {
+namespace trivex::settings {
 namespace {
 
 // The file's lines work alike on bytes (an ANSI or UTF-8 file) and on UTF-16 characters.
@@ -267,4 +267,4 @@ std::optional<std::string> ProfileWriteString(std::string_view fileBytes, std::s
     return text ? std::optional(std::string(file.mark) + EncodeUtf16(*text, file.bigEndian)) : std::nullopt;
 }
 
-}  // namespace trivex
+}  // namespace trivex::settings
