@@ -111,7 +111,7 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
         if (hostClosing_ || ended_)
             AppendLog(message + "\r\n");
         else
-            ShowError(kStyleWarning, message);
+            ShowError(MessageStyle::Warning, message);
     }
     view_.FlushLog();
 }
@@ -119,15 +119,14 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
 // As the platform's standard error box: the run-time error, then the end, nothing saved.
 void MainWindow::StopOnFault(const std::string& what) {
     ended_ = true;
-    view_.ShowMessage(kStyleCritical, kApplicationTitle, "Run-time error: " + what);
+    view_.ShowMessage(MessageStyle::Critical, kApplicationTitle, "Run-time error: " + what);
     platform_.EndProcess();
 }
 
-void MainWindow::ShowError(int style, const std::string& message) {
-    const auto box = MakeErrorMessage(style, message, files_.AppTitle, files_.HtmlHelpFile);
-    if (!box) return;
-    view_.ShowMessage(box->style, box->title, box->text);
-    if (box->endsProgram) {
+void MainWindow::ShowError(MessageStyle style, const std::string& message) {
+    const ErrorMessage box = MakeErrorMessage(style, message, files_.appTitle, files_.htmlHelpFile);
+    view_.ShowMessage(box.style, box.title, box.text);
+    if (box.endsProgram) {
         ended_ = true;
         platform_.EndProcess();
     }
@@ -137,7 +136,7 @@ bool MainWindow::Startup() {
     Run([this] {
         files_ = MakeProgramFiles(platform_.ProgramFolder(), platform_.ExeName());
         if (RefuseSecondInstance() || RefuseUnsupportedHost()) return;
-        view_.SetCaption(files_.AppTitle);
+        view_.SetCaption(files_.appTitle);
         loadini();
         view_.Show();
         view_.ProcessPendingMessages();
@@ -149,19 +148,19 @@ bool MainWindow::Startup() {
 bool MainWindow::RefuseSecondInstance() {
     if (!platform_.OtherInstanceRunning()) return false;
     view_.SetCaption("... duplicate instance.");
-    platform_.ActivateWindow(files_.AppTitle);
-    ShowError(kStyleCritical, "Another instance of this program is already running");
+    platform_.ActivateWindow(files_.appTitle);
+    ShowError(MessageStyle::Critical, "Another instance of this program is already running");
     return true;
 }
 
 bool MainWindow::RefuseUnsupportedHost() {
     const HostFolderRead read = platform_.ReadHostFolder();
-    if (read.error) view_.ShowMessage(kStyleCritical, "", HostFolderErrorMessage(*read.error));
+    if (read.error) view_.ShowMessage(MessageStyle::Critical, "", HostFolderErrorMessage(*read.error));
     const std::string folder = read.error ? "" : read.folder;
     const auto block = platform_.ReadFixedVersionInfo(folder + "\\uiview32.exe");
     const std::string version = block ? VersionText(*block) : kNoHostVersion;
     if (IsSupportedHostVersion(version)) return false;
-    ShowError(kStyleCritical, UnsupportedHostMessage(version));
+    ShowError(MessageStyle::Critical, UnsupportedHostMessage(version));
     return true;
 }
 
@@ -184,7 +183,7 @@ void MainWindow::ConnectAndReportRows() {
     for (int row = 0; row < kStationCount; ++row)
         view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
     Connect();
-    plot_.ReportRows({host_, *mUIV_, *mUivMap_}, settings_.PlotLineThickness, *this);
+    plot_.ReportRows({host_, *mUIV_, *mUivMap_}, settings_.plotLineThickness, *this);
 }
 
 void MainWindow::Unload() {
@@ -193,8 +192,8 @@ void MainWindow::Unload() {
 }
 
 void MainWindow::ShutDown() {
-    platform_.CloseHelpFile(files_.HelpFile);
-    platform_.OverwriteFile(files_.ListFile, "");  // an unwritable list file is not worth a message
+    platform_.CloseHelpFile(files_.helpFile);
+    platform_.OverwriteFile(files_.listFile, "");  // an unwritable list file is not worth a message
     if (mUivMap_) mUivMap_->Subscribe(nullptr);
     if (mUIV_) mUIV_->Subscribe(nullptr);
     ended_ = true;
@@ -249,10 +248,10 @@ void MainWindow::Execute(Command command) {
             Plot();
             return;
         case Command::HelpHelp:
-            platform_.ShellOpen(files_.HtmlHelpFile, true);
+            platform_.ShellOpen(files_.htmlHelpFile, true);
             return;
         case Command::About:
-            if (!aboutOpen_) view_.OpenAbout(MakeAboutContent(files_.AppTitle, platform_.LegalCopyright()));
+            if (!aboutOpen_) view_.OpenAbout(MakeAboutContent(files_.appTitle, platform_.LegalCopyright()));
             aboutOpen_ = true;
             return;
         default:
@@ -297,18 +296,18 @@ void MainWindow::OnAboutLinkClicked() {
 }
 
 void MainWindow::ToggleReplot() {
-    settings_.ReplotAfterMapIsRedrawn = !settings_.ReplotAfterMapIsRedrawn;
-    view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
+    settings_.replotAfterMapIsRedrawn = !settings_.replotAfterMapIsRedrawn;
+    view_.SetChecked(Command::OptionsReplot, settings_.replotAfterMapIsRedrawn);
 }
 
 void MainWindow::ToggleLogPairs() {
-    settings_.LogPairResults = !settings_.LogPairResults;
-    view_.SetChecked(Command::OptionsLogPairs, settings_.LogPairResults);
+    settings_.logPairResults = !settings_.logPairResults;
+    view_.SetChecked(Command::OptionsLogPairs, settings_.logPairResults);
 }
 
 void MainWindow::ToggleShowEstimate() {
-    settings_.ShowBestEstimate = !settings_.ShowBestEstimate;
-    view_.SetChecked(Command::OptionsShowEstimate, settings_.ShowBestEstimate);
+    settings_.showBestEstimate = !settings_.showBestEstimate;
+    view_.SetChecked(Command::OptionsShowEstimate, settings_.showBestEstimate);
 }
 
 void MainWindow::SelectIgnoreDistance(int item) {
@@ -316,13 +315,13 @@ void MainWindow::SelectIgnoreDistance(int item) {
     view_.SetChecked(IgnoreItem(item), true);
     settings_.ignoreItem = item;
     const std::string caption = IgnoreItemCaption(item);
-    settings_.IgnoreDistance = NumericPrefix(caption.substr(0, caption.find(' ') + 1)) * 1000.0;
+    settings_.ignoreDistance = NumericPrefix(caption.substr(0, caption.find(' ') + 1)) * 1000.0;
 }
 
 void MainWindow::SelectLineThickness(int item) {
     for (int n = 1; n <= kThicknessItems; ++n) view_.SetChecked(ThicknessItem(n), false);
     view_.SetChecked(ThicknessItem(item), true);
-    settings_.PlotLineThickness = static_cast<int16_t>(item);
+    settings_.plotLineThickness = static_cast<int16_t>(item);
 }
 
 void MainWindow::PlotForEvent() {
@@ -337,7 +336,7 @@ void MainWindow::PlotForEvent() {
 }
 
 void MainWindow::OnMapEvent(const char* logText, bool echo) {
-    if (settings_.ReplotAfterMapIsRedrawn && !echo) PlotForEvent();
+    if (settings_.replotAfterMapIsRedrawn && !echo) PlotForEvent();
     AppendLog(logText);
 }
 

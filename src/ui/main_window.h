@@ -74,7 +74,7 @@ class MainWindow : private PlotDisplay {
     void QueueHostEvent(std::function<void()> handler);
     void RunQueued();
     void RunHandler(const std::function<void()>& handler);
-    void ShowError(int style, const std::string& message);
+    void ShowError(MessageStyle style, const std::string& message);
     void StopOnFault(const std::string& what);
 
     bool RefuseSecondInstance();

@@ -15,8 +15,8 @@ void MainWindow::Plot() {
     CallSigns callSigns;
     for (int row = 0; row < kStationCount; ++row) callSigns[row] = view_.Text(CallSignBox(row));
     plot_.Plot(callSigns, {host_, *mUIV_, *mUivMap_},
-               {settings_.PlotLineThickness, settings_.IgnoreDistance, settings_.LogPairResults,
-                settings_.ShowBestEstimate},
+               {settings_.plotLineThickness, settings_.ignoreDistance, settings_.logPairResults,
+                settings_.showBestEstimate},
                *this);
 }
 
@@ -30,7 +30,7 @@ void MainWindow::ShowIntersections(const std::vector<std::string>& texts) {
 }
 
 void MainWindow::ShowSolution(const std::string& countText, const std::string& solutionText) {
-    view_.SetText(ControlId::Label3, countText);
+    view_.SetText(ControlId::IntersectionCount, countText);
     view_.SetText(ControlId::Solution, solutionText);
 }
 

@@ -62,7 +62,7 @@ std::string CallSignKey(int row) {
 }  // namespace
 
 void MainWindow::loadini() {
-    IniFile ini(platform_, files_.IniFile);
+    IniFile ini(platform_, files_.iniFile);
     const Size screen = platform_.ScreenSize();
     const Size window = view_.OuterSize();
     const int32_t centredLeft = Centred(screen.width, window.width);
@@ -79,13 +79,13 @@ void MainWindow::loadini() {
 
     SelectLineThickness(ItemFrom(ini.GetIniSetting(kSection, "PlotLineThickness", "1"), kThicknessItems));
     SelectIgnoreDistance(ItemFrom(ini.GetIniSetting(kSection, "IgnoreDistance", "1"), kIgnoreItems));
-    settings_.ReplotAfterMapIsRedrawn =
+    settings_.replotAfterMapIsRedrawn =
         IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
-    view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
-    settings_.LogPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
-    if (settings_.LogPairResults) view_.SetChecked(Command::OptionsLogPairs, true);
-    settings_.ShowBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
-    if (settings_.ShowBestEstimate) view_.SetChecked(Command::OptionsShowEstimate, true);
+    view_.SetChecked(Command::OptionsReplot, settings_.replotAfterMapIsRedrawn);
+    settings_.logPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
+    if (settings_.logPairResults) view_.SetChecked(Command::OptionsLogPairs, true);
+    settings_.showBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
+    if (settings_.showBestEstimate) view_.SetChecked(Command::OptionsShowEstimate, true);
 
     for (int row = 0; row < kStationCount; ++row)
         plot_.Stations()[row].Callsign =
@@ -93,9 +93,10 @@ void MainWindow::loadini() {
 
     if (const auto& reason = ini.ReadError()) {
         settingsUnreadable_ = true;
-        ShowError(kStyleWarning, "The settings could not be read from " + files_.IniFile + ": " + *reason +
-                                     "\r\nThe program goes on with the default settings and leaves the file "
-                                     "as it is.");
+        ShowError(MessageStyle::Warning,
+                  "The settings could not be read from " + files_.iniFile + ": " + *reason +
+                      "\r\nThe program goes on with the default settings and leaves the file "
+                      "as it is.");
     }
 }
 
@@ -103,16 +104,16 @@ void MainWindow::loadini() {
 bool MainWindow::saveini() {
     RememberPosition();
     if (settingsUnreadable_) return false;
-    IniFile ini(platform_, files_.IniFile);
+    IniFile ini(platform_, files_.iniFile);
     IniFile::Batch batch(ini);
     batch.Write(kSection, "LEFT", std::to_string(savedPosition_.left));
     batch.Write(kSection, "TOP", std::to_string(savedPosition_.top));
     batch.Write(kSection, "MINIMIZED", BoolToText(view_.IsMinimised()));
-    batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.PlotLineThickness));
+    batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.plotLineThickness));
     batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
-    batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
-    WriteOptionalFlag(ini, batch, kLogPairsKey, settings_.LogPairResults);
-    WriteOptionalFlag(ini, batch, kShowEstimateKey, settings_.ShowBestEstimate);
+    batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.replotAfterMapIsRedrawn));
+    WriteOptionalFlag(ini, batch, kLogPairsKey, settings_.logPairResults);
+    WriteOptionalFlag(ini, batch, kShowEstimateKey, settings_.showBestEstimate);
     for (int row = 0; row < kStationCount; ++row)
         batch.Write(kSection, CallSignKey(row), plot_.Stations()[row].Callsign);
     return batch.Commit();
@@ -121,7 +122,7 @@ bool MainWindow::saveini() {
 void MainWindow::SaveSettings() {
     for (int row = 0; row < kStationCount; ++row)
         plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
-    if (!saveini()) ShowError(kStyleWarning, "The settings could not be saved to " + files_.IniFile);
+    if (!saveini()) ShowError(MessageStyle::Warning, "The settings could not be saved to " + files_.iniFile);
 }
 
 }  // namespace trivex::ui

@@ -67,6 +67,18 @@ POINT WorkAreaOrigin(HWND window) {
     return {monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
+UINT MessageBoxIcon(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::Critical:
+            return MB_ICONERROR;
+        case MessageStyle::Warning:
+            return MB_ICONWARNING;
+        case MessageStyle::Information:
+            return MB_ICONINFORMATION;
+    }
+    return 0;
+}
+
 }  // namespace
 
 MainWindowWin32::MainWindowWin32(HINSTANCE instance, std::function<void()> beep)
@@ -362,11 +374,11 @@ void MainWindowWin32::Beep() {
     beep_();
 }
 
-void MainWindowWin32::ShowMessage(int style, const std::string& title, const std::string& text) {
+void MainWindowWin32::ShowMessage(MessageStyle style, const std::string& title, const std::string& text) {
     FlushLog();
     const HWND owner = IsWindowVisible(window_.get()) ? window_.get() : nullptr;
     const char* caption = title.empty() ? kApplicationTitle : title.c_str();
-    MessageBoxA(owner, text.c_str(), caption, MB_OK | static_cast<UINT>(style));
+    MessageBoxA(owner, text.c_str(), caption, MB_OK | MessageBoxIcon(style));
 }
 
 void MainWindowWin32::OpenAbout(const AboutContent& content) {

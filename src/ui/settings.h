@@ -6,11 +6,11 @@
 namespace trivex::ui {
 
 struct Settings {
-    int16_t PlotLineThickness = 1;   // pixels, 1..4
-    double IgnoreDistance = 1000.0;  // metres
-    bool ReplotAfterMapIsRedrawn = false;
-    bool LogPairResults = false;
-    bool ShowBestEstimate = false;
+    int16_t plotLineThickness = 1;   // pixels, 1..4
+    double ignoreDistance = 1000.0;  // metres
+    bool replotAfterMapIsRedrawn = false;
+    bool logPairResults = false;
+    bool showBestEstimate = false;
     int ignoreItem = 1;  // the checked item of the ignore-distance menu, 1..6
 };
 

@@ -114,7 +114,8 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
         w.host.FireDuring("GetStationInfo", sim::Event::DataAvailable);
         trigger(w);
         ASSERT_FALSE(w.view.Messages().empty()) << what;
-        EXPECT_EQ(w.view.Messages().back(), (MessageBoxRecord{16, "UI-Trivex", "Run-time error: fault"}))
+        EXPECT_EQ(w.view.Messages().back(),
+                  (MessageBoxRecord{MessageStyle::Critical, "UI-Trivex", "Run-time error: fault"}))
             << what;
         EXPECT_TRUE(w.platform.ended && w.window.Ended()) << what;
         w.host.TakeJournal();
