@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/platform_win32.h"
 #include "ui/program_files.h"
 #include "ui/win32/guard_win32.h"
 #include "ui/win32/layout_win32.h"
@@ -65,18 +66,6 @@ POINT WorkAreaOrigin(HWND window) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     return {monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
-}
-
-UINT MessageBoxIcon(MessageStyle style) {
-    switch (style) {
-        case MessageStyle::Critical:
-            return MB_ICONERROR;
-        case MessageStyle::Warning:
-            return MB_ICONWARNING;
-        case MessageStyle::Information:
-            return MB_ICONINFORMATION;
-    }
-    return 0;
 }
 
 }  // namespace

@@ -282,4 +282,16 @@ char PlatformWin32::DecimalSeparator() {
     return separator[0];
 }
 
+UINT MessageBoxIcon(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::Critical:
+            return MB_ICONERROR;
+        case MessageStyle::Warning:
+            return MB_ICONWARNING;
+        case MessageStyle::Information:
+            return MB_ICONINFORMATION;
+    }
+    return 0;
+}
+
 }  // namespace trivex::ui

@@ -59,4 +59,7 @@ std::string SystemErrorText(DWORD code);
 // The full path of the running executable.
 std::string ModulePath();
 
+// The icon flag of a message box.
+UINT MessageBoxIcon(MessageStyle style);
+
 }  // namespace trivex::ui
