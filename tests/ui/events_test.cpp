@@ -25,14 +25,30 @@ TEST_F(MainWindowTest, KeyFilterUpperCasesAndRefuses) {
     }
 }
 
-// With replot off, map events are only logged.
+// Map events are logged, and plot only with replot on.
 TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOn) {
     ASSERT_TRUE(Start());
-    host.TakeJournal();
-    host.Fire(sim::Event::MapRedrawn);
-    host.Fire(sim::Event::MapHasChanged);
-    EXPECT_TRUE(host.Journal().empty());
-    EXPECT_NE(Text(ControlId::Status).find("MapRedrawn()\r\nMapHasChanged()\r\n"), std::string::npos);
+    struct Case {
+        bool replot;
+        int plots;
+    };
+    const Case cases[] = {
+        {false, 0},  // off: no host call at all
+        {true, 2},   // on: each event plots, the second one after the first one's plot has ended
+    };
+    for (const Case& c : cases) {
+        if (window.CurrentSettings().replotAfterMapIsRedrawn != c.replot)
+            window.OnCommand(Command::OptionsReplot);
+        host.TakeJournal();
+        view.SetText(ControlId::Status, "");
+        host.Fire(sim::Event::MapRedrawn);
+        host.Fire(sim::Event::MapHasChanged);
+        EXPECT_EQ(host.Journal().empty(), c.plots == 0) << c.replot;
+        EXPECT_EQ(CountCalls("GetStationInfo"), 5 * c.plots) << c.replot;  // five rows of NOCALLs
+        const std::string log = Text(ControlId::Status);
+        EXPECT_TRUE(log.find("MapRedrawn()\r\n") != std::string::npos && log.ends_with("MapHasChanged()\r\n"))
+            << c.replot << ": " << log;
+    }
 }
 
 TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
