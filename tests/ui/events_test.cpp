@@ -51,6 +51,17 @@ TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOn) {
     }
 }
 
+// Help opens the help page with the desktop as its owner, the About window's link the web address.
+TEST_F(MainWindowTest, HelpAndWebLinkOpenThroughTheShell) {
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::HelpHelp);
+    window.OnAboutLinkClicked();
+    std::vector<std::pair<std::string, bool>> opened;  // the target and whether the desktop owns it
+    for (const ShellRequest& request : platform.shellRequests)
+        opened.emplace_back(request.target, request.ownedByDesktop);
+    EXPECT_EQ(opened, (decltype(opened){{"C:\\Trivex\\Trivex.html", true}, {kWebAddress, false}}));
+}
+
 TEST_F(MainWindowTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
     SetCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""});
     ASSERT_TRUE(Start());
