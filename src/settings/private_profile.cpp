@@ -216,7 +216,8 @@ MarkedFile SplitMark(std::string_view bytes) {
 }
 
 // An odd last byte is a character of its own, as Wine reads it: it takes the byte after the
-// file's end (zero in practice) for the high byte, in either byte order.
+// file's end for the high byte, in either byte order; that byte is whatever Wine's heap holds
+// there, mostly zero, which is what is taken here.
 std::u16string DecodeUtf16(const MarkedFile& file) {
     const std::string_view body = file.body;
     std::u16string text;

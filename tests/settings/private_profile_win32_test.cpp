@@ -96,8 +96,8 @@ TEST(PrivateProfileWin32Test, MatchesThePlatform) {
                u"CallSign3=a\0b\r\n[Last]\r\nx=\u4E2D\r\n"s,
                false)},
         {"UTF-16 BE, the keys", Utf16(u"[setup]\r\nTOP=5\rCallSign4=\u00C4x\r\n", true)},
-        // a mark and an odd number of bytes: the last byte reads as a character
-        {"UTF-16 LE, odd length", Utf16(u"[SETUP]\r\nCallSign3=x", false) + "y"},
+        // Not here: an odd number of bytes, whose last byte Wine pairs with whatever byte its
+        // heap holds after the file's copy.
     };
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("trivex-profile-" + std::to_string(GetCurrentProcessId()) + ".ini"))
