@@ -53,7 +53,6 @@ class MainWindow : private PlotDisplay, private CommandTarget {
 
     bool Ended() const { return handlers_.Ended(); }
     bool AboutOpen() const { return commands_.AboutOpen(); }
-    const ProgramFiles& Files() const { return files_; }
     const Settings& CurrentSettings() const { return commands_.Current(); }
     const StationTable& Stations() const { return plot_.Stations(); }
     const std::string& FixObjectName() const { return plot_.FixObjectName(); }
