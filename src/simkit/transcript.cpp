@@ -101,7 +101,8 @@ Json JournalJson(const std::vector<sim::JournalEntry>& journal) {
 Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages) {
     Json::Array boxes;
     for (const ui::MessageBoxRecord& box : messages)
-        boxes.emplace_back(Json::Object{{"style", static_cast<int>(box.style)}, {"title", box.title}, {"text", box.text}});
+        boxes.emplace_back(
+            Json::Object{{"style", static_cast<int>(box.style)}, {"title", box.title}, {"text", box.text}});
     return boxes;
 }
 
