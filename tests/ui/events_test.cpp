@@ -51,10 +51,15 @@ TEST_F(MainWindowTest, MapEventsPlotOnlyWithReplotOn) {
     }
 }
 
-// Help opens the help page with the desktop as its owner, the About window's link the web address.
-TEST_F(MainWindowTest, HelpAndWebLinkOpenThroughTheShell) {
+// Help opens the help page with the desktop as its owner; the About window opens again once
+// closed, and its link opens the web address.
+TEST_F(MainWindowTest, HelpAboutAndWebLink) {
     ASSERT_TRUE(Start());
     window.OnCommand(Command::HelpHelp);
+    window.OnCommand(Command::About);
+    window.OnAboutOk();
+    window.OnCommand(Command::About);
+    EXPECT_TRUE(view.About() && window.AboutOpen());
     window.OnAboutLinkClicked();
     std::vector<std::pair<std::string, bool>> opened;  // the target and whether the desktop owns it
     for (const ShellRequest& request : platform.shellRequests)
