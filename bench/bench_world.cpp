@@ -127,7 +127,8 @@ void PlotBench::MoveAndPlot() {
 }
 
 bool PlotBench::ShowsTenIntersections() {
-    return view_.Text(ui::ControlId::Label3) == "first 5 of 10 intersections" && view_.Messages().empty() &&
+    return view_.Text(ui::ControlId::IntersectionCount) == "first 5 of 10 intersections" &&
+           view_.Messages().empty() &&
            view_.Text(ui::ControlId::ObjectLabel) == "Object RDFFIX0 at new location.";
 }
 

@@ -264,7 +264,7 @@ void ReportPlots(TrivexProgram& trivex, standin::StandInControlClient& control,
         figures.logic.times.push_back(MillisecondsSince(start));
         figures.creations.times.push_back(created);
     });
-    if (trivex.Text(ui::ControlId::Label3) != "first 5 of 10 intersections" ||
+    if (trivex.Text(ui::ControlId::IntersectionCount) != "first 5 of 10 intersections" ||
         trivex.Text(ui::ControlId::ObjectLabel) != "Object RDFFIX0 at new location.")
         throw std::runtime_error("the plots did not move the fix from ten intersections");
     figures.memory = MemoryOf(trivex.Process().Id());

@@ -20,7 +20,7 @@ const char* const kBuiltInScenario = R"json({
   ]
 })json";
 
-simkit::Scenario LoadScenario(const std::string& path, const ui::FileRead& file) {
+simkit::Scenario LoadScenario(const std::string& path, const settings::FileRead& file) {
     if (file.error) throw simkit::ScenarioError(path + ": " + *file.error);
     if (!file.bytes) return simkit::ReadScenario(kBuiltInScenario);
     try {

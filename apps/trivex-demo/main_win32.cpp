@@ -20,7 +20,7 @@ using namespace trivex;
 // operator's saved settings survive the next start.
 void WriteFirstSettings(ui::PlatformServices& platform, const simkit::Scenario& scenario) {
     const std::string iniFile = platform.ProgramFolder() + "\\" + platform.ExeName() + ".INI";
-    const ui::FileRead existing = platform.ReadFile(iniFile);
+    const settings::FileRead existing = platform.ReadFile(iniFile);
     if (scenario.settings && !existing.bytes && !existing.error)
         platform.ReplaceFile(iniFile, *scenario.settings);
 }

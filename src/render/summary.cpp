@@ -39,7 +39,7 @@ void WriteRows(std::ostream& out, ui::MemoryView& view) {
 }
 
 void WriteResults(std::ostream& out, ui::MemoryView& view) {
-    out << "\n" << view.Text(ui::ControlId::Label3) << ":\n";
+    out << "\n" << view.Text(ui::ControlId::IntersectionCount) << ":\n";
     for (int row = 0; row < kStationCount; ++row) out << "  " << view.Text(ui::IntersectBox(row)) << "\n";
     out << "Solution: " << view.Text(ui::ControlId::Solution) << "\n";
     out << "Object:   " << view.Text(ui::ControlId::ObjectLabel) << "\n";
@@ -66,7 +66,7 @@ void WriteMessages(std::ostream& out, const MessageTally& messages) {
     if (!messages.last) return;
     out << "\nMessage boxes (" << messages.count << "), the last:\n";
     const ui::MessageBoxRecord& last = *messages.last;
-    out << "  [" << last.style << "] " << last.title << "\n";
+    out << "  [" << static_cast<int>(last.style) << "] " << last.title << "\n";
     for (const std::string& line : Lines(last.text)) out << "  " << line << "\n";
 }
 

@@ -27,7 +27,7 @@ void SetUpPlatform(const Scenario& scenario, ui::MemoryPlatform& platform) {
     platform.hostVersion = scenario.hostVersion;
     platform.screen = scenario.screen;
     if (scenario.settings)
-        platform.PutFile(ui::MakeProgramFiles(scenario.programFolder, scenario.exeName).IniFile,
+        platform.PutFile(ui::MakeProgramFiles(scenario.programFolder, scenario.exeName).iniFile,
                          *scenario.settings);
     platform.readOnlyFolder = scenario.readOnlyFolder;
 }
@@ -154,8 +154,8 @@ Json ScenarioRun::Step(const std::string& action, const std::vector<sim::Journal
         {"shell", TextsJson(shell)},
         {"host", JournalJson(journal)},
         {"objects", TextsJson(host_.objects)},
-        {"settingsFile", FileJson(platform_.File(files.IniFile))},
-        {"listFile", FileJson(platform_.File(files.ListFile))},
+        {"settingsFile", FileJson(platform_.File(files.iniFile))},
+        {"listFile", FileJson(platform_.File(files.listFile))},
         {"ended", Ended()},
     };
     if (window_.ReviewCount() != std::exchange(reviewsSeen_, window_.ReviewCount()))

@@ -68,7 +68,7 @@ Json WindowJson(ui::MemoryView& view) {
         {"callsigns", RowTexts(view, ui::CallSignBox)},
         {"bearings", RowTexts(view, ui::BearingBox)},
         {"intersections", RowTexts(view, ui::IntersectBox)},
-        {"label3", view.Text(ControlId::Label3)},
+        {"label3", view.Text(ControlId::IntersectionCount)},
         {"solution", view.Text(ControlId::Solution)},
         {"object", view.Text(ControlId::ObjectLabel)},
         {"log", view.Text(ControlId::Status)},
@@ -93,7 +93,8 @@ Json JournalJson(const std::vector<sim::JournalEntry>& journal) {
 Json MessagesJson(const std::vector<ui::MessageBoxRecord>& messages) {
     Json::Array boxes;
     for (const ui::MessageBoxRecord& box : messages)
-        boxes.emplace_back(Json::Object{{"style", box.style}, {"title", box.title}, {"text", box.text}});
+        boxes.emplace_back(
+            Json::Object{{"style", static_cast<int>(box.style)}, {"title", box.title}, {"text", box.text}});
     return boxes;
 }
 

@@ -14,9 +14,9 @@ constexpr int RowTop(int row) {
 }
 
 constexpr std::array<ControlLayout, 22> kControls{{
-    {Label1, "Label1", K::Label, 120, 120, 1095, 255, 5, true, "Call-signs"},
-    {Label2, "Label2", K::Label, 1680, 120, 2055, 255, 6, true, "Bearing +/- Accuracy"},
-    {Label3, "Label3", K::Label, 3720, 120, 2055, 255, 7, true, "first 5 Intersections"},
+    {CallSignsHeading, "Label1", K::Label, 120, 120, 1095, 255, 5, true, "Call-signs"},
+    {BearingsHeading, "Label2", K::Label, 1680, 120, 2055, 255, 6, true, "Bearing +/- Accuracy"},
+    {IntersectionCount, "Label3", K::Label, 3720, 120, 2055, 255, 7, true, "first 5 Intersections"},
     {CallSign0, "txtCallSign(0)", K::TextBox, 120, RowTop(0), 1215, 285, 4, true, ""},
     {CallSign1, "txtCallSign(1)", K::TextBox, 120, RowTop(1), 1215, 285, 10, true, ""},
     {CallSign2, "txtCallSign(2)", K::TextBox, 120, RowTop(2), 1215, 285, 11, true, ""},
@@ -32,7 +32,7 @@ constexpr std::array<ControlLayout, 22> kControls{{
     {Intersect2, "txtIntersect(2)", K::TextBox, 3720, RowTop(2), 2175, 285, 19, false, "N/A"},
     {Intersect3, "txtIntersect(3)", K::TextBox, 3720, RowTop(3), 2175, 285, 20, false, "N/A"},
     {Intersect4, "txtIntersect(4)", K::TextBox, 3720, RowTop(4), 2175, 285, 21, false, "N/A"},
-    {Label4, "Label4", K::Label, 120, 2880, 855, 255, 8, true, "Solution"},
+    {SolutionHeading, "Label4", K::Label, 120, 2880, 855, 255, 8, true, "Solution"},
     {Solution, "TxtSolution", K::TextBox, 1080, 2880, 1935, 285, 1, false, "N/A"},
     {ObjectLabel, "LblObject", K::Label, 3360, 2760, 2655, 495, 9, true, "-"},
     {Status, "txtStatus", K::LogBox, 120, 3360, 5775, 855, 0, false, ""},

@@ -9,9 +9,9 @@
 namespace trivex::ui {
 
 enum class ControlId {
-    Label1,
-    Label2,
-    Label3,
+    CallSignsHeading,
+    BearingsHeading,
+    IntersectionCount,
     CallSign0,
     CallSign1,
     CallSign2,
@@ -27,7 +27,7 @@ enum class ControlId {
     Intersect2,
     Intersect3,
     Intersect4,
-    Label4,
+    SolutionHeading,
     Solution,
     ObjectLabel,
     Status,

@@ -2,25 +2,20 @@
 // critical error, the notice that the program stops.
 #pragma once
 
-#include <optional>
 #include <string>
 
-namespace trivex {
+#include "ui/view.h"
 
-inline constexpr int kStyleCritical = 16;
-inline constexpr int kStyleWarning = 48;
-inline constexpr int kStyleInformation = 64;
+namespace trivex::ui {
 
 struct ErrorMessage {
-    int style;
+    MessageStyle style;
     std::string title;
     std::string text;
     bool endsProgram;
 };
 
-// Nothing for a style other than 16, 48 or 64.
-[[nodiscard]] std::optional<ErrorMessage> MakeErrorMessage(int style, const std::string& message,
-                                                           const std::string& appTitle,
-                                                           const std::string& htmlHelpFile);
+[[nodiscard]] ErrorMessage MakeErrorMessage(MessageStyle style, const std::string& message,
+                                            const std::string& appTitle, const std::string& htmlHelpFile);
 
-}  // namespace trivex
+}  // namespace trivex::ui

@@ -1,20 +1,12 @@
-// The logic of the main window: start-up and shut-down, the operator's commands, the
-// key filter of the call-sign boxes, the Options menus, the settings file and the host's
-// events. It draws nothing itself: it works on a MainWindowView and PlatformServices.
-//
-// Every entry point runs as one handler. A handler that is called while another runs
-// (a host event fired inside a host call, or while a message box is open) is queued and
-// run, in order, when the running one has finished. A failing host call stops only the
-// running handler: the operator sees a warning and the program goes on. As the failure may
-// mean that the host's server has gone, and with it the host objects the program holds, the
-// next plot connects to the host afresh. Once the host has said it is closing, its failures
-// are only logged and no plot runs: the shut-down follows. Any other fault shows the run-time
-// error box and ends the program, whatever handler it struck.
+// The logic of the main window: the order of things from start-up to shut-down, and the
+// rules by which the host's events plot. It draws nothing itself: it works on a
+// MainWindowView and PlatformServices, and hands each job to a part of its own: the handler
+// queue with the fault policy (every entry point runs through it, and the host's events are
+// queued there, never re-entered), the host connection, the settings file, and the commands
+// with the Options menus and the key filter.
 #pragma once
 
-#include <deque>
-#include <functional>
-#include <memory>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,19 +14,22 @@
 #include "host/host.h"
 #include "plot/plot_display.h"
 #include "plot/plotter.h"
+#include "ui/commands.h"
+#include "ui/handler_queue.h"
+#include "ui/host_connection.h"
 #include "ui/platform.h"
 #include "ui/program_files.h"
 #include "ui/settings.h"
+#include "ui/settings_file.h"
 #include "ui/view.h"
 
 namespace trivex::ui {
 
-class MainWindow : private PlotDisplay {
+class MainWindow : private PlotDisplay, private CommandTarget {
   public:
     MainWindow(MainWindowView& view, PlatformServices& platform, host::Host& host);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
-    ~MainWindow();
 
     // Runs the start-up steps; false when the program ended during start-up.
     [[nodiscard]] bool Startup();
@@ -53,13 +48,12 @@ class MainWindow : private PlotDisplay {
 
     // The sink to which the host delivers its application and map events. It only queues
     // them; they run after the running handler, or once the window hands them back here.
-    [[nodiscard]] host::HostEvents& HostEventSink();
-    void OnHostEventsPosted();
+    [[nodiscard]] host::HostEvents& HostEventSink() { return sink_; }
+    void OnHostEventsPosted() { handlers_.RunQueued(); }
 
-    [[nodiscard]] bool Ended() const { return ended_; }
-    [[nodiscard]] bool AboutOpen() const { return aboutOpen_; }
-    [[nodiscard]] const ProgramFiles& Files() const { return files_; }
-    [[nodiscard]] const Settings& CurrentSettings() const { return settings_; }
+    [[nodiscard]] bool Ended() const { return handlers_.Ended(); }
+    [[nodiscard]] bool AboutOpen() const { return commands_.AboutOpen(); }
+    [[nodiscard]] const Settings& CurrentSettings() const { return commands_.Current(); }
     [[nodiscard]] const StationTable& Stations() const { return plot_.Stations(); }
     [[nodiscard]] const std::string& FixObjectName() const { return plot_.FixObjectName(); }
     // The review of the last plot that came as far as its pairs, and how many plots did.
@@ -67,37 +61,40 @@ class MainWindow : private PlotDisplay {
     [[nodiscard]] unsigned ReviewCount() const { return plot_.ReviewCount(); }
 
   private:
-    class EventSink;
+    // Turns the host's events into queued handlers; it never calls the logic re-entrantly.
+    class EventSink : public host::HostEvents {
+      public:
+        explicit EventSink(MainWindow& window) : window_(window) {}
+        void DataAvailable() override {}
+        void NotifyBeacon(const std::string& callsign, float latitude, float longitude) override;
+        void UIView32IsClosing() override;
+        void MapHasChanged() override { QueueMapEvent("MapHasChanged()\r\n"); }
+        void MapRedrawn() override { QueueMapEvent("MapRedrawn()\r\n"); }
 
-    // The one dispatcher: every handler runs through it, one at a time, in order.
-    void Run(std::function<void()> handler);
-    void QueueHostEvent(std::function<void()> handler);
-    void RunQueued();
-    void RunHandler(const std::function<void()>& handler);
-    void ShowError(int style, const std::string& message);
-    void StopOnFault(const std::string& what);
+      private:
+        void QueueMapEvent(const char* logText);
+        MainWindow& window_;
+    };
 
     [[nodiscard]] bool RefuseSecondInstance();
     [[nodiscard]] bool RefuseUnsupportedHost();
+    void LoadSettings();
     void Connect();
-    void ConnectIfNeeded();
     void ConnectAndReportRows();
     void Unload();
     void ShutDown();  // help file closed, list file emptied, the host's events stopped
     void Release();   // the host objects and the window
 
-    void Execute(Command command);
-    void Plot();
+    void Plot() override;
+    void SaveSettings() override;
+    void Exit() override { Unload(); }
+
     void ShowBearing(int row, const std::string& text) override;
     void ShowIntersections(const std::vector<std::string>& texts) override;
     void ShowSolution(const std::string& countText, const std::string& solutionText) override;
     void ShowFixObject(const std::string& text) override;
+    void AppendLog(const std::string& text) override;
 
-    void SelectIgnoreDistance(int item);
-    void SelectLineThickness(int item);
-    void ToggleReplot();
-    void ToggleLogPairs();
-    void ToggleShowEstimate();
     // A map event that arrives while a plot started by an earlier host event runs is taken
     // as the echo of that plot's own drawing: it is logged but plots no more, or a host that
     // redraws on every drawing call would keep the program plotting for ever. A beacon comes
@@ -106,36 +103,17 @@ class MainWindow : private PlotDisplay {
     void OnMapEvent(const char* logText, bool echo);
     void OnBeacon(const std::string& callsign, float latitude, float longitude);
 
-    void loadini();
-    [[nodiscard]] bool saveini();
-    void SaveSettings();
-    void RememberPosition();
-
-    void AppendLog(const std::string& text) override;
-
     MainWindowView& view_;
     PlatformServices& platform_;
-    host::Host& host_;
-    std::unique_ptr<EventSink> sink_;
-
     ProgramFiles files_;
-    Settings settings_;
+    EventSink sink_{*this};
+    HostConnection connection_;
+    HandlerQueue handlers_{view_, platform_, files_, connection_};
+    SettingsFile settingsFile_{view_, platform_, files_, handlers_};
+    Commands commands_{view_, platform_, files_, handlers_, *this};
     Plotter plot_;
-    bool settingsUnreadable_ = false;  // the settings file could not be read at start-up
-    WindowPosition savedPosition_;
-
-    std::unique_ptr<host::UivApplication> mUIV_;
-    std::unique_ptr<host::UivMap> mUivMap_;
-    bool hostFailed_ = false;   // since the last connection
-    bool hostClosing_ = false;  // the host said it is closing: its errors are logged, no plot runs
-
-    std::deque<std::function<void()>> pending_;
-    bool running_ = false;
-    bool releaseAfterHandler_ = false;  // the session ended while a handler ran
     bool eventPlotRunning_ = false;
     unsigned plotsStarted_ = 0;
-    bool ended_ = false;
-    bool aboutOpen_ = false;
 };
 
 }  // namespace trivex::ui

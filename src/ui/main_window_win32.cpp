@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/platform_win32.h"
 #include "ui/program_files.h"
 #include "ui/win32/layout_win32.h"
 #include "win32/guard_win32.h"
@@ -358,11 +359,11 @@ void MainWindowWin32::Beep() {
     beep_();
 }
 
-void MainWindowWin32::ShowMessage(int style, const std::string& title, const std::string& text) {
+void MainWindowWin32::ShowMessage(MessageStyle style, const std::string& title, const std::string& text) {
     FlushLog();
     const HWND owner = IsWindowVisible(window_.get()) ? window_.get() : nullptr;
     const char* caption = title.empty() ? kApplicationTitle : title.c_str();
-    MessageBoxA(owner, text.c_str(), caption, MB_OK | static_cast<UINT>(style));
+    MessageBoxA(owner, text.c_str(), caption, MB_OK | MessageBoxIcon(style));
 }
 
 void MainWindowWin32::OpenAbout(const AboutContent& content) {

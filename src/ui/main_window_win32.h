@@ -60,7 +60,7 @@ class MainWindowWin32 final : public MainWindowView {
     void MakeTopmost() override;
     void Close() override;
     void Beep() override;
-    void ShowMessage(int style, const std::string& title, const std::string& text) override;
+    void ShowMessage(MessageStyle style, const std::string& title, const std::string& text) override;
     void OpenAbout(const AboutContent& content) override;
     void CloseAbout() override;
     [[nodiscard]] bool PostHostEvents() override;

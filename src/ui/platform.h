@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "host/host_version.h"
-#include "ui/private_profile.h"
+#include "settings/file_access.h"
 #include "ui/view.h"
 
 namespace trivex::ui {
@@ -18,19 +17,8 @@ struct HostFolderRead {
     std::optional<std::string> error;  // the system's description when reading failed
 };
 
-// A whole file as read. Neither bytes nor error: the file, or its folder, does not exist.
-struct FileRead {
-    std::optional<std::string> bytes;
-    std::optional<std::string> error;  // the system's description when the file could not be read
-};
-
-enum class ReplaceResult {
-    Replaced,
-    NoFileBeside,  // the file beside could not be created (a folder that refuses new files): nothing changed
-    Failed,
-};
-
-class PlatformServices {
+// The settings file's access to files comes with it.
+class PlatformServices : public settings::FileAccess {
   public:
     virtual ~PlatformServices() = default;
 
@@ -47,18 +35,6 @@ class PlatformServices {
 
     [[nodiscard]] virtual HostFolderRead ReadHostFolder() = 0;
     [[nodiscard]] virtual std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) = 0;
-
-    // Whole-file access. ReplaceFile writes a new file beside the file, under a name no other
-    // file has, and puts it in the file's place as the system replaces files (the file keeps its
-    // attributes and security), so the file is either the old or the new one. OverwriteFile
-    // opens the file itself for writing (creating it when absent), replaces its contents and
-    // closes it: the file stays the same file, but a failure part-way leaves it cut short. Both
-    // refuse a file marked read-only, which the user means to keep as it is.
-    [[nodiscard]] virtual FileRead ReadFile(const std::string& path) = 0;
-    [[nodiscard]] virtual ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) = 0;
-    [[nodiscard]] virtual bool OverwriteFile(const std::string& path, std::string_view bytes) = 0;
-    // The code page of the settings file's names and values in a UTF-16 file.
-    [[nodiscard]] virtual const AnsiCodePage& CodePage() = 0;
 
     [[nodiscard]] virtual Size ScreenSize() = 0;  // twips
     // Asks the shell to open a document or address; ownedByDesktop gives it the desktop as owner.

@@ -13,6 +13,9 @@
 
 namespace trivex::ui {
 
+using settings::FileRead;
+using settings::ReplaceResult;
+
 namespace {
 
 constexpr DWORD kMaxPath = 32768;
@@ -270,6 +273,18 @@ char PlatformWin32::DecimalSeparator() {
     char separator[4] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2) return '.';
     return separator[0];
+}
+
+UINT MessageBoxIcon(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::Critical:
+            return MB_ICONERROR;
+        case MessageStyle::Warning:
+            return MB_ICONWARNING;
+        case MessageStyle::Information:
+            return MB_ICONINFORMATION;
+    }
+    return 0;
 }
 
 }  // namespace trivex::ui

@@ -10,7 +10,7 @@ namespace trivex::ui {
 
 // MultiByteToWideChar and WideCharToMultiByte in the ANSI code page, as the ANSI profile
 // functions convert: a character the code page lacks becomes its best fit or "?".
-class AnsiCodePageWin32 : public AnsiCodePage {
+class AnsiCodePageWin32 : public settings::AnsiCodePage {
   public:
     [[nodiscard]] std::u16string ToUtf16(std::string_view text) const override;
     [[nodiscard]] std::string FromUtf16(std::u16string_view text) const override;
@@ -33,10 +33,11 @@ class PlatformWin32 : public PlatformServices {
     [[nodiscard]] std::string LegalCopyright() override;
     [[nodiscard]] HostFolderRead ReadHostFolder() override;
     [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
-    [[nodiscard]] FileRead ReadFile(const std::string& path) override;
-    [[nodiscard]] ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] settings::FileRead ReadFile(const std::string& path) override;
+    [[nodiscard]] settings::ReplaceResult ReplaceFile(const std::string& path,
+                                                      std::string_view bytes) override;
     [[nodiscard]] bool OverwriteFile(const std::string& path, std::string_view bytes) override;
-    [[nodiscard]] const AnsiCodePage& CodePage() override { return codePage_; }
+    [[nodiscard]] const settings::AnsiCodePage& CodePage() override { return codePage_; }
     [[nodiscard]] Size ScreenSize() override;
     void ShellOpen(const std::string& target, bool ownedByDesktop) override;
     void CloseHelpFile(const std::string& helpFile) override;
@@ -54,5 +55,8 @@ class PlatformWin32 : public PlatformServices {
 
 // The full path of the running executable.
 [[nodiscard]] std::string ModulePath();
+
+// The icon flag of a message box.
+UINT MessageBoxIcon(MessageStyle style);
 
 }  // namespace trivex::ui

@@ -15,11 +15,11 @@ inline constexpr int kVersionRevision = TRIVEX_VERSION_PATCH;
 inline constexpr const char* kApplicationTitle = "UI-Trivex";
 
 struct ProgramFiles {
-    std::string AppTitle;
-    std::string HelpFile;
-    std::string IniFile;
-    std::string ListFile;
-    std::string HtmlHelpFile;
+    std::string appTitle;
+    std::string helpFile;
+    std::string iniFile;
+    std::string listFile;
+    std::string htmlHelpFile;
 };
 
 // folder "C:\Apps" and exe name "Tool" give "C:\Apps\Tool.INI" and so on.

@@ -16,6 +16,9 @@ struct WindowPosition {
     bool operator==(const WindowPosition&) const = default;
 };
 
+// The icon of a message box. The values are the codes the transcripts record.
+enum class MessageStyle { Critical = 16, Warning = 48, Information = 64 };
+
 struct Size {
     int32_t width = 0;  // twips
     int32_t height = 0;
@@ -49,9 +52,8 @@ class MainWindowView {
     virtual void Close() = 0;
 
     virtual void Beep() = 0;
-    // A modal message box with one OK button; style is the icon code (16, 48, 64). An empty
-    // title shows the program's application title.
-    virtual void ShowMessage(int style, const std::string& title, const std::string& text) = 0;
+    // A modal message box with one OK button. An empty title shows the program's application title.
+    virtual void ShowMessage(MessageStyle style, const std::string& title, const std::string& text) = 0;
 
     virtual void OpenAbout(const AboutContent& content) = 0;
     virtual void CloseAbout() = 0;

@@ -33,7 +33,7 @@ std::string Shown(TextOf text) {
     std::string shown;
     for (int row = 0; row < 5; ++row)
         shown += text(ui::BearingBox(row)) + " | " + text(ui::IntersectBox(row)) + "\n";
-    for (const ControlId id : {ControlId::Label3, ControlId::Solution, ControlId::ObjectLabel})
+    for (const ControlId id : {ControlId::IntersectionCount, ControlId::Solution, ControlId::ObjectLabel})
         shown += text(id) + "\n";
     return shown;
 }

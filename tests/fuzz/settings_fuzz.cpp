@@ -9,12 +9,13 @@
 #include <sstream>
 #include <string>
 
+#include "settings/private_profile.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "ui/private_profile.h"
 
 namespace trivex::fuzz {
 namespace {
 
+using namespace trivex::settings;
 using namespace trivex::ui;
 
 constexpr const char* kIniPath = "C:\\Trivex\\Trivex.INI";
@@ -33,7 +34,7 @@ struct Run : SimulatedProgram {
         platform.PutFile(kIniPath, file);
         Check(window.Startup() && view.Messages().empty(), "start-up goes on without a message");
         const Settings& s = window.CurrentSettings();
-        Check(s.PlotLineThickness >= 1 && s.PlotLineThickness <= kThicknessItems && s.ignoreItem >= 1 &&
+        Check(s.plotLineThickness >= 1 && s.plotLineThickness <= kThicknessItems && s.ignoreItem >= 1 &&
                   s.ignoreItem <= kIgnoreItems,
               "thickness and ignore distance within their menus");
     }
@@ -48,8 +49,8 @@ struct Run : SimulatedProgram {
         const Settings& s = window.CurrentSettings();
         std::ostringstream text;
         text << view.Position().left << " " << view.Position().top << " minimised " << view.IsMinimised()
-             << " thickness " << s.PlotLineThickness << " ignore " << s.ignoreItem << " " << s.IgnoreDistance
-             << " replot " << s.ReplotAfterMapIsRedrawn;
+             << " thickness " << s.plotLineThickness << " ignore " << s.ignoreItem << " " << s.ignoreDistance
+             << " replot " << s.replotAfterMapIsRedrawn;
         for (int row = 0; row < kStationCount; ++row)
             text << "\n"
                  << (asReadBack ? AsReadBack(view.Text(CallSignBox(row))) : view.Text(CallSignBox(row)));

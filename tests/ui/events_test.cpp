@@ -27,14 +27,46 @@ TEST_F(EventsTest, KeyFilterUpperCasesAndRefuses) {
     }
 }
 
-// With replot off, map events are only logged.
+// Map events are logged, and plot only with replot on.
 TEST_F(EventsTest, MapEventsPlotOnlyWithReplotOn) {
     ASSERT_TRUE(Start());
-    host.TakeJournal();
-    host.Fire(sim::Event::MapRedrawn);
-    host.Fire(sim::Event::MapHasChanged);
-    EXPECT_TRUE(host.Journal().empty());
-    EXPECT_NE(Text(ControlId::Status).find("MapRedrawn()\r\nMapHasChanged()\r\n"), std::string::npos);
+    struct Case {
+        bool replot;
+        int plots;
+    };
+    const Case cases[] = {
+        {false, 0},  // off: no host call at all
+        {true, 2},   // on: each event plots, the second one after the first one's plot has ended
+    };
+    for (const Case& c : cases) {
+        if (window.CurrentSettings().replotAfterMapIsRedrawn != c.replot)
+            window.OnCommand(Command::OptionsReplot);
+        host.TakeJournal();
+        view.SetText(ControlId::Status, "");
+        host.Fire(sim::Event::MapRedrawn);
+        host.Fire(sim::Event::MapHasChanged);
+        EXPECT_EQ(host.Journal().empty(), c.plots == 0) << c.replot;
+        EXPECT_EQ(CountCalls("GetStationInfo"), 5 * c.plots) << c.replot;  // five rows of NOCALLs
+        const std::string log = Text(ControlId::Status);
+        EXPECT_TRUE(log.find("MapRedrawn()\r\n") != std::string::npos && log.ends_with("MapHasChanged()\r\n"))
+            << c.replot << ": " << log;
+    }
+}
+
+// Help opens the help page with the desktop as its owner; the About window opens again once
+// closed, and its link opens the web address.
+TEST_F(EventsTest, HelpAboutAndWebLink) {
+    ASSERT_TRUE(Start());
+    window.OnCommand(Command::HelpHelp);
+    window.OnCommand(Command::About);
+    window.OnAboutOk();
+    window.OnCommand(Command::About);
+    EXPECT_TRUE(view.About() && window.AboutOpen());
+    window.OnAboutLinkClicked();
+    std::vector<std::pair<std::string, bool>> opened;  // the target and whether the desktop owns it
+    for (const ShellRequest& request : platform.shellRequests)
+        opened.emplace_back(request.target, request.ownedByDesktop);
+    EXPECT_EQ(opened, (decltype(opened){{"C:\\Trivex\\Trivex.html", true}, {kWebAddress, false}}));
 }
 
 TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
@@ -116,7 +148,8 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
         w.host.FireDuring("GetStationInfo", sim::Event::DataAvailable);
         trigger(w);
         ASSERT_FALSE(w.view.Messages().empty()) << what;
-        EXPECT_EQ(w.view.Messages().back(), (MessageBoxRecord{16, "UI-Trivex", "Run-time error: fault"}))
+        EXPECT_EQ(w.view.Messages().back(),
+                  (MessageBoxRecord{MessageStyle::Critical, "UI-Trivex", "Run-time error: fault"}))
             << what;
         EXPECT_TRUE(w.platform.ended && w.window.Ended()) << what;
         w.host.TakeJournal();

@@ -40,8 +40,8 @@ struct World : Program {
     // What the window shows of a plot; the object label and the log depend on the history.
     std::string Shown() {
         std::string texts;
-        for (int id = static_cast<int>(ControlId::Label1); id < static_cast<int>(ControlId::ObjectLabel);
-             ++id)
+        for (int id = static_cast<int>(ControlId::CallSignsHeading);
+             id < static_cast<int>(ControlId::ObjectLabel); ++id)
             texts += view.Text(static_cast<ControlId>(id)) + "\n";
         return texts;
     }
@@ -209,7 +209,7 @@ TEST(FaultInjectionTest, PlotAfterAHostFailureConnectsAfresh) {
     world.window.OnCommand(Command::Plot);
     ASSERT_EQ(world.view.Messages().size(), 2u);
     EXPECT_NE(world.view.Messages()[1].text.find("injected GetMap"), std::string::npos);
-    EXPECT_EQ(world.view.Text(ControlId::Label3), "first 5 of 8 intersections");
+    EXPECT_EQ(world.view.Text(ControlId::IntersectionCount), "first 5 of 8 intersections");
     EXPECT_EQ(world.view.Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
     EXPECT_EQ(world.host.objects, std::vector<std::string>{"*RDFFIX0"});
 

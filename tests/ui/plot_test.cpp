@@ -15,7 +15,7 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
     struct Case {
         const char* what;
         std::vector<std::string> rows;
-        const char* label3;
+        const char* count;
         const char* solution;
         int filledBoxes;
     };
@@ -37,12 +37,12 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         window.OnCommand(IgnoreItem(5));
         for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), c.rows[row]);
         window.OnCommand(Command::Plot);
-        EXPECT_EQ(view.Text(ControlId::Label3), c.label3) << c.what;
+        EXPECT_EQ(view.Text(ControlId::IntersectionCount), c.count) << c.what;
         EXPECT_EQ(view.Text(ControlId::Solution), c.solution) << c.what;
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(view.Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes)
                 << c.what << " box " << row;
-        EXPECT_NE(view.Text(ControlId::Label4), "N/A") << c.what << ": the label past the last box";
+        EXPECT_NE(view.Text(ControlId::SolutionHeading), "N/A") << c.what << ": the label past the last box";
     }
 }
 
@@ -59,7 +59,7 @@ TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
             const auto d = static_cast<float>(share * kilometres[item - 1] / 1.853);
             host.stations = {{"W", 0, -d, "", "", "%090%000"}, {"S", -d, 0, "", "", "%000%000"}};
             window.OnCommand(Command::Plot);
-            EXPECT_EQ(Text(ControlId::Label3), share < 1 ? "1 intersections" : "No intersections")
+            EXPECT_EQ(Text(ControlId::IntersectionCount), share < 1 ? "1 intersections" : "No intersections")
                 << kilometres[item - 1] << " km, " << share;
         }
     }
@@ -74,7 +74,7 @@ TEST_F(PlotTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
     for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), "");
     host.TakeJournal();
     window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::Label3), "No intersections");
+    EXPECT_EQ(Text(ControlId::IntersectionCount), "No intersections");
     EXPECT_EQ(Text(ControlId::Solution), "No solution");
     for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), "N/A") << row;
     EXPECT_EQ(Text(ControlId::ObjectLabel), objectLabel);
@@ -86,7 +86,8 @@ TEST_F(PlotTest, ContributorsSkipRowsWithoutAFix) {
     SetCallSigns({"", "PA1B", "PA1C", "PA1D", ""});
     ASSERT_TRUE(Start());
     window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::Label3), "2 intersections");  // (2,4) and (3,4); (2,3) are both north-south
+    // (2,4) and (3,4); (2,3) are both north-south
+    EXPECT_EQ(Text(ControlId::IntersectionCount), "2 intersections");
     EXPECT_EQ(LastAddedObject(host).comment, "TRIVEX:PA1B,PA1C,PA1D");
     const auto& record = LastAddedObject(host);
     EXPECT_EQ(record.latitude, 30.0f / 60.0f);

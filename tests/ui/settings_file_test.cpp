@@ -17,11 +17,11 @@ std::string Applied(const MainWindow& window, MemoryView& view) {
     for (int n = 1; n <= kIgnoreItems; ++n)
         text += view.IsChecked(IgnoreItem(n)) ? " I" + std::to_string(n) : "";
     std::ostringstream values;
-    values << " " << settings.PlotLineThickness << " " << settings.IgnoreDistance << " m";
+    values << " " << settings.plotLineThickness << " " << settings.ignoreDistance << " m";
     text += values.str();
     if (view.IsMinimised()) text += " minimised";
-    if (settings.ReplotAfterMapIsRedrawn) text += " replot";
-    if (settings.ShowBestEstimate) text += " estimate";
+    if (settings.replotAfterMapIsRedrawn) text += " replot";
+    if (settings.showBestEstimate) text += " estimate";
     return text + (view.IsChecked(Command::OptionsReplot) ? " R" : "") +
            (view.IsChecked(Command::OptionsShowEstimate) ? " E" : "");
 }
@@ -153,7 +153,7 @@ TEST(MainWindowSettings, SaveInAFolderThatRefusesNewFiles) {
         EXPECT_EQ(file && file->find("CallSign3=G4NEW\r\n") != std::string::npos, fileExists) << fileExists;
         ASSERT_EQ(view.Messages().size(), fileExists ? 0u : 1u);
         if (!fileExists) {
-            EXPECT_EQ(view.Messages()[0].style, 48);
+            EXPECT_EQ(view.Messages()[0].style, MessageStyle::Warning);
             EXPECT_NE(
                 view.Messages()[0].text.find("The settings could not be saved to C:\\Trivex\\Trivex.INI"),
                 std::string::npos);

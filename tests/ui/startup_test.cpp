@@ -21,7 +21,7 @@ TEST_F(StartupTest, UnreadableHostFolderIsReportedThenRefused) {
     EXPECT_FALSE(Start());
     ASSERT_EQ(view.Messages().size(), 2u);
     EXPECT_EQ(view.Messages()[0],
-              (MessageBoxRecord{16, "UI-Trivex",
+              (MessageBoxRecord{MessageStyle::Critical, "UI-Trivex",
                                 "AN error occurred getting the UIView folder. The system error message is "
                                 "'Access is denied.'"}));
     EXPECT_NE(view.Messages()[1].text.find("(Unable to locate EXE file)"), std::string::npos);
@@ -56,7 +56,7 @@ TEST_F(StartupTest, HostFailureAtStartUpKeepsEveryCallSign) {
     host.FailNext("GetStationInfo", "station list locked");
     ASSERT_TRUE(Start());
     ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].style, 48);
+    EXPECT_EQ(view.Messages()[0].style, MessageStyle::Warning);
     EXPECT_NE(view.Messages()[0].text.find("The host reported an error: station list locked"),
               std::string::npos);
     for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(CallSignBox(row)), "A" + std::to_string(row + 1));

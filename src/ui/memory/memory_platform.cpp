@@ -4,6 +4,9 @@
 
 namespace trivex::ui {
 
+using settings::FileRead;
+using settings::ReplaceResult;
+
 namespace {
 
 constexpr int16_t kLowerA = 'a';

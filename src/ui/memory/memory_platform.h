@@ -17,7 +17,7 @@ namespace trivex::ui {
 [[nodiscard]] std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
 
 // ISO 8859-1: a byte is the character of its number; a character beyond them becomes "?".
-class Latin1CodePage : public AnsiCodePage {
+class Latin1CodePage : public settings::AnsiCodePage {
   public:
     [[nodiscard]] std::u16string ToUtf16(std::string_view text) const override;
     [[nodiscard]] std::string FromUtf16(std::u16string_view text) const override;
@@ -43,13 +43,14 @@ class MemoryPlatform : public PlatformServices {
     // The host's version block, found only at the host folder's "uiview32.exe".
     [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
 
-    [[nodiscard]] FileRead ReadFile(const std::string& path) override;
+    [[nodiscard]] settings::FileRead ReadFile(const std::string& path) override;
     // Works in the steps of the Windows one, the file beside always being path + ".tmp": create
     // it, write the first half of the bytes, the rest, rename it over the file.
-    [[nodiscard]] ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] settings::ReplaceResult ReplaceFile(const std::string& path,
+                                                      std::string_view bytes) override;
     // One step.
     [[nodiscard]] bool OverwriteFile(const std::string& path, std::string_view bytes) override;
-    [[nodiscard]] const AnsiCodePage& CodePage() override { return codePage_; }
+    [[nodiscard]] const settings::AnsiCodePage& CodePage() override { return codePage_; }
 
     [[nodiscard]] Size ScreenSize() override { return screen; }
     void ShellOpen(const std::string& target, bool ownedByDesktop) override {

@@ -38,7 +38,7 @@ void MemoryView::SetChecked(Command item, bool checked) {
         checked_.erase(item);
 }
 
-void MemoryView::ShowMessage(int style, const std::string& title, const std::string& text) {
+void MemoryView::ShowMessage(MessageStyle style, const std::string& title, const std::string& text) {
     messages_.push_back({style, title.empty() ? kApplicationTitle : title, text});
     if (whileMessageShown) whileMessageShown();
 }

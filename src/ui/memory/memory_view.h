@@ -14,7 +14,7 @@
 namespace trivex::ui {
 
 struct MessageBoxRecord {
-    int style = 0;
+    MessageStyle style = MessageStyle::Information;
     std::string title;  // as shown: an empty title shows the application title
     std::string text;
     bool operator==(const MessageBoxRecord&) const = default;
@@ -46,7 +46,7 @@ class MemoryView : public MainWindowView {
     void Close() override { closed_ = true; }
 
     void Beep() override { ++beeps_; }
-    void ShowMessage(int style, const std::string& title, const std::string& text) override;
+    void ShowMessage(MessageStyle style, const std::string& title, const std::string& text) override;
 
     void OpenAbout(const AboutContent& content) override { about_ = content; }
     void CloseAbout() override { about_.reset(); }

@@ -103,9 +103,9 @@ TEST_F(GuiTest, ControlsMenuAndStyleOfTheWindow) {
     // A label, the last box of the last row, the log: the manual's twips in pixels on the virtual
     // display (96 DPI, 15 twips a pixel).
     const std::pair<ControlId, const char*> controls[] = {
-        {Label1, "8,8 73x17 MS Sans Serif bold"},      // 120,120 1095x255
-        {Intersect4, "248,120 145x19 MS Sans Serif"},  // 3720,1800 2175x285
-        {Status, "8,224 385x57 MS Sans Serif"},        // 120,3360 5775x855
+        {CallSignsHeading, "8,8 73x17 MS Sans Serif bold"},  // 120,120 1095x255
+        {Intersect4, "248,120 145x19 MS Sans Serif"},        // 3720,1800 2175x285
+        {Status, "8,224 385x57 MS Sans Serif"},              // 120,3360 5775x855
     };
     for (const auto& [id, placed] : controls) EXPECT_EQ(Placed(Control(id)), placed) << static_cast<int>(id);
     EXPECT_EQ(ClientSize(main), "405x297");  // 6075 x 4455 twips

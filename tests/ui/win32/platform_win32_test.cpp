@@ -82,7 +82,7 @@ TEST_F(PlatformWin32Test, HostFolderEntryByItsType) {
 // file has: a file of the user's that bears the name "Trivex.INI.tmp" stays as it was, nothing
 // else is left beside, and the hidden file stays hidden.
 TEST_F(PlatformWin32Test, ReplaceFileWritesBesideAndRenames) {
-    using ui::ReplaceResult;
+    using settings::ReplaceResult;
     const std::string file = folder.File("Trivex.INI");
     WriteWholeFile(file + ".tmp", "the user's own");
     const std::pair<const char*, bool> saves[] = {{"first\r\n", false}, {"", false}, {"hidden", true}};
@@ -120,7 +120,7 @@ TEST_F(PlatformWin32Test, OverwriteFileKeepsTheFileItself) {
     WriteWholeFile(file, "kept");
     ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(platform.OverwriteFile(file, "x"));
-    EXPECT_EQ(platform.ReplaceFile(file, "x"), ui::ReplaceResult::Failed);
+    EXPECT_EQ(platform.ReplaceFile(file, "x"), settings::ReplaceResult::Failed);
     EXPECT_EQ(ReadWholeFile(file), "kept");
     EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -142,7 +142,7 @@ TEST_F(PlatformWin32Test, ReadFileTellsAMissingFileFromOneThatCannotBeRead) {
         {folder.Path(), true},                        // a folder
     };
     for (const auto& [path, error] : cases) {
-        const ui::FileRead read = platform.ReadFile(path);
+        const settings::FileRead read = platform.ReadFile(path);
         EXPECT_FALSE(read.bytes) << path;
         EXPECT_EQ(read.error.has_value(), error) << path;
     }

@@ -1,11 +1,9 @@
-#include "ui/settings.h"
+#include "settings/ini_file.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "ui/private_profile.h"
-
-namespace trivex::ui {
+namespace trivex::settings {
 
 bool IsTrueText(const std::string& text) {
     std::string upper = text;
@@ -20,7 +18,7 @@ std::string BoolToText(bool flag) {
 
 std::optional<std::string> IniFile::Bytes() {
     if (readError_) return std::nullopt;
-    FileRead read = platform_.ReadFile(path_);
+    FileRead read = files_.ReadFile(path_);
     readError_ = std::move(read.error);
     if (readError_) return std::nullopt;
     return std::move(read.bytes).value_or(std::string());
@@ -28,8 +26,7 @@ std::optional<std::string> IniFile::Bytes() {
 
 std::string IniFile::GetIniString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) {
-    return ProfileReadString(Bytes().value_or(std::string()), section, key, defaultValue,
-                             platform_.CodePage());
+    return ProfileReadString(Bytes().value_or(std::string()), section, key, defaultValue, files_.CodePage());
 }
 
 std::string IniFile::GetIniSetting(const std::string& section, const std::string& key,
@@ -47,7 +44,7 @@ IniFile::Batch::Batch(IniFile& file) : file_(file), bytes_(file.Bytes()) {}
 
 void IniFile::Batch::Write(const std::string& section, const std::string& key, const std::string& value) {
     if (!bytes_) return;
-    if (auto changed = ProfileWriteString(*bytes_, section, key, value, file_.platform_.CodePage())) {
+    if (auto changed = ProfileWriteString(*bytes_, section, key, value, file_.files_.CodePage())) {
         bytes_ = std::move(*changed);
         changed_ = true;
     }
@@ -56,16 +53,16 @@ void IniFile::Batch::Write(const std::string& section, const std::string& key, c
 bool IniFile::Batch::Commit() {
     if (!bytes_) return false;
     if (!changed_) return true;
-    PlatformServices& platform = file_.platform_;
-    switch (platform.ReplaceFile(file_.path_, *bytes_)) {
+    FileAccess& files = file_.files_;
+    switch (files.ReplaceFile(file_.path_, *bytes_)) {
         case ReplaceResult::Replaced:
             return true;
         case ReplaceResult::NoFileBeside:
-            return platform.OverwriteFile(file_.path_, *bytes_);
+            return files.OverwriteFile(file_.path_, *bytes_);
         case ReplaceResult::Failed:
             break;
     }
     return false;
 }
 
-}  // namespace trivex::ui
+}  // namespace trivex::settings

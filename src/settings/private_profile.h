@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace trivex {
+namespace trivex::settings {
 
 // How the ANSI functions turn names and values into the characters of a UTF-16 file and back:
 // by the system's ANSI code page.
@@ -35,4 +35,4 @@ class AnsiCodePage {
                                                             std::string_view value,
                                                             const AnsiCodePage& codePage);
 
-}  // namespace trivex
+}  // namespace trivex::settings

@@ -1,9 +1,9 @@
-#include "ui/private_profile.h"
+#include "settings/private_profile.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace trivex {
+namespace trivex::settings {
 namespace {
 
 // The file's lines work alike on bytes (an ANSI or UTF-8 file) and on UTF-16 characters.
@@ -216,7 +216,8 @@ MarkedFile SplitMark(std::string_view bytes) {
 }
 
 // An odd last byte is a character of its own, as Wine reads it: it takes the byte after the
-// file's end (zero in practice) for the high byte, in either byte order.
+// file's end for the high byte, in either byte order; that byte is whatever Wine's heap holds
+// there, mostly zero, which is what is taken here.
 std::u16string DecodeUtf16(const MarkedFile& file) {
     const std::string_view body = file.body;
     std::u16string text;
@@ -267,4 +268,4 @@ std::optional<std::string> ProfileWriteString(std::string_view fileBytes, std::s
     return text ? std::optional(std::string(file.mark) + EncodeUtf16(*text, file.bigEndian)) : std::nullopt;
 }
 
-}  // namespace trivex
+}  // namespace trivex::settings

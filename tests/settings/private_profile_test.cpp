@@ -1,6 +1,6 @@
 // Expected results are what Wine 8.0's GetPrivateProfileStringA and WritePrivateProfileStringA
 // gave for the same files and calls, in ISO 8859-1 for the code page.
-#include "ui/private_profile.h"
+#include "settings/private_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/utf16_bytes.h"
+#include "tests/settings/utf16_bytes.h"
 #include "ui/memory/memory_platform.h"
 
-namespace trivex {
+namespace trivex::settings {
 namespace {
 
 using namespace std::string_literals;
@@ -128,4 +128,4 @@ TEST(PrivateProfileTest, WritesAsThePlatform) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::settings

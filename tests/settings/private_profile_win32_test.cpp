@@ -1,8 +1,8 @@
 // Runs the platform's GetPrivateProfileStringA and WritePrivateProfileStringA on a real file and
 // our code on the same bytes, and compares every result and the whole file after every write.
-#include "ui/private_profile.h"
+#include "settings/private_profile.h"
 
-#include "tests/ui/utf16_bytes.h"
+#include "tests/settings/utf16_bytes.h"
 #include "ui/platform_win32.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-namespace trivex {
+namespace trivex::settings {
 namespace {
 
 using namespace std::string_literals;
@@ -96,8 +96,8 @@ TEST(PrivateProfileWin32Test, MatchesThePlatform) {
                u"CallSign3=a\0b\r\n[Last]\r\nx=\u4E2D\r\n"s,
                false)},
         {"UTF-16 BE, the keys", Utf16(u"[setup]\r\nTOP=5\rCallSign4=\u00C4x\r\n", true)},
-        // a mark and an odd number of bytes: the last byte reads as a character
-        {"UTF-16 LE, odd length", Utf16(u"[SETUP]\r\nCallSign3=x", false) + "y"},
+        // Not here: an odd number of bytes, whose last byte Wine pairs with whatever byte its
+        // heap holds after the file's copy.
     };
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("trivex-profile-" + std::to_string(GetCurrentProcessId()) + ".ini"))
@@ -112,4 +112,4 @@ TEST(PrivateProfileWin32Test, MatchesThePlatform) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::settings

@@ -1,14 +1,18 @@
-// The settings file: read once at start-up, written only by the Save settings command.
+#include "ui/settings_file.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "settings/ini_file.h"
 #include "support/numeric.h"
-#include "ui/error_message.h"
-#include "ui/main_window.h"
 
 namespace trivex::ui {
+
+using settings::BoolToText;
+using settings::IniFile;
+using settings::IsTrueText;
 
 namespace {
 
@@ -56,8 +60,8 @@ std::string CallSignKey(int row) {
 
 }  // namespace
 
-void MainWindow::loadini() {
-    IniFile ini(platform_, files_.IniFile);
+StoredSettings SettingsFile::Load() {
+    IniFile ini(platform_, files_.iniFile);
     const Size screen = platform_.ScreenSize();
     const Size window = view_.OuterSize();
     const int32_t centredLeft = Centred(screen.width, window.width);
@@ -72,51 +76,55 @@ void MainWindow::loadini() {
     savedPosition_ = position;
     if (IsTrueText(ini.GetIniSetting(kSection, "MINIMIZED", "FALSE"))) view_.SetMinimised(true);
 
-    SelectLineThickness(ItemFrom(ini.GetIniSetting(kSection, "PlotLineThickness", "1"), kThicknessItems));
-    SelectIgnoreDistance(ItemFrom(ini.GetIniSetting(kSection, "IgnoreDistance", "1"), kIgnoreItems));
-    settings_.ReplotAfterMapIsRedrawn =
+    StoredSettings stored;
+    Settings& settings = stored.settings;
+    settings.plotLineThickness = static_cast<int16_t>(
+        ItemFrom(ini.GetIniSetting(kSection, "PlotLineThickness", "1"), kThicknessItems));
+    settings.ignoreItem = ItemFrom(ini.GetIniSetting(kSection, "IgnoreDistance", "1"), kIgnoreItems);
+    settings.replotAfterMapIsRedrawn =
         IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
-    view_.SetChecked(Command::OptionsReplot, settings_.ReplotAfterMapIsRedrawn);
-    settings_.LogPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
-    if (settings_.LogPairResults) view_.SetChecked(Command::OptionsLogPairs, true);
-    settings_.ShowBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
-    if (settings_.ShowBestEstimate) view_.SetChecked(Command::OptionsShowEstimate, true);
-
+    settings.logPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
+    settings.showBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
     for (int row = 0; row < kStationCount; ++row)
-        plot_.Stations()[row].Callsign =
+        stored.callSigns[row] =
             ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
-
-    if (const auto& reason = ini.ReadError()) {
-        settingsUnreadable_ = true;
-        ShowError(kStyleWarning, "The settings could not be read from " + files_.IniFile + ": " + *reason +
-                                     "\r\nThe program goes on with the default settings and leaves the file "
-                                     "as it is.");
-    }
+    readError_ = ini.ReadError();
+    return stored;
 }
 
-// Settings that could not be read at start-up are not saved: they would replace the user's own.
-bool MainWindow::saveini() {
+void SettingsFile::WarnIfUnreadable() {
+    if (!readError_) return;
+    handlers_.ShowError(
+        MessageStyle::Warning,
+        "The settings could not be read from " + files_.iniFile + ": " + *readError_ +
+            "\r\nThe program goes on with the default settings and leaves the file as it is.");
+}
+
+void SettingsFile::Save(const Settings& settings, const StationTable& stations) {
+    if (!Write(settings, stations))
+        handlers_.ShowError(MessageStyle::Warning, "The settings could not be saved to " + files_.iniFile);
+}
+
+bool SettingsFile::Write(const Settings& settings, const StationTable& stations) {
     RememberPosition();
-    if (settingsUnreadable_) return false;
-    IniFile ini(platform_, files_.IniFile);
+    if (readError_) return false;
+    IniFile ini(platform_, files_.iniFile);
     IniFile::Batch batch(ini);
     batch.Write(kSection, "LEFT", std::to_string(savedPosition_.left));
     batch.Write(kSection, "TOP", std::to_string(savedPosition_.top));
     batch.Write(kSection, "MINIMIZED", BoolToText(view_.IsMinimised()));
-    batch.Write(kSection, "PlotLineThickness", std::to_string(settings_.PlotLineThickness));
-    batch.Write(kSection, "IgnoreDistance", std::to_string(settings_.ignoreItem));
-    batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings_.ReplotAfterMapIsRedrawn));
-    WriteOptionalFlag(ini, batch, kLogPairsKey, settings_.LogPairResults);
-    WriteOptionalFlag(ini, batch, kShowEstimateKey, settings_.ShowBestEstimate);
+    batch.Write(kSection, "PlotLineThickness", std::to_string(settings.plotLineThickness));
+    batch.Write(kSection, "IgnoreDistance", std::to_string(settings.ignoreItem));
+    batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings.replotAfterMapIsRedrawn));
+    WriteOptionalFlag(ini, batch, kLogPairsKey, settings.logPairResults);
+    WriteOptionalFlag(ini, batch, kShowEstimateKey, settings.showBestEstimate);
     for (int row = 0; row < kStationCount; ++row)
-        batch.Write(kSection, CallSignKey(row), plot_.Stations()[row].Callsign);
+        batch.Write(kSection, CallSignKey(row), stations[row].Callsign);
     return batch.Commit();
 }
 
-void MainWindow::SaveSettings() {
-    for (int row = 0; row < kStationCount; ++row)
-        plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
-    if (!saveini()) ShowError(kStyleWarning, "The settings could not be saved to " + files_.IniFile);
+void SettingsFile::RememberPosition() {
+    if (!view_.IsMinimised()) savedPosition_ = view_.Position();
 }
 
 }  // namespace trivex::ui
