@@ -86,7 +86,8 @@ void trivex::fuzz::FuzzOne(FuzzInput& input) {
         if (action == 0) p.Plot();
         if (action == 2) p.host.Fire(sim::Event::MapRedrawn);
         if (action == 3) p.host.map = TakeMap(input);
-        if (action == 5) p.window.OnCallSignKey(input.Take<uint8_t>() % kStationCount, '\r');
+        if (action == 5)  // Enter in a call-sign box plots; the key itself is not kept
+            static_cast<void>(p.window.OnCallSignKey(input.Take<uint8_t>() % kStationCount, '\r'));
         if (action == 1 || action == 4) {
             sim::Station& s = p.host.stations[input.Take<uint8_t>() % kStationCount];
             if (action == 1) p.host.FireNotifyBeacon(s.callsign, s.latitude, s.longitude);

@@ -69,8 +69,12 @@ void trivex::fuzz::FuzzOne(FuzzInput& input) {
 
     const std::string read = ProfileReadString(file, section, key, defaultValue, kCodePage, bufferSize);
     Check(read.size() < std::max<size_t>(bufferSize, 1), "the text fits the buffer with its NUL");
-    if (const auto written = ProfileWriteString(file, section, key, value, kCodePage))
-        ProfileReadString(*written, section, key, defaultValue, kCodePage, bufferSize);
+    if (const auto written = ProfileWriteString(file, section, key, value, kCodePage)) {
+        const std::string reread =
+            ProfileReadString(*written, section, key, defaultValue, kCodePage, bufferSize);
+        Check(reread.size() < std::max<size_t>(bufferSize, 1),
+              "the text written fits the buffer with its NUL");
+    }
 
     Run first(file);
     const std::string saved = first.SaveSettings();
