@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <utility>
 
 #include "data_json.h"
@@ -48,7 +49,7 @@ std::pair<json, std::string> InProcessPlot() {
     ui::MemoryPlatform platform;
     platform.PutFile(platform.programFolder + "\\Trivex.INI", kReplotSettings);
     ui::MainWindow logic(view, platform, host);
-    logic.Startup();
+    if (!logic.Startup()) throw std::runtime_error("the in-process program did not start");
     host.FireDuring("AddObject", sim::Event::MapRedrawn);
     host.TakeJournal();
     logic.OnCommand(Command::Plot);
