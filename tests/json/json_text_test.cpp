@@ -14,6 +14,7 @@ TEST(JsonText, EscapesTexts) {
         {"a\"b\\c", R"("a\"b\\c")"},                  // quote and backslash
         {"line\r\n", R"("line\r\n")"},                // the log's line ends
         {std::string("\x01\t", 2), R"("\u0001\t")"},  // other control characters
+        {"a b~", R"("a b~")"},                        // a blank and the rest of ASCII as they are
         {"caf\xC3\xA9", "\"caf\xC3\xA9\""},           // UTF-8 passes unchanged
         {"caf\xE9", R"("caf\u00e9")"},                // a Latin-1 byte that is not UTF-8
         {"\xE2\x82", R"("\u00e2\u0082")"},            // a cut UTF-8 sequence

@@ -66,6 +66,8 @@ TEST(SvgText, SurvivesAViewWithoutSize) {
     const std::string svg = SvgText(picture, sim::MapArea{0, 0, 0.0f, 0.0f, 0.0f, 0.0f}, {});
     EXPECT_NE(svg.find("width=\"1\" height=\"1\""), std::string::npos) << svg;
     EXPECT_EQ(svg.find("nan"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find("<text stroke=\"none\""), std::string::npos) << "no grid in a view of no size\n"
+                                                                    << svg;
 }
 
 }  // namespace

@@ -20,8 +20,10 @@ TEST(PlayHunts, TheEllipseHoldsAsOftenAsItClaimsAndTheEstimateIsEfficient) {
     EXPECT_LE(plain.estimateEfficiency, 0.83);
     EXPECT_LE(plain.estimateMedianKm, 0.7 * plain.fixMedianKm);
 
-    // One bearing in hunts of four or five reflected 20 to 40 degrees.
+    // One bearing in hunts of four or five reflected 20 to 40 degrees: two hunts in three have
+    // four or five stations.
     const HuntFigures reflected = FiguresOf(PlayHunts({1000, 1, true}));
+    EXPECT_NEAR(reflected.reflected, 667, 60);
     EXPECT_GE(reflected.reflectedLeftOut, 0.55 * reflected.reflected);
     EXPECT_LE(reflected.estimateMedianKm, 0.55 * reflected.fixMedianKm);
 }
