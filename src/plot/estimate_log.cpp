@@ -23,10 +23,11 @@ std::string EstimateLines(const std::optional<BestEstimate>& estimate, const Sta
     if (!estimate) return "Best estimate: none\r\n";
     const MapPoint at = InMapUnits(estimate->position);
     std::string lines = "Best estimate: " + FormatPosition(at.y, at.x) + "\r\n95% within " +
-                        FixedText(estimate->semiMajorKm, 2) + " x " + FixedText(estimate->semiMinorKm, 2) +
-                        " km, long axis " + AxisText(estimate->axisBearingDeg) + " deg\r\n";
+                        support::FixedText(estimate->semiMajorKm, 2) + " x " +
+                        support::FixedText(estimate->semiMinorKm, 2) + " km, long axis " +
+                        AxisText(estimate->axisBearingDeg) + " deg\r\n";
     for (const LeftOutBearing& left : estimate->leftOut)
-        lines += "left out " + stations.at(left.row).Callsign + ": " + FixedText(left.sigmas, 1) +
+        lines += "left out " + stations.at(left.row).Callsign + ": " + support::FixedText(left.sigmas, 1) +
                  " standard deviations from the others\r\n";
     return lines;
 }

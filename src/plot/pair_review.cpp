@@ -87,11 +87,12 @@ std::string VerdictDetails(const PairOutcome& outcome) {
         case PairVerdict::OutOfRange:
             return StationName(outcome) + " " + std::to_string(outcome.stationBearing);
         case PairVerdict::Behind:
-            return StationName(outcome) + ", crossing at " + FixedText(outcome.bearingToCrossing, 1) +
-                   " deg from it, its bearing " + std::to_string(outcome.stationBearing) + " deg";
+            return StationName(outcome) + ", crossing at " +
+                   support::FixedText(outcome.bearingToCrossing, 1) + " deg from it, its bearing " +
+                   std::to_string(outcome.stationBearing) + " deg";
         case PairVerdict::TooFar:
-            return StationName(outcome) + " " + FixedText(outcome.distanceKm, 2) + " km, limit " +
-                   NumberText(outcome.limitKm) + " km";
+            return StationName(outcome) + " " + support::FixedText(outcome.distanceKm, 2) + " km, limit " +
+                   support::NumberText(outcome.limitKm) + " km";
         default:
             return "";
     }
@@ -110,7 +111,7 @@ std::string PairLine(const PairOutcome& outcome) {
 
 std::string LeftOutLine(const LeftOut& left) {
     if (!left.fix) return "without " + left.station + " there is no fix\r\n";
-    return "without " + left.station + " the fix moves " + FixedText(left.movesKm, 2) + " km\r\n";
+    return "without " + left.station + " the fix moves " + support::FixedText(left.movesKm, 2) + " km\r\n";
 }
 
 }  // namespace trivex

@@ -60,7 +60,7 @@ std::string CoordinatesText(const Coordinates& points) {
     std::string text;
     for (const auto& [lon, lat] : points) {
         if (!text.empty()) text += ' ';
-        text += ShortestText(lon) + "," + ShortestText(lat);
+        text += support::ShortestText(lon) + "," + support::ShortestText(lat);
     }
     return "<coordinates>" + text + "</coordinates>";
 }

@@ -91,8 +91,9 @@ void WriteMiss(std::ostream& out, const std::string& what, MapPoint transmitter,
         return;
     }
     const Miss miss = MissOf(transmitter, *found);
-    out << "Miss: the " << what << " lies " << FixedText(miss.distanceKm, 2)
-        << " km from the transmitter, bearing " << FixedText(miss.bearingDegrees, 1) << " deg from it\n";
+    out << "Miss: the " << what << " lies " << support::FixedText(miss.distanceKm, 2)
+        << " km from the transmitter, bearing " << support::FixedText(miss.bearingDegrees, 1)
+        << " deg from it\n";
 }
 
 // The log's lines on the estimate, with plain line breaks.
@@ -141,7 +142,7 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
     }
     if (const LeftOut* most = MostPulling(review.leaveOneOut))
         out << "Pulls the fix most: " << most->station << " (without it the fix moves "
-            << FixedText(most->movesKm, 2) << " km)\n";
+            << support::FixedText(most->movesKm, 2) << " km)\n";
     else if (!review.leaveOneOut.empty())
         out << "Pulls the fix most: none (without any one station there is no fix)\n";
     const std::optional<BestEstimate> estimate = EstimateOf(review);

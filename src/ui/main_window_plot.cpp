@@ -79,8 +79,8 @@ void MainWindow::OnMapEvent(const char* logText, bool echo) {
 
 void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude) {
     const char separator = platform_.DecimalSeparator();
-    AppendLog("NotifyBeacon(" + callsign + ", " + GeneralNumberText(latitude, separator) + ", " +
-              GeneralNumberText(longitude, separator) + ")\r\n");
+    AppendLog("NotifyBeacon(" + callsign + ", " + support::GeneralNumberText(latitude, separator) + ", " +
+              support::GeneralNumberText(longitude, separator) + ")\r\n");
     for (int row = 0; row < kStationCount; ++row)
         if (view_.Text(CallSignBox(row)) == callsign) PlotForEvent();
 }

@@ -36,7 +36,7 @@ int32_t Centred(int32_t screenExtent, int32_t windowExtent) {
 // A window edge from the file: the centred position when the value lies beyond the screen
 // or beyond what a window position can hold.
 int32_t EdgeFrom(const std::string& text, int32_t screenExtent, int32_t centred) {
-    const double value = NumericPrefix(text);
+    const double value = support::NumericPrefix(text);
     if (!std::isfinite(value) || value > screenExtent || value < std::numeric_limits<int32_t>::min())
         return centred;
     return RoundHalfEvenInt32(value);
@@ -44,7 +44,7 @@ int32_t EdgeFrom(const std::string& text, int32_t screenExtent, int32_t centred)
 
 // A menu item number from the file: 1 when the value lies outside 1..last.
 int ItemFrom(const std::string& text, int last) {
-    const double value = NumericPrefix(text);
+    const double value = support::NumericPrefix(text);
     if (value < 1 || value > last) return 1;
     return RoundHalfEvenInt32(value);
 }
