@@ -150,7 +150,8 @@ std::vector<DistanceAnswer> DistanceAnswersOf(const sim::SimHost& host) {
                               std::get<double>(entry.args[2]),
                               std::get<double>(entry.args[3]),
                               {}};
-        const GreatCircleLeg leg = GreatCircle(answer.lat1, answer.lon1, answer.lat2, answer.lon2);
+        const geometry::GreatCircleLeg leg =
+            geometry::GreatCircle(answer.lat1, answer.lon1, answer.lat2, answer.lon2);
         answer.result = {leg.distanceKm, leg.bearingDegrees};
         answers.push_back(answer);
     }

@@ -5,7 +5,7 @@
 #include "geometry/degree_trig.h"
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 constexpr float kMarkerRadiusPixels = 8;
@@ -52,4 +52,4 @@ std::optional<float> MarkerRadius(const MapView& view) {
     return static_cast<float>(UnitsPerPixel(view.widthUnits, view.widthPixels) * kMarkerRadiusPixels);
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -13,7 +13,7 @@ enum class DfStatus { NoData, Invalid, Valid };
 
 struct DfReading {
     DfStatus status = DfStatus::NoData;
-    int16_t bearing = kNoBearing;
+    int16_t bearing = geometry::kNoBearing;
     int16_t accuracy = 0;
 };
 

@@ -19,14 +19,15 @@ std::string AxisText(double bearingDeg) {
 
 }  // namespace
 
-std::string EstimateLines(const std::optional<BestEstimate>& estimate, const StationTable& stations) {
+std::string EstimateLines(const std::optional<geometry::BestEstimate>& estimate,
+                          const StationTable& stations) {
     if (!estimate) return "Best estimate: none\r\n";
-    const MapPoint at = InMapUnits(estimate->position);
-    std::string lines = "Best estimate: " + FormatPosition(at.y, at.x) + "\r\n95% within " +
+    const geometry::MapPoint at = geometry::InMapUnits(estimate->position);
+    std::string lines = "Best estimate: " + geometry::FormatPosition(at.y, at.x) + "\r\n95% within " +
                         support::FixedText(estimate->semiMajorKm, 2) + " x " +
                         support::FixedText(estimate->semiMinorKm, 2) + " km, long axis " +
                         AxisText(estimate->axisBearingDeg) + " deg\r\n";
-    for (const LeftOutBearing& left : estimate->leftOut)
+    for (const geometry::LeftOutBearing& left : estimate->leftOut)
         lines += "left out " + stations.at(left.row).Callsign + ": " + support::FixedText(left.sigmas, 1) +
                  " standard deviations from the others\r\n";
     return lines;

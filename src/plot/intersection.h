@@ -37,7 +37,7 @@ struct PairOutcome {
     double bearingToCrossing = 0.0;  // the host's, from the station
     double distanceKm = 0.0;
     double limitKm = 0.0;
-    std::optional<MapPoint> crossing{};  // where the lines meet, accepted or not
+    std::optional<geometry::MapPoint> crossing{};  // where the lines meet, accepted or not
 };
 
 struct Intersection {

@@ -61,10 +61,10 @@ class Plotter {
                                             PlotDisplay& display);
     void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
     void ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display);
-    void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
+    void PlaceFix(geometry::MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};
-    std::optional<MapPoint> lastSolution_;
+    std::optional<geometry::MapPoint> lastSolution_;
     std::string fixObjectName_;
     PlotReview review_;
     unsigned reviewCount_ = 0;

@@ -41,7 +41,7 @@ std::optional<StationReading> GetStationReport(const std::string& callsign, int 
     if (reading.status != DfStatus::Valid) return std::nullopt;
 
     const float latitude = info.Latitude();
-    const MapPoint position{info.Longitude(), latitude};
+    const geometry::MapPoint position{info.Longitude(), latitude};
     map.DrawBearingLines(position, reading.bearing, reading.accuracy);
     return StationReading{position, reading.bearing, reading.accuracy};
 }

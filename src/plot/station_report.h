@@ -16,7 +16,7 @@ namespace trivex {
 
 // What the report found of a station: where it stands, its bearing and the bearing's accuracy.
 struct StationReading {
-    MapPoint position;
+    geometry::MapPoint position;
     int16_t bearing;
     int16_t accuracy;
 };

@@ -24,7 +24,7 @@ using StationTable = std::array<StationEntry, kStationCount>;
 
 // Forgets what the last plot knew of the station: no position, no bearing, no fixes.
 inline void ResetForPlot(StationEntry& entry) {
-    entry.Bearing = kNoBearing;
+    entry.Bearing = geometry::kNoBearing;
     entry.LatMinutes = kNoPosition;
     entry.LonMinutes = kNoPosition;
     entry.FixCount = 0;

@@ -23,7 +23,7 @@ Json Feature(Json geometry, Json::Object properties) {
         {"type", "Feature"}, {"geometry", std::move(geometry)}, {"properties", std::move(properties)}};
 }
 
-Json Point(MapPoint point) {
+Json Point(geometry::MapPoint point) {
     return Json::Object{{"type", "Point"}, {"coordinates", Position(point.x, point.y)}};
 }
 
@@ -31,7 +31,7 @@ void AddStations(Json::Array& features, const PlotReview& review,
                  const std::vector<sim::Station>& hostStations) {
     for (int row = 0; row < kStationCount; ++row) {
         const StationEntry& entry = review.stations[row];
-        if (entry.Bearing == kNoBearing) continue;
+        if (entry.Bearing == geometry::kNoBearing) continue;
         features.push_back(Feature(Point({entry.LonMinutes, entry.LatMinutes}),
                                    {{"kind", "station"},
                                     {"row", row + 1},
@@ -61,8 +61,8 @@ void AddCrossingsAndFix(Json::Array& features, const PlotReview& review) {
     if (review.fix) features.push_back(Feature(Point(*review.fix), {{"kind", "fix"}}));
 }
 
-void AddEstimate(Json::Array& features, const BestEstimate& estimate) {
-    const GeoPoint& at = estimate.position;
+void AddEstimate(Json::Array& features, const geometry::BestEstimate& estimate) {
+    const geometry::GeoPoint& at = estimate.position;
     features.push_back(
         Feature(Json::Object{{"type", "Point"}, {"coordinates", Json::Array{at.lonDeg, at.latDeg}}},
                 {{"kind", "estimate"},
@@ -83,8 +83,8 @@ void AddEstimate(Json::Array& features, const BestEstimate& estimate) {
 
 std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
                         const std::vector<sim::Station>& hostStations,
-                        const std::optional<BestEstimate>& estimate,
-                        const std::optional<MapPoint>& transmitter) {
+                        const std::optional<geometry::BestEstimate>& estimate,
+                        const std::optional<geometry::MapPoint>& transmitter) {
     Json::Array features;
     AddStations(features, review, hostStations);
     AddLines(features, review, drawing);

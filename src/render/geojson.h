@@ -20,7 +20,7 @@ namespace trivex::render {
 // the best estimate with its 95% ellipse as a polygon, and the transmitter.
 [[nodiscard]] std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
                                       const std::vector<sim::Station>& hostStations,
-                                      const std::optional<BestEstimate>& estimate,
-                                      const std::optional<MapPoint>& transmitter);
+                                      const std::optional<geometry::BestEstimate>& estimate,
+                                      const std::optional<geometry::MapPoint>& transmitter);
 
 }  // namespace trivex::render

@@ -65,7 +65,7 @@ std::string CoordinatesText(const Coordinates& points) {
     return "<coordinates>" + text + "</coordinates>";
 }
 
-std::array<double, 2> Degrees(MapPoint point) {
+std::array<double, 2> Degrees(geometry::MapPoint point) {
     return {static_cast<double>(point.x) / 60.0, static_cast<double>(point.y) / 60.0};
 }
 
@@ -89,7 +89,7 @@ std::string Stations(const PlotReview& review, const std::vector<sim::Station>& 
     std::string placemarks;
     for (int row = 0; row < kStationCount; ++row) {
         const StationEntry& entry = review.stations[row];
-        if (entry.Bearing == kNoBearing) continue;
+        if (entry.Bearing == geometry::kNoBearing) continue;
         const std::optional<int> accuracy = StationAccuracy(entry.Callsign, hostStations);
         placemarks +=
             Placemark(entry.Callsign, "station",
@@ -120,10 +120,10 @@ std::string Crossings(const PlotReview& review) {
     return placemarks;
 }
 
-std::string Estimate(const BestEstimate& estimate, const StationTable& stations) {
+std::string Estimate(const geometry::BestEstimate& estimate, const StationTable& stations) {
     std::string lines = EstimateLines(estimate, stations);
     std::erase(lines, '\r');
-    const GeoPoint& at = estimate.position;
+    const geometry::GeoPoint& at = estimate.position;
     std::string placemarks = Placemark("Best estimate", "estimate", lines, Point({at.lonDeg, at.latDeg}));
     const Coordinates ring = EllipseRing(estimate);
     if (!ring.empty())
@@ -137,14 +137,15 @@ std::string Estimate(const BestEstimate& estimate, const StationTable& stations)
 
 std::string KmlText(const PlotReview& review, const MapPicture& drawing,
                     const std::vector<sim::Station>& hostStations,
-                    const std::optional<BestEstimate>& estimate, const std::optional<MapPoint>& transmitter) {
+                    const std::optional<geometry::BestEstimate>& estimate,
+                    const std::optional<geometry::MapPoint>& transmitter) {
     std::string out = kHeader;
     for (const Style& style : kStyles) out += StyleText(style);
     out += Folder("Stations", Stations(review, hostStations));
     out += Folder("Bearing lines", Lines(review, drawing));
     out += Folder("Crossings", Crossings(review));
     if (review.fix)
-        out += Folder("Fix", Placemark("Fix", "fix", FormatPosition(review.fix->y, review.fix->x),
+        out += Folder("Fix", Placemark("Fix", "fix", geometry::FormatPosition(review.fix->y, review.fix->x),
                                        Point(Degrees(*review.fix))));
     if (estimate) out += Folder("Best estimate", Estimate(*estimate, review.stations));
     if (transmitter)

@@ -17,7 +17,7 @@ namespace trivex::render {
 
 [[nodiscard]] std::string KmlText(const PlotReview& review, const MapPicture& drawing,
                                   const std::vector<sim::Station>& hostStations,
-                                  const std::optional<BestEstimate>& estimate,
-                                  const std::optional<MapPoint>& transmitter);
+                                  const std::optional<geometry::BestEstimate>& estimate,
+                                  const std::optional<geometry::MapPoint>& transmitter);
 
 }  // namespace trivex::render

@@ -21,7 +21,8 @@ const char* LineKind(host::Colour colour) {
 
 std::optional<std::string> LineStation(const MapPicture::Line& line, const StationTable& stations) {
     for (const StationEntry& entry : stations)
-        if (entry.Bearing != kNoBearing && entry.LonMinutes == line.x1 && entry.LatMinutes == line.y1)
+        if (entry.Bearing != geometry::kNoBearing && entry.LonMinutes == line.x1 &&
+            entry.LatMinutes == line.y1)
             return entry.Callsign;
     return std::nullopt;
 }
@@ -46,9 +47,10 @@ std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTa
     return lines;
 }
 
-std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate) {
+std::vector<std::array<double, 2>> EllipseRing(const geometry::BestEstimate& estimate) {
     std::vector<std::array<double, 2>> ring;
-    for (const GeoPoint& point : EllipseOutline(estimate)) ring.push_back({point.lonDeg, point.latDeg});
+    for (const geometry::GeoPoint& point : geometry::EllipseOutline(estimate))
+        ring.push_back({point.lonDeg, point.latDeg});
     if (ring.empty()) return ring;
     std::reverse(ring.begin(), ring.end());  // the outline runs clockwise
     ring.push_back(ring.front());

@@ -28,6 +28,6 @@ struct BearingLine {
 
 // The ellipse's outline in degrees, [longitude, latitude], closed (the last point is the
 // first), anticlockwise as GeoJSON and KML want an outer ring; empty without one.
-[[nodiscard]] std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate);
+[[nodiscard]] std::vector<std::array<double, 2>> EllipseRing(const geometry::BestEstimate& estimate);
 
 }  // namespace trivex::render

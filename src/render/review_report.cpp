@@ -16,7 +16,7 @@ namespace {
 
 constexpr size_t kVerdictColumn = 31;
 
-Json PointJson(const std::optional<MapPoint>& point) {
+Json PointJson(const std::optional<geometry::MapPoint>& point) {
     if (!point) return nullptr;
     return Json::Object{{"latitude", point->y}, {"longitude", point->x}};
 }
@@ -55,13 +55,13 @@ Json LeftOutJson(const LeftOut& left) {
 }
 
 // Where the estimate lies, as the fix: minutes.
-Json EstimateJson(const std::optional<BestEstimate>& estimate, const StationTable& stations) {
+Json EstimateJson(const std::optional<geometry::BestEstimate>& estimate, const StationTable& stations) {
     if (!estimate) return nullptr;
     Json::Array leftOut;
-    for (const LeftOutBearing& left : estimate->leftOut)
+    for (const geometry::LeftOutBearing& left : estimate->leftOut)
         leftOut.emplace_back(Json::Object{
             {"station", stations.at(left.row).Callsign}, {"row", left.row + 1}, {"sigmas", left.sigmas}});
-    const MapPoint at = InMapUnits(estimate->position);
+    const geometry::MapPoint at = geometry::InMapUnits(estimate->position);
     return Json::Object{{"latitude", at.y},
                         {"longitude", at.x},
                         {"semiMajorKm", estimate->semiMajorKm},
@@ -72,20 +72,20 @@ Json EstimateJson(const std::optional<BestEstimate>& estimate, const StationTabl
                         {"leftOut", std::move(leftOut)}};
 }
 
-Json MissJson(MapPoint transmitter, const std::optional<MapPoint>& found) {
+Json MissJson(geometry::MapPoint transmitter, const std::optional<geometry::MapPoint>& found) {
     if (!found) return nullptr;
     const Miss m = MissOf(transmitter, *found);
     return Json::Object{{"distanceKm", m.distanceKm}, {"bearing", m.bearingDegrees}};
 }
 
-std::optional<MapPoint> PositionOf(const std::optional<BestEstimate>& estimate) {
+std::optional<geometry::MapPoint> PositionOf(const std::optional<geometry::BestEstimate>& estimate) {
     if (!estimate) return std::nullopt;
-    return InMapUnits(estimate->position);
+    return geometry::InMapUnits(estimate->position);
 }
 
 // "Miss: the fix lies 0.22 km from the transmitter, bearing 249.0 deg from it".
-void WriteMiss(std::ostream& out, const std::string& what, MapPoint transmitter,
-               const std::optional<MapPoint>& found) {
+void WriteMiss(std::ostream& out, const std::string& what, geometry::MapPoint transmitter,
+               const std::optional<geometry::MapPoint>& found) {
     if (!found) {
         out << "Miss: no " << what << " to score\n";
         return;
@@ -97,7 +97,8 @@ void WriteMiss(std::ostream& out, const std::string& what, MapPoint transmitter,
 }
 
 // The log's lines on the estimate, with plain line breaks.
-std::string EstimateText(const std::optional<BestEstimate>& estimate, const StationTable& stations) {
+std::string EstimateText(const std::optional<geometry::BestEstimate>& estimate,
+                         const StationTable& stations) {
     std::string text = EstimateLines(estimate, stations);
     std::erase(text, '\r');
     return text;
@@ -113,18 +114,19 @@ const LeftOut* MostPulling(const std::vector<LeftOut>& leaveOneOut) {
 
 }  // namespace
 
-Miss MissOf(MapPoint transmitter, MapPoint fix) {
-    const GreatCircleLeg leg =
-        GreatCircle(transmitter.y / 60.0, transmitter.x / 60.0, fix.y / 60.0, fix.x / 60.0);
+Miss MissOf(geometry::MapPoint transmitter, geometry::MapPoint fix) {
+    const geometry::GreatCircleLeg leg =
+        geometry::GreatCircle(transmitter.y / 60.0, transmitter.x / 60.0, fix.y / 60.0, fix.x / 60.0);
     return {leg.distanceKm, leg.bearingDegrees};
 }
 
-void AddReview(Json::Object& step, const PlotReview& review, const std::optional<MapPoint>& transmitter) {
+void AddReview(Json::Object& step, const PlotReview& review,
+               const std::optional<geometry::MapPoint>& transmitter) {
     Json::Array pairs;
     for (const PairOutcome& pair : review.pairs) pairs.push_back(PairJson(pair));
     Json::Array leaveOneOut;
     for (const LeftOut& left : review.leaveOneOut) leaveOneOut.push_back(LeftOutJson(left));
-    const std::optional<BestEstimate> estimate = EstimateOf(review);
+    const std::optional<geometry::BestEstimate> estimate = EstimateOf(review);
     step.emplace_back("pairs", std::move(pairs));
     step.emplace_back("leaveOneOut", std::move(leaveOneOut));
     step.emplace_back("estimate", EstimateJson(estimate, review.stations));
@@ -133,7 +135,8 @@ void AddReview(Json::Object& step, const PlotReview& review, const std::optional
     step.emplace_back("estimateMiss", MissJson(*transmitter, PositionOf(estimate)));
 }
 
-void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter) {
+void WriteReview(std::ostream& out, const PlotReview& review,
+                 const std::optional<geometry::MapPoint>& transmitter) {
     out << "\nPairs of the last plot:\n";
     for (const PairOutcome& pair : review.pairs) {
         std::string verdict = VerdictWords(pair.verdict);
@@ -145,7 +148,7 @@ void WriteReview(std::ostream& out, const PlotReview& review, const std::optiona
             << support::FixedText(most->movesKm, 2) << " km)\n";
     else if (!review.leaveOneOut.empty())
         out << "Pulls the fix most: none (without any one station there is no fix)\n";
-    const std::optional<BestEstimate> estimate = EstimateOf(review);
+    const std::optional<geometry::BestEstimate> estimate = EstimateOf(review);
     out << EstimateText(estimate, review.stations);
     if (!transmitter) return;
     WriteMiss(out, "fix", *transmitter, review.fix);

@@ -111,14 +111,14 @@ void WriteGrid(std::string& out, const sim::MapArea& view, const Projection& at)
         out +=
             "<line x1=\"" + px + "\" y1=\"0\" x2=\"" + px + "\" y2=\"" + std::to_string(at.Height()) + "\"/>";
         out += "<text stroke=\"none\" x=\"" + Number(at.X(x) + 3) + "\" y=\"" +
-               std::to_string(at.Height() - 4) + "\">" + FormatCoordinate(x, true) + "</text>\n";
+               std::to_string(at.Height() - 4) + "\">" + geometry::FormatCoordinate(x, true) + "</text>\n";
     }
     for (float y : GridValues(bottom, view.topEdge)) {
         const std::string py = Number(at.Y(y));
         out +=
             "<line x1=\"0\" y1=\"" + py + "\" x2=\"" + std::to_string(at.Width()) + "\" y2=\"" + py + "\"/>";
         out += "<text stroke=\"none\" x=\"3\" y=\"" + Number(at.Y(y) - 3) + "\">" +
-               FormatCoordinate(y, false) + "</text>\n";
+               geometry::FormatCoordinate(y, false) + "</text>\n";
     }
     out += "</g>\n";
 }
@@ -177,7 +177,7 @@ void WriteRejected(std::string& out, const std::vector<PairOutcome>& pairs, cons
     out += "</g>\n";
 }
 
-void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& at) {
+void WriteTransmitter(std::string& out, geometry::MapPoint transmitter, const Projection& at) {
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
     WriteLabelled(out,
                   "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + ColourText(kTransmitterColour) +
@@ -187,11 +187,11 @@ void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& 
 }
 
 // The ellipse dashed and the estimate as a cross, in the colour the program draws them on the map.
-void WriteEstimate(std::string& out, const BestEstimate& estimate, const Projection& at) {
+void WriteEstimate(std::string& out, const geometry::BestEstimate& estimate, const Projection& at) {
     const std::string colour = ColourText(kEstimateColour);
     std::string points;
-    for (const GeoPoint& point : EllipseOutline(estimate)) {
-        const MapPoint p = InMapUnits(point);
+    for (const geometry::GeoPoint& point : geometry::EllipseOutline(estimate)) {
+        const geometry::MapPoint p = geometry::InMapUnits(point);
         if (!points.empty()) points += ' ';
         points += Number(at.X(p.x)) + "," + Number(at.Y(p.y));
     }
@@ -199,7 +199,7 @@ void WriteEstimate(std::string& out, const BestEstimate& estimate, const Project
     if (!points.empty())
         out += "<polygon points=\"" + points + "\" fill=\"none\" stroke=\"" + colour +
                "\" stroke-width=\"2\" stroke-dasharray=\"6 3\"/>\n";
-    const MapPoint centre = InMapUnits(estimate.position);
+    const geometry::MapPoint centre = geometry::InMapUnits(estimate.position);
     WriteLabelled(out, "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + colour + "\" stroke-width=\"2\"/>",
                   at.X(centre.x), at.Y(centre.y), "best estimate", kEstimateColour);
     out += "</g>\n";

@@ -60,7 +60,7 @@ std::vector<sim::CallEvent> ReadEventRules(const JsonNode& node) {
     return rules;
 }
 
-MapPoint ReadPosition(const JsonNode& node) {
+geometry::MapPoint ReadPosition(const JsonNode& node) {
     node.ExpectFields({"latitude", "longitude"});
     return {node.RequiredField("longitude").Single(), node.RequiredField("latitude").Single()};
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "geometry/map_view.h"
-#include "host/sim/sim_host.h"
 #include "host/host_version.h"
+#include "host/sim/sim_host.h"
 #include "json/json_node.h"
 #include "ui/controls.h"
 #include "ui/view.h"
@@ -83,7 +83,7 @@ struct Scenario {
     std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;
     // A practice run: where the transmitter really is (minutes), and what the run teaches.
-    std::optional<MapPoint> transmitter;
+    std::optional<geometry::MapPoint> transmitter;
     std::string lesson;
 };
 

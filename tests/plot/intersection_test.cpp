@@ -112,8 +112,8 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
         const char* named;
     };
     const Case cases[] = {
-        {kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
-        {45, kNoBearing, 10, PairVerdict::NoData, "DF2"},
+        {geometry::kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
+        {45, geometry::kNoBearing, 10, PairVerdict::NoData, "DF2"},
         {45, -1, 10, PairVerdict::OutOfRange, "DF2"},
         {45, 45, 10, PairVerdict::SameBearings, ""},
         {45, 225, 10, PairVerdict::Parallel, ""},
