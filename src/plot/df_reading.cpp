@@ -4,7 +4,7 @@
 
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 bool AreDigits(std::string_view text, size_t pos, size_t count) {
@@ -50,4 +50,4 @@ std::string BearingBoxText(const DfReading& reading) {
     return "no data";
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

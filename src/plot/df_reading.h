@@ -7,7 +7,7 @@
 
 #include "geometry/crossing.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 enum class DfStatus { NoData, Invalid, Valid };
 
@@ -23,4 +23,4 @@ struct DfReading {
 // "270 deg +/-15", "no data" or "invalid data".
 [[nodiscard]] std::string BearingBoxText(const DfReading& reading);
 
-}  // namespace trivex
+}  // namespace trivex::plot

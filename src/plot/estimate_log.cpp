@@ -7,7 +7,7 @@
 #include "geometry/position_text.h"
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // Three digits, as the DF text writes a bearing; an axis that rounds to 180 is the same as 0.
@@ -33,4 +33,4 @@ std::string EstimateLines(const std::optional<geometry::BestEstimate>& estimate,
     return lines;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

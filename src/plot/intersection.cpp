@@ -4,7 +4,7 @@
 
 #include "geometry/crossing.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 geometry::BearingLine LineOf(const StationEntry& station) {
@@ -97,4 +97,4 @@ Intersection IntersectPair(const StationTable& stations, int16_t first, int16_t 
     return result;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

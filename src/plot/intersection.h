@@ -12,7 +12,7 @@
 #include "plot/plot_map.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 enum class PairVerdict {
     Accepted,
@@ -53,4 +53,4 @@ struct Intersection {
                                          PlotMap& map, host::UivApplication& app,
                                          double ignoreDistanceMetres);
 
-}  // namespace trivex
+}  // namespace trivex::plot

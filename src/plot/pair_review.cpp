@@ -6,7 +6,7 @@
 #include "geometry/position_text.h"
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 std::string StationName(const PairOutcome& outcome) {
@@ -114,4 +114,4 @@ std::string LeftOutLine(const LeftOut& left) {
     return "without " + left.station + " the fix moves " + support::FixedText(left.movesKm, 2) + " km\r\n";
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

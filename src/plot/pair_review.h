@@ -13,7 +13,7 @@
 #include "plot/intersection.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 struct LeftOut {
     int16_t row = 0;
@@ -54,4 +54,4 @@ struct PlotReview {
 [[nodiscard]] std::string VerdictName(PairVerdict verdict);
 [[nodiscard]] std::string VerdictDetails(const PairOutcome& outcome);
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace trivex {
+namespace trivex::plot {
 
 // The accuracy is one standard deviation. The bearing is read in whole degrees, so it carries
 // a rounding error spread evenly over one degree as well: variance 1/12 deg^2. An accuracy of
@@ -36,4 +36,4 @@ std::optional<geometry::BestEstimate> EstimateOf(const PlotReview& review) {
     return geometry::EstimatePosition(review.readings, start);
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

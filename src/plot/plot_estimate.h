@@ -10,7 +10,7 @@
 #include "plot/station_report.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 // The standard deviation of a bearing the DF text gives in whole degrees with this accuracy.
 [[nodiscard]] double BearingSigmaDeg(int accuracy);
@@ -23,4 +23,4 @@ void KeepReading(std::vector<geometry::BearingReading>& readings, const StationT
 // Fitted from the plot's fix when it has one, else from the best crossing.
 [[nodiscard]] std::optional<geometry::BestEstimate> EstimateOf(const PlotReview& review);
 
-}  // namespace trivex
+}  // namespace trivex::plot

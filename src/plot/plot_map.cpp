@@ -3,7 +3,7 @@
 #include "geometry/bearing_rays.h"
 #include "geometry/ellipse_outline.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 constexpr host::Colour kBearingColour = 0x000000;
@@ -62,4 +62,4 @@ void PlotMap::DrawEstimate(const geometry::BestEstimate& estimate) {
     draw(geometry::RayEnd(*cross, 315), geometry::RayEnd(*cross, 135));
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -10,7 +10,7 @@
 #include "geometry/map_view.h"
 #include "host/host.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 // The colour of the best estimate's drawing, 0x00BBGGRR: magenta, which no other drawing uses.
 inline constexpr host::Colour kEstimateColour = 0xFF00FF;
@@ -36,4 +36,4 @@ class PlotMap {
     std::optional<geometry::MapView> view_;
 };
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -9,7 +9,7 @@
 #include "plot/plot_estimate.h"
 #include "plot/plot_map.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 constexpr int kShownIntersections = 5;
@@ -156,4 +156,4 @@ void Plotter::PlaceFix(geometry::MapPoint solution, host::Host& host, PlotDispla
     lastSolution_ = solution;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

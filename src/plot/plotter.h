@@ -16,7 +16,7 @@
 #include "plot/station_report.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 // The host objects a plot works with: the host creates the objects that live for one call;
 // the application and map objects are the main window's.
@@ -70,4 +70,4 @@ class Plotter {
     unsigned reviewCount_ = 0;
 };
 
-}  // namespace trivex
+}  // namespace trivex::plot

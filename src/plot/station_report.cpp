@@ -4,7 +4,7 @@
 
 #include "plot/df_reading.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 constexpr char kCrLf[] = "\r\n";
@@ -46,4 +46,4 @@ std::optional<StationReading> GetStationReport(const std::string& callsign, int 
     return StationReading{position, reading.bearing, reading.accuracy};
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

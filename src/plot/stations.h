@@ -7,7 +7,7 @@
 
 #include "geometry/crossing.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 inline constexpr float kNoPosition = -9999.0f;
 inline constexpr int kStationCount = 5;
@@ -30,4 +30,4 @@ inline void ResetForPlot(StationEntry& entry) {
     entry.FixCount = 0;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

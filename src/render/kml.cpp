@@ -85,10 +85,10 @@ std::string Folder(const std::string& name, const std::string& placemarks) {
     return placemarks.empty() ? "" : "<Folder><name>" + name + "</name>\n" + placemarks + "</Folder>\n";
 }
 
-std::string Stations(const PlotReview& review, const std::vector<sim::Station>& hostStations) {
+std::string Stations(const plot::PlotReview& review, const std::vector<sim::Station>& hostStations) {
     std::string placemarks;
-    for (int row = 0; row < kStationCount; ++row) {
-        const StationEntry& entry = review.stations[row];
+    for (int row = 0; row < plot::kStationCount; ++row) {
+        const plot::StationEntry& entry = review.stations[row];
         if (entry.Bearing == geometry::kNoBearing) continue;
         const std::optional<int> accuracy = StationAccuracy(entry.Callsign, hostStations);
         placemarks +=
@@ -100,7 +100,7 @@ std::string Stations(const PlotReview& review, const std::vector<sim::Station>& 
     return placemarks;
 }
 
-std::string Lines(const PlotReview& review, const MapPicture& drawing) {
+std::string Lines(const plot::PlotReview& review, const MapPicture& drawing) {
     std::string placemarks;
     for (const BearingLine& drawn : BearingLines(drawing, review.stations)) {
         const MapPicture::Line& line = *drawn.line;
@@ -112,16 +112,16 @@ std::string Lines(const PlotReview& review, const MapPicture& drawing) {
     return placemarks;
 }
 
-std::string Crossings(const PlotReview& review) {
+std::string Crossings(const plot::PlotReview& review) {
     std::string placemarks;
-    for (const PairOutcome& pair : review.pairs)
-        if (pair.verdict == PairVerdict::Accepted)
-            placemarks += Placemark(PairName(pair), "crossing", "", Point(Degrees(*pair.crossing)));
+    for (const plot::PairOutcome& pair : review.pairs)
+        if (pair.verdict == plot::PairVerdict::Accepted)
+            placemarks += Placemark(plot::PairName(pair), "crossing", "", Point(Degrees(*pair.crossing)));
     return placemarks;
 }
 
-std::string Estimate(const geometry::BestEstimate& estimate, const StationTable& stations) {
-    std::string lines = EstimateLines(estimate, stations);
+std::string Estimate(const geometry::BestEstimate& estimate, const plot::StationTable& stations) {
+    std::string lines = plot::EstimateLines(estimate, stations);
     std::erase(lines, '\r');
     const geometry::GeoPoint& at = estimate.position;
     std::string placemarks = Placemark("Best estimate", "estimate", lines, Point({at.lonDeg, at.latDeg}));
@@ -135,7 +135,7 @@ std::string Estimate(const geometry::BestEstimate& estimate, const StationTable&
 
 }  // namespace
 
-std::string KmlText(const PlotReview& review, const MapPicture& drawing,
+std::string KmlText(const plot::PlotReview& review, const MapPicture& drawing,
                     const std::vector<sim::Station>& hostStations,
                     const std::optional<geometry::BestEstimate>& estimate,
                     const std::optional<geometry::MapPoint>& transmitter) {

@@ -19,8 +19,8 @@ const char* LineKind(host::Colour colour) {
     return "bearing";
 }
 
-std::optional<std::string> LineStation(const MapPicture::Line& line, const StationTable& stations) {
-    for (const StationEntry& entry : stations)
+std::optional<std::string> LineStation(const MapPicture::Line& line, const plot::StationTable& stations) {
+    for (const plot::StationEntry& entry : stations)
         if (entry.Bearing != geometry::kNoBearing && entry.LonMinutes == line.x1 &&
             entry.LatMinutes == line.y1)
             return entry.Callsign;
@@ -33,16 +33,16 @@ std::optional<int> StationAccuracy(const std::string& callsign,
                                    const std::vector<sim::Station>& hostStations) {
     for (const sim::Station& station : hostStations) {
         if (station.callsign != callsign) continue;
-        const DfReading reading = ParseDfText(station.infoText3);
-        if (reading.status == DfStatus::Valid) return reading.accuracy;
+        const plot::DfReading reading = plot::ParseDfText(station.infoText3);
+        if (reading.status == plot::DfStatus::Valid) return reading.accuracy;
     }
     return std::nullopt;
 }
 
-std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTable& stations) {
+std::vector<BearingLine> BearingLines(const MapPicture& drawing, const plot::StationTable& stations) {
     std::vector<BearingLine> lines;
     for (const MapPicture::Line& line : drawing.lines)
-        if (line.colour != kEstimateColour)
+        if (line.colour != plot::kEstimateColour)
             lines.push_back({&line, LineKind(line.colour), LineStation(line, stations)});
     return lines;
 }

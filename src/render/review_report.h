@@ -22,12 +22,12 @@ struct Miss {
 
 // The members a transcript step gains when it plotted: "pairs", "leaveOneOut", "estimate" (null
 // without one) and, with a transmitter, "miss" and "estimateMiss" (null without a fix or an estimate).
-void AddReview(json::Json::Object& step, const PlotReview& review,
+void AddReview(json::Json::Object& step, const plot::PlotReview& review,
                const std::optional<geometry::MapPoint>& transmitter);
 
 // The pairs as a table, the station whose removal moves the fix most, the best estimate and
 // the misses of the fix and of the estimate.
-void WriteReview(std::ostream& out, const PlotReview& review,
+void WriteReview(std::ostream& out, const plot::PlotReview& review,
                  const std::optional<geometry::MapPoint>& transmitter);
 
 }  // namespace trivex::render

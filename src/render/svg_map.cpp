@@ -162,14 +162,14 @@ bool InView(const Projection& at, double x, double y) {
 }
 
 // Faint rings at the rejected crossings, each titled with its pair's line.
-void WriteRejected(std::string& out, const std::vector<PairOutcome>& pairs, const Projection& at) {
+void WriteRejected(std::string& out, const std::vector<plot::PairOutcome>& pairs, const Projection& at) {
     out += "<g fill=\"none\" stroke=\"#6b6b6b\" stroke-opacity=\"0.45\" stroke-dasharray=\"2 2\">\n";
-    for (const PairOutcome& pair : pairs) {
-        if (pair.verdict == PairVerdict::Accepted || !pair.crossing) continue;
+    for (const plot::PairOutcome& pair : pairs) {
+        if (pair.verdict == plot::PairVerdict::Accepted || !pair.crossing) continue;
         const double x = at.X(pair.crossing->x);
         const double y = at.Y(pair.crossing->y);
         if (!InView(at, x, y)) continue;
-        std::string title = PairLine(pair);
+        std::string title = plot::PairLine(pair);
         title.resize(title.size() - 2);  // the line break
         out += "<circle cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"5\"><title>" + Escaped(title) +
                "</title></circle>\n";
@@ -188,7 +188,7 @@ void WriteTransmitter(std::string& out, geometry::MapPoint transmitter, const Pr
 
 // The ellipse dashed and the estimate as a cross, in the colour the program draws them on the map.
 void WriteEstimate(std::string& out, const geometry::BestEstimate& estimate, const Projection& at) {
-    const std::string colour = ColourText(kEstimateColour);
+    const std::string colour = ColourText(plot::kEstimateColour);
     std::string points;
     for (const geometry::GeoPoint& point : geometry::EllipseOutline(estimate)) {
         const geometry::MapPoint p = geometry::InMapUnits(point);
@@ -201,7 +201,7 @@ void WriteEstimate(std::string& out, const geometry::BestEstimate& estimate, con
                "\" stroke-width=\"2\" stroke-dasharray=\"6 3\"/>\n";
     const geometry::MapPoint centre = geometry::InMapUnits(estimate.position);
     WriteLabelled(out, "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + colour + "\" stroke-width=\"2\"/>",
-                  at.X(centre.x), at.Y(centre.y), "best estimate", kEstimateColour);
+                  at.X(centre.x), at.Y(centre.y), "best estimate", plot::kEstimateColour);
     out += "</g>\n";
 }
 

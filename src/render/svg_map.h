@@ -13,7 +13,7 @@ namespace trivex::render {
 
 // What the map shows beside the host's own picture.
 struct MapNotes {
-    std::vector<PairOutcome> pairs;  // rejected crossings within the view are drawn faintly
+    std::vector<plot::PairOutcome> pairs;  // rejected crossings within the view are drawn faintly
     std::optional<geometry::MapPoint> transmitter;
     std::optional<geometry::BestEstimate> estimate;  // drawn with its 95% ellipse
 };

@@ -34,7 +34,7 @@ class Random {
     std::mt19937_64 engine_;
 };
 
-class NoDisplay : public PlotDisplay {
+class NoDisplay : public plot::PlotDisplay {
   public:
     void ShowBearing(int, const std::string&) override {}
     void AppendLog(const std::string&) override {}
@@ -80,7 +80,7 @@ Hunt MakeHunt(Random& random, bool reflect) {
         double error = accuracy * random.Normal();
         if (hunt.reflected == row) error = (random.Whole(0, 1) ? 1 : -1) * random.Uniform(20, 40);
         station.infoText3 = DfText(truth + error, accuracy);
-        hunt.truth.push_back({row, at, truth, BearingSigmaDeg(accuracy)});
+        hunt.truth.push_back({row, at, truth, plot::BearingSigmaDeg(accuracy)});
         hunt.stations.push_back(std::move(station));
     }
     return hunt;
@@ -116,9 +116,9 @@ HuntOutcome Play(const Hunt& hunt) {
     host.stations = hunt.stations;
     const std::unique_ptr<host::UivApplication> app = host.NewApplication();
     const std::unique_ptr<host::UivMap> map = app->GetMap();
-    CallSigns callSigns;
+    plot::CallSigns callSigns;
     for (size_t row = 0; row < hunt.stations.size(); ++row) callSigns[row] = hunt.stations[row].callsign;
-    Plotter plotter;
+    plot::Plotter plotter;
     NoDisplay display;
     plotter.Plot(callSigns, {host, *app, *map}, {1, 200000.0, false}, display);
 
@@ -127,10 +127,10 @@ HuntOutcome Play(const Hunt& hunt) {
     if (const std::optional<geometry::EastNorth2x2> bound =
             geometry::CovarianceAt(hunt.truth, hunt.transmitter))
         outcome.boundKm = std::sqrt(bound->ee + bound->nn);
-    const PlotReview& review = plotter.LastReview();
+    const plot::PlotReview& review = plotter.LastReview();
     if (review.fix)
         outcome.fixMissKm = KmBetween(hunt.transmitter, {review.fix->y / 60.0, review.fix->x / 60.0});
-    const std::optional<geometry::BestEstimate> estimate = EstimateOf(review);
+    const std::optional<geometry::BestEstimate> estimate = plot::EstimateOf(review);
     if (!estimate) return outcome;
     outcome.estimateMissKm = KmBetween(hunt.transmitter, estimate->position);
     outcome.ellipseHolds = EllipseHolds(*estimate, hunt.transmitter);

@@ -43,12 +43,13 @@ bool MainWindow::RefuseUnsupportedHost() {
 void MainWindow::LoadSettings() {
     const StoredSettings stored = settingsFile_.Load();
     commands_.Apply(stored.settings);
-    for (int row = 0; row < kStationCount; ++row) plot_.Stations()[row].Callsign = stored.callSigns[row];
+    for (int row = 0; row < plot::kStationCount; ++row)
+        plot_.Stations()[row].Callsign = stored.callSigns[row];
     settingsFile_.WarnIfUnreadable();
 }
 
 void MainWindow::SaveSettings() {
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
     settingsFile_.Save(commands_.Current(), plot_.Stations());
 }
@@ -61,7 +62,7 @@ void MainWindow::Connect() {
 
 void MainWindow::ConnectAndReportRows() {
     // Every row gets its call-sign first, so that a later save keeps them whatever the host does.
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
     Connect();
     plot_.ReportRows(connection_.Link(), commands_.Current().plotLineThickness, *this);

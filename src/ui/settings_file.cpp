@@ -85,7 +85,7 @@ StoredSettings SettingsFile::Load() {
         IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
     settings.logPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
     settings.showBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         stored.callSigns[row] =
             ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
     readError_ = ini.ReadError();
@@ -100,12 +100,12 @@ void SettingsFile::WarnIfUnreadable() {
             "\r\nThe program goes on with the default settings and leaves the file as it is.");
 }
 
-void SettingsFile::Save(const Settings& settings, const StationTable& stations) {
+void SettingsFile::Save(const Settings& settings, const plot::StationTable& stations) {
     if (!Write(settings, stations))
         handlers_.ShowError(MessageStyle::Warning, "The settings could not be saved to " + files_.iniFile);
 }
 
-bool SettingsFile::Write(const Settings& settings, const StationTable& stations) {
+bool SettingsFile::Write(const Settings& settings, const plot::StationTable& stations) {
     RememberPosition();
     if (readError_) return false;
     IniFile ini(platform_, files_.iniFile);
@@ -118,7 +118,7 @@ bool SettingsFile::Write(const Settings& settings, const StationTable& stations)
     batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings.replotAfterMapIsRedrawn));
     WriteOptionalFlag(ini, batch, kLogPairsKey, settings.logPairResults);
     WriteOptionalFlag(ini, batch, kShowEstimateKey, settings.showBestEstimate);
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         batch.Write(kSection, CallSignKey(row), stations[row].Callsign);
     return batch.Commit();
 }

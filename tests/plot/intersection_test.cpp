@@ -8,7 +8,7 @@
 
 #include "host/sim/sim_host.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // Answers CalcDistanceBearing with fixed numbers in turn and keeps the questions.
@@ -139,4 +139,4 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

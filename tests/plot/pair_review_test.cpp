@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 PairOutcome Accepted(int16_t first, int16_t second, float x, float y) {
@@ -58,4 +58,4 @@ TEST(PairLine, NamesTheStationWithTheNumbers) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // Each kept reading in degrees, its deviation the accuracy with the whole degree's rounding
@@ -40,4 +40,4 @@ TEST(KeepReading, KeepsOneReadingPerStationWithItsDeviation) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

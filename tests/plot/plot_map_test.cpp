@@ -7,7 +7,7 @@
 
 #include "host/sim/sim_host.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // A line from the station at longitude 30, latitude 20 minutes, as the host journals it.
@@ -181,4 +181,4 @@ TEST_F(MapDrawingTest, EstimateIsAClosedEllipseAndACross) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

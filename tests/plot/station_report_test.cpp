@@ -13,7 +13,7 @@
 #include "plot/plotter.h"
 #include "tests/plot/recording_display.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 TEST(ParseDfText, ReadsBearingAndAccuracy) {
@@ -181,4 +181,4 @@ TEST(StationReportHostsTest, EachReportAsksWithAnObjectOfItsOwn) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

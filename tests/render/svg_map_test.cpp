@@ -36,11 +36,11 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
 // The view starts 30 minutes west of the meridian: its grid starts at its west edge.
 TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate) {
     const sim::MapArea view{800, 600, 120.0f, -60.0f, -30.0f, 60.0f};
-    PairOutcome inView{0, 1, PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
+    plot::PairOutcome inView{0, 1, plot::PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
     inView.crossing = geometry::MapPoint{60.0f, 30.0f};
-    PairOutcome outside = inView;
+    plot::PairOutcome outside = inView;
     outside.crossing = geometry::MapPoint{130.0f, 30.0f};  // east of the view
-    PairOutcome accepted{0, 2, PairVerdict::Accepted};
+    plot::PairOutcome accepted{0, 2, plot::PairVerdict::Accepted};
     accepted.crossing = geometry::MapPoint{30.0f, 30.0f};
     const geometry::BestEstimate estimate{{0.5, 0.5}, 2.0, 1.0, 45.0, 3, {}};  // 30 minutes north and east
     const std::string svg =
