@@ -78,7 +78,8 @@ struct Scenario {
     ui::Size screen{15360, 11520};
     ui::Size window{6180, 5250};
     bool otherInstance = false;
-    std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
+    std::optional<host::FixedFileVersion> hostVersion =
+        host::FixedFileVersion{2, 0, 0, 3};  // nothing: no host
     HostData hostData;
     std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;

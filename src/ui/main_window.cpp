@@ -31,12 +31,12 @@ bool MainWindow::RefuseSecondInstance() {
 
 bool MainWindow::RefuseUnsupportedHost() {
     const HostFolderRead read = platform_.ReadHostFolder();
-    if (read.error) view_.ShowMessage(MessageStyle::Critical, "", HostFolderErrorMessage(*read.error));
+    if (read.error) view_.ShowMessage(MessageStyle::Critical, "", host::HostFolderErrorMessage(*read.error));
     const std::string folder = read.error ? "" : read.folder;
     const auto block = platform_.ReadFixedVersionInfo(folder + "\\uiview32.exe");
-    const std::string version = block ? VersionText(*block) : kNoHostVersion;
-    if (IsSupportedHostVersion(version)) return false;
-    handlers_.ShowError(MessageStyle::Critical, UnsupportedHostMessage(version));
+    const std::string version = block ? host::VersionText(*block) : host::kNoHostVersion;
+    if (host::IsSupportedHostVersion(version)) return false;
+    handlers_.ShowError(MessageStyle::Critical, host::UnsupportedHostMessage(version));
     return true;
 }
 
