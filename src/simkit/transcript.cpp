@@ -20,7 +20,7 @@ Json RowTexts(ui::MemoryView& view, BoxOfRow box) {
     return texts;
 }
 
-Json AboutJson(const std::optional<AboutContent>& about) {
+Json AboutJson(const std::optional<ui::AboutContent>& about) {
     if (!about) return nullptr;
     return Json::Object{
         {"caption", about->caption},
