@@ -17,7 +17,7 @@ constexpr double kStationPixels = 100;  // from the target on the map
 constexpr float kMovedLatitude = 0.5f;  // how far MoveAndPlot moves the first station
 
 // Every pair at least 36 degrees apart on the map, none both north-south or both east-west.
-constexpr int16_t kBearings[kStationCount] = {10, 226, 82, 298, 154};
+constexpr int16_t kBearings[plot::kStationCount] = {10, 226, 82, 298, 154};
 
 std::string ThreeDigits(int value) {
     std::string text = std::to_string(value);
@@ -88,7 +88,7 @@ void SetUpHostData(sim::SimHost& data) {
     const double minutesPerPixelX = data.map.widthUnits / data.map.widthPixels;
     const double minutesPerPixelY = -data.map.heightUnits / data.map.heightPixels;
     data.stations.clear();
-    for (int i = 0; i < kStationCount; ++i) {
+    for (int i = 0; i < plot::kStationCount; ++i) {
         // Placed so that the bearing line, as drawn on the map, runs through the target.
         const double angle = kBearings[i] * std::numbers::pi / 180;
         sim::Station station;
@@ -109,7 +109,7 @@ std::string BenchSettings(bool callSigns) {
     std::string settings =
         "[SETUP]\r\nLEFT=600\r\nTOP=450\r\nMINIMIZED=FALSE\r\nPlotLineThickness=1\r\nIgnoreDistance=4\r\n"
         "ReplotAfterMapIsRedrawn=FALSE\r\n";
-    for (int i = 1; i <= kStationCount; ++i)
+    for (int i = 1; i <= plot::kStationCount; ++i)
         settings +=
             "CallSign" + std::to_string(i) + "=" + (callSigns ? "DF" + std::to_string(i) : "") + "\r\n";
     return settings;
@@ -150,7 +150,8 @@ std::vector<DistanceAnswer> DistanceAnswersOf(const sim::SimHost& host) {
                               std::get<double>(entry.args[2]),
                               std::get<double>(entry.args[3]),
                               {}};
-        const GreatCircleLeg leg = GreatCircle(answer.lat1, answer.lon1, answer.lat2, answer.lon2);
+        const geometry::GreatCircleLeg leg =
+            geometry::GreatCircle(answer.lat1, answer.lon1, answer.lat2, answer.lon2);
         answer.result = {leg.distanceKm, leg.bearingDegrees};
         answers.push_back(answer);
     }

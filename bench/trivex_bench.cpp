@@ -39,28 +39,29 @@ BENCHMARK(BM_FullPlotOnCannedHost);
 void BM_IntersectionCheck(benchmark::State& state) {
     sim::SimHost data;
     SetUpHostData(data);
-    StationTable stations;
-    for (int i = 0; i < kStationCount; ++i) {
+    plot::StationTable stations;
+    for (int i = 0; i < plot::kStationCount; ++i) {
         const sim::Station& s = data.stations[i];
-        stations[i] = {s.callsign, s.latitude, s.longitude, ParseDfText(s.infoText3).bearing, 0};
+        stations[i] = {s.callsign, s.latitude, s.longitude, plot::ParseDfText(s.infoText3).bearing, 0};
     }
     const auto simApp = data.NewApplication();
     const auto simMap = simApp->GetMap();
-    PlotMap simPlotMap(*simMap, 1);
-    if (!IntersectPair(stations, 0, 1, simPlotMap, *simApp, 50000.0).accepted) std::abort();
+    plot::PlotMap simPlotMap(*simMap, 1);
+    if (!plot::IntersectPair(stations, 0, 1, simPlotMap, *simApp, 50000.0).accepted) std::abort();
 
     CannedHost host(data, DistanceAnswersOf(data));
     const auto app = host.NewApplication();
     const auto map = app->GetMap();
-    PlotMap plotMap(*map, 1);  // the view is read once per plot
-    for (auto _ : state) benchmark::DoNotOptimize(IntersectPair(stations, 0, 1, plotMap, *app, 50000.0));
+    plot::PlotMap plotMap(*map, 1);  // the view is read once per plot
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plot::IntersectPair(stations, 0, 1, plotMap, *app, 50000.0));
 }
 BENCHMARK(BM_IntersectionCheck);
 
 // The DF text of a station report.
 void BM_ReportParse(benchmark::State& state) {
     const std::string text = "DF report %142%004";
-    for (auto _ : state) benchmark::DoNotOptimize(ParseDfText(text));
+    for (auto _ : state) benchmark::DoNotOptimize(plot::ParseDfText(text));
 }
 BENCHMARK(BM_ReportParse);
 

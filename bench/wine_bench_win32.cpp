@@ -34,7 +34,7 @@ constexpr double kReadyTargetMs = 250;  // start-up to the five rows beyond Wine
 
 // The last row's bearing is shown once start-up has asked the host about all five stations.
 bool RowsReported(HWND window) {
-    const int id = ui::MainWindowWin32::ControlIdOf(ui::BearingBox(kStationCount - 1));
+    const int id = ui::MainWindowWin32::ControlIdOf(ui::BearingBox(plot::kStationCount - 1));
     return ControlText(GetDlgItem(window, id)) != "N/A";
 }
 

@@ -15,18 +15,19 @@ inline constexpr const char* kSimulatedHostFolder = "C:\\Simulated UI-View32";
 class DemoPlatform : public ui::PlatformWin32 {
   public:
     // hostVersion: nothing when the scenario has no host.
-    explicit DemoPlatform(std::optional<FixedFileVersion> hostVersion) : hostVersion_(hostVersion) {}
+    explicit DemoPlatform(std::optional<host::FixedFileVersion> hostVersion) : hostVersion_(hostVersion) {}
 
     [[nodiscard]] ui::HostFolderRead ReadHostFolder() override {
         return {kSimulatedHostFolder, std::nullopt};
     }
-    [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override {
+    [[nodiscard]] std::optional<host::FixedFileVersion> ReadFixedVersionInfo(
+        const std::string& file) override {
         if (file == std::string(kSimulatedHostFolder) + "\\uiview32.exe") return hostVersion_;
         return PlatformWin32::ReadFixedVersionInfo(file);
     }
 
   private:
-    std::optional<FixedFileVersion> hostVersion_;
+    std::optional<host::FixedFileVersion> hostVersion_;
 };
 
 }  // namespace trivex::demo

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 constexpr double kEarthRadiusKm = 6371.0;
@@ -225,4 +225,4 @@ std::optional<GeoPoint> CrossingOf(const BearingReading& first, const BearingRea
     return PointOf(meet);
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

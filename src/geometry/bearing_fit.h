@@ -8,7 +8,7 @@
 
 #include "geometry/best_estimate.h"
 
-namespace trivex {
+namespace trivex::geometry {
 
 // A symmetric 2 x 2 matrix over (east, north) displacements in km.
 struct EastNorth2x2 {
@@ -51,4 +51,4 @@ struct BearingFit {
 // Where the two bearings' great circles cross in front of both stations; empty if nowhere.
 [[nodiscard]] std::optional<GeoPoint> CrossingOf(const BearingReading& first, const BearingReading& second);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

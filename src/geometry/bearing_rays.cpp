@@ -5,7 +5,7 @@
 #include "geometry/degree_trig.h"
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 constexpr float kMarkerRadiusPixels = 8;
@@ -22,14 +22,14 @@ bool HasScale(const MapView& view) {
 int16_t DiagonalPixels(const MapView& view) {
     const double width = view.widthPixels;
     const double height = view.heightPixels;
-    return RoundHalfEvenClampedInt16(std::sqrt(height * height + width * width));
+    return support::RoundHalfEvenClampedInt16(std::sqrt(height * height + width * width));
 }
 
 int16_t RayPixels(const MapView& view, float longitude, double sx) {
     const float right = view.leftEdge + view.widthUnits;
     if (longitude >= view.leftEdge && longitude <= right) return DiagonalPixels(view);
     const float units = longitude < view.leftEdge ? right - longitude : longitude - view.leftEdge;
-    return RoundHalfEvenClampedInt16(units / sx);
+    return support::RoundHalfEvenClampedInt16(units / sx);
 }
 
 }  // namespace
@@ -52,4 +52,4 @@ std::optional<float> MarkerRadius(const MapView& view) {
     return static_cast<float>(UnitsPerPixel(view.widthUnits, view.widthPixels) * kMarkerRadiusPixels);
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

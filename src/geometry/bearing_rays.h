@@ -7,7 +7,7 @@
 
 #include "geometry/map_view.h"
 
-namespace trivex {
+namespace trivex::geometry {
 
 // Rays from one station: their length in pixels and the view's map units per pixel, each
 // the single-precision quotient of extent and pixels.
@@ -28,4 +28,4 @@ struct RayPlan {
 // Eight pixels in horizontal map units; empty for a view without pixels or a finite width.
 [[nodiscard]] std::optional<float> MarkerRadius(const MapView& view);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

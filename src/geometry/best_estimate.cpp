@@ -5,7 +5,7 @@
 
 #include "geometry/bearing_fit.h"
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 constexpr double kChiSquare95 = 5.991;  // of two degrees of freedom
@@ -134,4 +134,4 @@ std::optional<BestEstimate> EstimatePosition(const std::vector<BearingReading>& 
     return estimate;
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

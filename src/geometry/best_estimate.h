@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace trivex {
+namespace trivex::geometry {
 
 struct GeoPoint {
     double latDeg = 0.0;
@@ -30,7 +30,7 @@ struct LeftOutBearing {
 
 struct BestEstimate {
     GeoPoint position;
-    double semiMajorKm = 0.0;     // of the 95% confidence ellipse
+    double semiMajorKm = 0.0;  // of the 95% confidence ellipse
     double semiMinorKm = 0.0;
     double axisBearingDeg = 0.0;  // of the major axis, in [0, 180)
     int stationsUsed = 0;
@@ -42,4 +42,4 @@ struct BestEstimate {
 [[nodiscard]] std::optional<BestEstimate> EstimatePosition(const std::vector<BearingReading>& readings,
                                                            std::optional<GeoPoint> start);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

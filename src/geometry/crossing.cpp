@@ -5,7 +5,7 @@
 
 #include "geometry/degree_trig.h"
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 bool IsNorthSouth(int16_t bearing) {
@@ -81,4 +81,4 @@ bool IsInFront(double bearingToPoint, int16_t stationBearing) {
     return difference < 90.0;
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -7,7 +7,7 @@
 
 #include "geometry/map_view.h"
 
-namespace trivex {
+namespace trivex::geometry {
 
 inline constexpr int16_t kNoBearing = -9999;
 
@@ -42,4 +42,4 @@ enum class NoCrossing { Parallel, BeyondRange };
 // than 90 degrees from the station's bearing, the difference taken around the circle.
 [[nodiscard]] bool IsInFront(double bearingToPoint, int16_t stationBearing);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-namespace trivex {
+namespace trivex::geometry {
 
 double Radians(int32_t degrees) {
     return (degrees * kPi) / 180;
@@ -127,4 +127,4 @@ SinCos SinCosOfDegrees(int32_t degrees) {
     return *angle;
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace trivex {
+namespace trivex::geometry {
 
 inline constexpr double kPi = 3.14159265358979;
 
@@ -20,4 +20,4 @@ struct SinCos {
 // most, near multiples of 90 degrees), and the drawn lines and the crossings must not.
 [[nodiscard]] SinCos SinCosOfDegrees(int32_t degrees);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

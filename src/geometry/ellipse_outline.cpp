@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 constexpr double kEarthRadiusKm = 6371.0;  // the sphere of GreatCircle
@@ -38,4 +38,4 @@ std::vector<GeoPoint> EllipseOutline(const BestEstimate& estimate) {
     return points;
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

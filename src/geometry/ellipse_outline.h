@@ -6,7 +6,7 @@
 #include "geometry/best_estimate.h"
 #include "geometry/map_view.h"
 
-namespace trivex {
+namespace trivex::geometry {
 
 inline constexpr int kEllipseSegments = 24;
 
@@ -22,4 +22,4 @@ inline constexpr int kEllipseSegments = 24;
 // from the estimate's, across the date line if need be. Empty when an axis is not finite.
 [[nodiscard]] std::vector<GeoPoint> EllipseOutline(const BestEstimate& estimate);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace trivex {
+namespace trivex::geometry {
 
 GreatCircleLeg GreatCircle(double lat1, double lon1, double lat2, double lon2) {
     constexpr double kEarthRadiusKm = 6371.0;
@@ -24,4 +24,4 @@ GreatCircleLeg GreatCircle(double lat1, double lon1, double lat2, double lon2) {
     return {distance, bearing};
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

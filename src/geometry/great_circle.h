@@ -2,7 +2,7 @@
 // calculation the simulated host answers CalcDistanceBearing with.
 #pragma once
 
-namespace trivex {
+namespace trivex::geometry {
 
 struct GreatCircleLeg {
     double distanceKm = 0.0;
@@ -13,4 +13,4 @@ struct GreatCircleLeg {
 // from degrees.
 [[nodiscard]] GreatCircleLeg GreatCircle(double lat1, double lon1, double lat2, double lon2);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

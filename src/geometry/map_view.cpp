@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace trivex {
+namespace trivex::geometry {
 
 std::optional<double> Aspect(const MapView& view) {
     if (view.widthPixels == 0 || view.heightPixels == 0 || view.widthUnits == 0 ||
@@ -13,4 +13,4 @@ std::optional<double> Aspect(const MapView& view) {
     return sy / sx;
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace trivex {
+namespace trivex::geometry {
 
 struct MapView {
     int16_t widthPixels = 0;
@@ -24,4 +24,4 @@ struct MapPoint {
 // precision throughout. Empty for a view without pixels or without a finite, non-zero extent.
 [[nodiscard]] std::optional<double> Aspect(const MapView& view);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 // Fixed-point text of the value's exact binary value, correctly rounded. Never uses the
@@ -78,4 +78,4 @@ std::string FormatPosition(float latMinutes, float lonMinutes) {
     return FormatCoordinate(latMinutes, false) + ", " + FormatCoordinate(lonMinutes, true);
 }
 
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace trivex {
+namespace trivex::geometry {
 
 // 3123.5 as a latitude gives "52.03.50N"; -7380.4 as a longitude gives "123.00.40W".
 [[nodiscard]] std::string FormatCoordinate(float minutes, bool isLongitude);
@@ -11,4 +11,4 @@ namespace trivex {
 // Latitude text, ", ", longitude text.
 [[nodiscard]] std::string FormatPosition(float latMinutes, float lonMinutes);
 
-}  // namespace trivex
+}  // namespace trivex::geometry

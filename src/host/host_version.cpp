@@ -1,6 +1,6 @@
 #include "host/host_version.h"
 
-namespace trivex {
+namespace trivex::host {
 
 namespace {
 
@@ -32,4 +32,4 @@ std::string HostFolderErrorMessage(const std::string& systemError) {
     return "AN error occurred getting the UIView folder. The system error message is '" + systemError + "'";
 }
 
-}  // namespace trivex
+}  // namespace trivex::host

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace trivex {
+namespace trivex::host {
 
 inline constexpr const char* kNoHostVersion = "Unable to locate EXE file";
 
@@ -25,4 +25,4 @@ struct FixedFileVersion {
 [[nodiscard]] std::string UnsupportedHostMessage(const std::string& versionText);
 [[nodiscard]] std::string HostFolderErrorMessage(const std::string& systemError);
 
-}  // namespace trivex
+}  // namespace trivex::host

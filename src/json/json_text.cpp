@@ -61,7 +61,7 @@ void AppendEscaped(std::string& out, char c) {
 
 template <typename T>
 std::string NumberOrNull(T value) {
-    return std::isfinite(value) ? ShortestText(value) : "null";
+    return std::isfinite(value) ? support::ShortestText(value) : "null";
 }
 
 // Appends the text as a JSON string literal, giving up (false) once `out` grows beyond `limit`.

@@ -4,7 +4,7 @@
 
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 bool AreDigits(std::string_view text, size_t pos, size_t count) {
@@ -32,7 +32,8 @@ DfReading ParseDfText(std::string_view infoText3) {
     if (second == std::string_view::npos) return invalid;
     const std::string_view bearingField = infoText3.substr(first + 1, second - first - 1);
     if (!AreDigits(bearingField, 0, 3) || !AreDigits(infoText3, second + 1, 3)) return invalid;
-    const std::optional<int16_t> bearing = RoundHalfEvenToInt16(NumericPrefix(bearingField));
+    const std::optional<int16_t> bearing =
+        support::RoundHalfEvenToInt16(support::NumericPrefix(bearingField));
     if (!bearing) return invalid;
     return {DfStatus::Valid, *bearing, DigitsValue(infoText3.substr(second + 1, 3))};
 }
@@ -49,4 +50,4 @@ std::string BearingBoxText(const DfReading& reading) {
     return "no data";
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -7,13 +7,13 @@
 
 #include "geometry/crossing.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 enum class DfStatus { NoData, Invalid, Valid };
 
 struct DfReading {
     DfStatus status = DfStatus::NoData;
-    int16_t bearing = kNoBearing;
+    int16_t bearing = geometry::kNoBearing;
     int16_t accuracy = 0;
 };
 
@@ -23,4 +23,4 @@ struct DfReading {
 // "270 deg +/-15", "no data" or "invalid data".
 [[nodiscard]] std::string BearingBoxText(const DfReading& reading);
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -3,7 +3,7 @@
 #include <limits>
 #include <memory>
 
-namespace trivex {
+namespace trivex::plot {
 
 namespace {
 
@@ -68,4 +68,4 @@ FixPlacement PlaceFixObject(host::Host& host, float latDegrees, float lonDegrees
     return FixPlacement::Placed;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

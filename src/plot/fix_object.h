@@ -9,7 +9,7 @@
 #include "host/host.h"
 #include "plot/plot_display.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 enum class FixPlacement { Placed, NoFreeName };
 
@@ -25,4 +25,4 @@ enum class FixPlacement { Placed, NoFreeName };
                                           const std::string& comment, std::string& fixObjectName,
                                           PlotDisplay& display);
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -12,7 +12,7 @@
 #include "plot/plot_map.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 enum class PairVerdict {
     Accepted,
@@ -37,7 +37,7 @@ struct PairOutcome {
     double bearingToCrossing = 0.0;  // the host's, from the station
     double distanceKm = 0.0;
     double limitKm = 0.0;
-    std::optional<MapPoint> crossing{};  // where the lines meet, accepted or not
+    std::optional<geometry::MapPoint> crossing{};  // where the lines meet, accepted or not
 };
 
 struct Intersection {
@@ -53,4 +53,4 @@ struct Intersection {
                                          PlotMap& map, host::UivApplication& app,
                                          double ignoreDistanceMetres);
 
-}  // namespace trivex
+}  // namespace trivex::plot

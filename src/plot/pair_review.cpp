@@ -6,15 +6,15 @@
 #include "geometry/position_text.h"
 #include "support/numeric.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 std::string StationName(const PairOutcome& outcome) {
     return outcome.station.empty() ? "row " + std::to_string(outcome.stationRow + 1) : outcome.station;
 }
 
-double KmBetween(MapPoint a, MapPoint b) {
-    return GreatCircle(a.y / 60.0, a.x / 60.0, b.y / 60.0, b.x / 60.0).distanceKm;
+double KmBetween(geometry::MapPoint a, geometry::MapPoint b) {
+    return geometry::GreatCircle(a.y / 60.0, a.x / 60.0, b.y / 60.0, b.x / 60.0).distanceKm;
 }
 
 struct VerdictTexts {
@@ -43,7 +43,7 @@ const VerdictTexts& TextsOf(PairVerdict verdict) {
 
 }  // namespace
 
-std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without) {
+std::optional<geometry::MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without) {
     double sumX = 0.0;
     double sumY = 0.0;
     int count = 0;
@@ -55,12 +55,12 @@ std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, in
         ++count;
     }
     if (count == 0) return std::nullopt;
-    return MapPoint{static_cast<float>(sumX / count), static_cast<float>(sumY / count)};
+    return geometry::MapPoint{static_cast<float>(sumX / count), static_cast<float>(sumY / count)};
 }
 
 std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs, const StationTable& stations) {
     std::vector<LeftOut> result;
-    const std::optional<MapPoint> fix = MeanOfAccepted(pairs);
+    const std::optional<geometry::MapPoint> fix = MeanOfAccepted(pairs);
     for (int16_t row = 0; row < kStationCount; ++row) {
         if (stations[row].FixCount <= 0) continue;
         LeftOut left{row, stations[row].Callsign, MeanOfAccepted(pairs, row)};
@@ -81,17 +81,18 @@ std::string VerdictName(PairVerdict verdict) {
 std::string VerdictDetails(const PairOutcome& outcome) {
     switch (outcome.verdict) {
         case PairVerdict::Accepted:
-            return FormatPosition(outcome.crossing->y, outcome.crossing->x);
+            return geometry::FormatPosition(outcome.crossing->y, outcome.crossing->x);
         case PairVerdict::NoData:
             return StationName(outcome);
         case PairVerdict::OutOfRange:
             return StationName(outcome) + " " + std::to_string(outcome.stationBearing);
         case PairVerdict::Behind:
-            return StationName(outcome) + ", crossing at " + FixedText(outcome.bearingToCrossing, 1) +
-                   " deg from it, its bearing " + std::to_string(outcome.stationBearing) + " deg";
+            return StationName(outcome) + ", crossing at " +
+                   support::FixedText(outcome.bearingToCrossing, 1) + " deg from it, its bearing " +
+                   std::to_string(outcome.stationBearing) + " deg";
         case PairVerdict::TooFar:
-            return StationName(outcome) + " " + FixedText(outcome.distanceKm, 2) + " km, limit " +
-                   NumberText(outcome.limitKm) + " km";
+            return StationName(outcome) + " " + support::FixedText(outcome.distanceKm, 2) + " km, limit " +
+                   support::NumberText(outcome.limitKm) + " km";
         default:
             return "";
     }
@@ -110,7 +111,7 @@ std::string PairLine(const PairOutcome& outcome) {
 
 std::string LeftOutLine(const LeftOut& left) {
     if (!left.fix) return "without " + left.station + " there is no fix\r\n";
-    return "without " + left.station + " the fix moves " + FixedText(left.movesKm, 2) + " km\r\n";
+    return "without " + left.station + " the fix moves " + support::FixedText(left.movesKm, 2) + " km\r\n";
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

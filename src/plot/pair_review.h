@@ -13,13 +13,13 @@
 #include "plot/intersection.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 struct LeftOut {
     int16_t row = 0;
     std::string station;
-    std::optional<MapPoint> fix;  // empty: no accepted crossing is left without the station
-    double movesKm = 0.0;         // from the plot's fix to `fix`
+    std::optional<geometry::MapPoint> fix;  // empty: no accepted crossing is left without the station
+    double movesKm = 0.0;                   // from the plot's fix to `fix`
 };
 
 // The last plot's review. `pairs` holds the ten pairs in plot order; `readings` one valid
@@ -27,14 +27,15 @@ struct LeftOut {
 struct PlotReview {
     StationTable stations{};
     std::vector<PairOutcome> pairs;
-    std::optional<MapPoint> fix;
+    std::optional<geometry::MapPoint> fix;
     std::vector<LeftOut> leaveOneOut;
-    std::vector<BearingReading> readings;
+    std::vector<geometry::BearingReading> readings;
 };
 
 // The plain mean of the accepted crossings as the plot takes it, leaving out the pairs of
 // the row `without` (-1: none); empty when no crossing is left.
-[[nodiscard]] std::optional<MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs, int without = -1);
+[[nodiscard]] std::optional<geometry::MapPoint> MeanOfAccepted(const std::vector<PairOutcome>& pairs,
+                                                               int without = -1);
 
 // One entry for every row that is part of an accepted pair, in row order.
 [[nodiscard]] std::vector<LeftOut> LeaveEachOut(const std::vector<PairOutcome>& pairs,
@@ -53,4 +54,4 @@ struct PlotReview {
 [[nodiscard]] std::string VerdictName(PairVerdict verdict);
 [[nodiscard]] std::string VerdictDetails(const PairOutcome& outcome);
 
-}  // namespace trivex
+}  // namespace trivex::plot

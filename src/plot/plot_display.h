@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace trivex {
+namespace trivex::plot {
 
 class PlotDisplay {
   public:
@@ -22,4 +22,4 @@ class PlotDisplay {
     virtual void ShowFixObject(const std::string& text) = 0;
 };
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace trivex {
+namespace trivex::plot {
 
 // The accuracy is one standard deviation. The bearing is read in whole degrees, so it carries
 // a rounding error spread evenly over one degree as well: variance 1/12 deg^2. An accuracy of
@@ -14,14 +14,14 @@ double BearingSigmaDeg(int accuracy) {
     return std::sqrt(stated * stated + kRoundingVariance);
 }
 
-void KeepReading(std::vector<BearingReading>& readings, const StationTable& stations, int row,
+void KeepReading(std::vector<geometry::BearingReading>& readings, const StationTable& stations, int row,
                  const StationReading& reading) {
     if (reading.bearing < 0 || reading.bearing > 360) return;
-    BearingReading kept{row,
-                        {reading.position.y / 60.0, reading.position.x / 60.0},
-                        double(reading.bearing),
-                        BearingSigmaDeg(reading.accuracy)};
-    for (BearingReading& earlier : readings) {
+    geometry::BearingReading kept{row,
+                                  {reading.position.y / 60.0, reading.position.x / 60.0},
+                                  double(reading.bearing),
+                                  BearingSigmaDeg(reading.accuracy)};
+    for (geometry::BearingReading& earlier : readings) {
         if (stations[earlier.row].Callsign != stations[row].Callsign) continue;
         kept.row = earlier.row;
         earlier = kept;
@@ -30,10 +30,10 @@ void KeepReading(std::vector<BearingReading>& readings, const StationTable& stat
     readings.push_back(kept);
 }
 
-std::optional<BestEstimate> EstimateOf(const PlotReview& review) {
-    std::optional<GeoPoint> start;
-    if (review.fix) start = GeoPoint{review.fix->y / 60.0, review.fix->x / 60.0};
-    return EstimatePosition(review.readings, start);
+std::optional<geometry::BestEstimate> EstimateOf(const PlotReview& review) {
+    std::optional<geometry::GeoPoint> start;
+    if (review.fix) start = geometry::GeoPoint{review.fix->y / 60.0, review.fix->x / 60.0};
+    return geometry::EstimatePosition(review.readings, start);
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

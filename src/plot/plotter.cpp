@@ -9,7 +9,7 @@
 #include "plot/plot_estimate.h"
 #include "plot/plot_map.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 constexpr int kShownIntersections = 5;
@@ -31,7 +31,7 @@ std::string IntersectionText(const PairOutcome& pair) {
     text += ',';
     text += std::to_string(pair.second + 1);
     text += "]  ";
-    text += FormatPosition(pair.crossing->y, pair.crossing->x);
+    text += geometry::FormatPosition(pair.crossing->y, pair.crossing->x);
     return text;
 }
 
@@ -75,7 +75,7 @@ void Plotter::ReportRows(const HostLink& link, int16_t lineWidth, PlotDisplay& d
 void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotSettings& settings,
                    PlotDisplay& display) {
     PlotMap map(link.map, settings.lineWidth);
-    std::vector<BearingReading> readings;
+    std::vector<geometry::BearingReading> readings;
     readings.reserve(kStationCount);
     for (int row = 0; row < kStationCount; ++row) {
         stations_[row].Callsign = callSigns[row];
@@ -87,7 +87,7 @@ void Plotter::Plot(const CallSigns& callSigns, const HostLink& link, const PlotS
     IntersectPairs(map, link.app, settings.ignoreDistanceMetres);
     review_.readings = std::move(readings);
     if (settings.logPairResults) display.AppendLog(ReviewLog(review_));
-    std::optional<BestEstimate> estimate;
+    std::optional<geometry::BestEstimate> estimate;
     if (settings.showBestEstimate) {
         estimate = EstimateOf(review_);
         display.AppendLog(EstimateLines(estimate, stations_));
@@ -107,9 +107,9 @@ void Plotter::ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display) {
         return;
     }
     const int count = static_cast<int>(texts.size());
-    const MapPoint solution = *review_.fix;
+    const geometry::MapPoint solution = *review_.fix;
     // Shown first: a failing fix object step leaves the new solution beside the new intersections.
-    display.ShowSolution(IntersectionCountText(count), FormatPosition(solution.y, solution.x));
+    display.ShowSolution(IntersectionCountText(count), geometry::FormatPosition(solution.y, solution.x));
     PlaceFix(solution, host, display);
     map.DrawPositionMarker(solution);
 }
@@ -134,7 +134,7 @@ void Plotter::IntersectPairs(PlotMap& map, host::UivApplication& app, double ign
     ++reviewCount_;
 }
 
-void Plotter::PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display) {
+void Plotter::PlaceFix(geometry::MapPoint solution, host::Host& host, PlotDisplay& display) {
     if (lastSolution_ && lastSolution_->x == solution.x && lastSolution_->y == solution.y) {
         display.ShowFixObject("Object " + fixObjectName_ + " at same location.");
         return;
@@ -156,4 +156,4 @@ void Plotter::PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display
     lastSolution_ = solution;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -16,7 +16,7 @@
 #include "plot/station_report.h"
 #include "plot/stations.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 // The host objects a plot works with: the host creates the objects that live for one call;
 // the application and map objects are the main window's.
@@ -61,13 +61,13 @@ class Plotter {
                                             PlotDisplay& display);
     void IntersectPairs(PlotMap& map, host::UivApplication& app, double ignoreDistanceMetres);
     void ShowFix(PlotMap& map, host::Host& host, PlotDisplay& display);
-    void PlaceFix(MapPoint solution, host::Host& host, PlotDisplay& display);
+    void PlaceFix(geometry::MapPoint solution, host::Host& host, PlotDisplay& display);
 
     StationTable stations_{};
-    std::optional<MapPoint> lastSolution_;
+    std::optional<geometry::MapPoint> lastSolution_;
     std::string fixObjectName_;
     PlotReview review_;
     unsigned reviewCount_ = 0;
 };
 
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -4,7 +4,7 @@
 
 #include "plot/df_reading.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 constexpr char kCrLf[] = "\r\n";
@@ -41,9 +41,9 @@ std::optional<StationReading> GetStationReport(const std::string& callsign, int 
     if (reading.status != DfStatus::Valid) return std::nullopt;
 
     const float latitude = info.Latitude();
-    const MapPoint position{info.Longitude(), latitude};
+    const geometry::MapPoint position{info.Longitude(), latitude};
     map.DrawBearingLines(position, reading.bearing, reading.accuracy);
     return StationReading{position, reading.bearing, reading.accuracy};
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

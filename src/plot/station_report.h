@@ -12,11 +12,11 @@
 #include "plot/plot_display.h"
 #include "plot/plot_map.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 // What the report found of a station: where it stands, its bearing and the bearing's accuracy.
 struct StationReading {
-    MapPoint position;
+    geometry::MapPoint position;
     int16_t bearing;
     int16_t accuracy;
 };
@@ -31,4 +31,4 @@ struct StationReading {
                                                              host::Host& host, host::UivApplication& app,
                                                              PlotMap& map, PlotDisplay& display);
 
-}  // namespace trivex
+}  // namespace trivex::plot

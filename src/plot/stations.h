@@ -7,7 +7,7 @@
 
 #include "geometry/crossing.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 inline constexpr float kNoPosition = -9999.0f;
 inline constexpr int kStationCount = 5;
@@ -24,10 +24,10 @@ using StationTable = std::array<StationEntry, kStationCount>;
 
 // Forgets what the last plot knew of the station: no position, no bearing, no fixes.
 inline void ResetForPlot(StationEntry& entry) {
-    entry.Bearing = kNoBearing;
+    entry.Bearing = geometry::kNoBearing;
     entry.LatMinutes = kNoPosition;
     entry.LonMinutes = kNoPosition;
     entry.FixCount = 0;
 }
 
-}  // namespace trivex
+}  // namespace trivex::plot

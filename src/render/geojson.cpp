@@ -23,15 +23,15 @@ Json Feature(Json geometry, Json::Object properties) {
         {"type", "Feature"}, {"geometry", std::move(geometry)}, {"properties", std::move(properties)}};
 }
 
-Json Point(MapPoint point) {
+Json Point(geometry::MapPoint point) {
     return Json::Object{{"type", "Point"}, {"coordinates", Position(point.x, point.y)}};
 }
 
-void AddStations(Json::Array& features, const PlotReview& review,
+void AddStations(Json::Array& features, const plot::PlotReview& review,
                  const std::vector<sim::Station>& hostStations) {
-    for (int row = 0; row < kStationCount; ++row) {
-        const StationEntry& entry = review.stations[row];
-        if (entry.Bearing == kNoBearing) continue;
+    for (int row = 0; row < plot::kStationCount; ++row) {
+        const plot::StationEntry& entry = review.stations[row];
+        if (entry.Bearing == geometry::kNoBearing) continue;
         features.push_back(Feature(Point({entry.LonMinutes, entry.LatMinutes}),
                                    {{"kind", "station"},
                                     {"row", row + 1},
@@ -41,7 +41,7 @@ void AddStations(Json::Array& features, const PlotReview& review,
     }
 }
 
-void AddLines(Json::Array& features, const PlotReview& review, const MapPicture& drawing) {
+void AddLines(Json::Array& features, const plot::PlotReview& review, const MapPicture& drawing) {
     for (const BearingLine& drawn : BearingLines(drawing, review.stations)) {
         const MapPicture::Line& line = *drawn.line;
         features.push_back(Feature(
@@ -52,17 +52,17 @@ void AddLines(Json::Array& features, const PlotReview& review, const MapPicture&
     }
 }
 
-void AddCrossingsAndFix(Json::Array& features, const PlotReview& review) {
-    for (const PairOutcome& pair : review.pairs)
-        if (pair.verdict == PairVerdict::Accepted)
+void AddCrossingsAndFix(Json::Array& features, const plot::PlotReview& review) {
+    for (const plot::PairOutcome& pair : review.pairs)
+        if (pair.verdict == plot::PairVerdict::Accepted)
             features.push_back(
                 Feature(Point(*pair.crossing),
                         {{"kind", "crossing"}, {"pair", Json::Array{pair.first + 1, pair.second + 1}}}));
     if (review.fix) features.push_back(Feature(Point(*review.fix), {{"kind", "fix"}}));
 }
 
-void AddEstimate(Json::Array& features, const BestEstimate& estimate) {
-    const GeoPoint& at = estimate.position;
+void AddEstimate(Json::Array& features, const geometry::BestEstimate& estimate) {
+    const geometry::GeoPoint& at = estimate.position;
     features.push_back(
         Feature(Json::Object{{"type", "Point"}, {"coordinates", Json::Array{at.lonDeg, at.latDeg}}},
                 {{"kind", "estimate"},
@@ -81,10 +81,10 @@ void AddEstimate(Json::Array& features, const BestEstimate& estimate) {
 
 }  // namespace
 
-std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
+std::string GeoJsonText(const plot::PlotReview& review, const MapPicture& drawing,
                         const std::vector<sim::Station>& hostStations,
-                        const std::optional<BestEstimate>& estimate,
-                        const std::optional<MapPoint>& transmitter) {
+                        const std::optional<geometry::BestEstimate>& estimate,
+                        const std::optional<geometry::MapPoint>& transmitter) {
     Json::Array features;
     AddStations(features, review, hostStations);
     AddLines(features, review, drawing);

@@ -18,9 +18,9 @@ namespace trivex::render {
 // The stations of the review's rows with a bearing (their accuracy read from the host's
 // text), the bearing lines of `drawing` as drawn on the map, the accepted crossings, the fix,
 // the best estimate with its 95% ellipse as a polygon, and the transmitter.
-[[nodiscard]] std::string GeoJsonText(const PlotReview& review, const MapPicture& drawing,
+[[nodiscard]] std::string GeoJsonText(const plot::PlotReview& review, const MapPicture& drawing,
                                       const std::vector<sim::Station>& hostStations,
-                                      const std::optional<BestEstimate>& estimate,
-                                      const std::optional<MapPoint>& transmitter);
+                                      const std::optional<geometry::BestEstimate>& estimate,
+                                      const std::optional<geometry::MapPoint>& transmitter);
 
 }  // namespace trivex::render

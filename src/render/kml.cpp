@@ -60,12 +60,12 @@ std::string CoordinatesText(const Coordinates& points) {
     std::string text;
     for (const auto& [lon, lat] : points) {
         if (!text.empty()) text += ' ';
-        text += ShortestText(lon) + "," + ShortestText(lat);
+        text += support::ShortestText(lon) + "," + support::ShortestText(lat);
     }
     return "<coordinates>" + text + "</coordinates>";
 }
 
-std::array<double, 2> Degrees(MapPoint point) {
+std::array<double, 2> Degrees(geometry::MapPoint point) {
     return {static_cast<double>(point.x) / 60.0, static_cast<double>(point.y) / 60.0};
 }
 
@@ -85,11 +85,11 @@ std::string Folder(const std::string& name, const std::string& placemarks) {
     return placemarks.empty() ? "" : "<Folder><name>" + name + "</name>\n" + placemarks + "</Folder>\n";
 }
 
-std::string Stations(const PlotReview& review, const std::vector<sim::Station>& hostStations) {
+std::string Stations(const plot::PlotReview& review, const std::vector<sim::Station>& hostStations) {
     std::string placemarks;
-    for (int row = 0; row < kStationCount; ++row) {
-        const StationEntry& entry = review.stations[row];
-        if (entry.Bearing == kNoBearing) continue;
+    for (int row = 0; row < plot::kStationCount; ++row) {
+        const plot::StationEntry& entry = review.stations[row];
+        if (entry.Bearing == geometry::kNoBearing) continue;
         const std::optional<int> accuracy = StationAccuracy(entry.Callsign, hostStations);
         placemarks +=
             Placemark(entry.Callsign, "station",
@@ -100,7 +100,7 @@ std::string Stations(const PlotReview& review, const std::vector<sim::Station>& 
     return placemarks;
 }
 
-std::string Lines(const PlotReview& review, const MapPicture& drawing) {
+std::string Lines(const plot::PlotReview& review, const MapPicture& drawing) {
     std::string placemarks;
     for (const BearingLine& drawn : BearingLines(drawing, review.stations)) {
         const MapPicture::Line& line = *drawn.line;
@@ -112,18 +112,18 @@ std::string Lines(const PlotReview& review, const MapPicture& drawing) {
     return placemarks;
 }
 
-std::string Crossings(const PlotReview& review) {
+std::string Crossings(const plot::PlotReview& review) {
     std::string placemarks;
-    for (const PairOutcome& pair : review.pairs)
-        if (pair.verdict == PairVerdict::Accepted)
-            placemarks += Placemark(PairName(pair), "crossing", "", Point(Degrees(*pair.crossing)));
+    for (const plot::PairOutcome& pair : review.pairs)
+        if (pair.verdict == plot::PairVerdict::Accepted)
+            placemarks += Placemark(plot::PairName(pair), "crossing", "", Point(Degrees(*pair.crossing)));
     return placemarks;
 }
 
-std::string Estimate(const BestEstimate& estimate, const StationTable& stations) {
-    std::string lines = EstimateLines(estimate, stations);
+std::string Estimate(const geometry::BestEstimate& estimate, const plot::StationTable& stations) {
+    std::string lines = plot::EstimateLines(estimate, stations);
     std::erase(lines, '\r');
-    const GeoPoint& at = estimate.position;
+    const geometry::GeoPoint& at = estimate.position;
     std::string placemarks = Placemark("Best estimate", "estimate", lines, Point({at.lonDeg, at.latDeg}));
     const Coordinates ring = EllipseRing(estimate);
     if (!ring.empty())
@@ -135,16 +135,17 @@ std::string Estimate(const BestEstimate& estimate, const StationTable& stations)
 
 }  // namespace
 
-std::string KmlText(const PlotReview& review, const MapPicture& drawing,
+std::string KmlText(const plot::PlotReview& review, const MapPicture& drawing,
                     const std::vector<sim::Station>& hostStations,
-                    const std::optional<BestEstimate>& estimate, const std::optional<MapPoint>& transmitter) {
+                    const std::optional<geometry::BestEstimate>& estimate,
+                    const std::optional<geometry::MapPoint>& transmitter) {
     std::string out = kHeader;
     for (const Style& style : kStyles) out += StyleText(style);
     out += Folder("Stations", Stations(review, hostStations));
     out += Folder("Bearing lines", Lines(review, drawing));
     out += Folder("Crossings", Crossings(review));
     if (review.fix)
-        out += Folder("Fix", Placemark("Fix", "fix", FormatPosition(review.fix->y, review.fix->x),
+        out += Folder("Fix", Placemark("Fix", "fix", geometry::FormatPosition(review.fix->y, review.fix->x),
                                        Point(Degrees(*review.fix))));
     if (estimate) out += Folder("Best estimate", Estimate(*estimate, review.stations));
     if (transmitter)

@@ -24,10 +24,11 @@ struct BearingLine {
     std::optional<std::string> station;  // the call-sign of the row it starts from
 };
 // The drawing's lines but those of the best estimate.
-[[nodiscard]] std::vector<BearingLine> BearingLines(const MapPicture& drawing, const StationTable& stations);
+[[nodiscard]] std::vector<BearingLine> BearingLines(const MapPicture& drawing,
+                                                    const plot::StationTable& stations);
 
 // The ellipse's outline in degrees, [longitude, latitude], closed (the last point is the
 // first), anticlockwise as GeoJSON and KML want an outer ring; empty without one.
-[[nodiscard]] std::vector<std::array<double, 2>> EllipseRing(const BestEstimate& estimate);
+[[nodiscard]] std::vector<std::array<double, 2>> EllipseRing(const geometry::BestEstimate& estimate);
 
 }  // namespace trivex::render

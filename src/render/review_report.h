@@ -18,15 +18,16 @@ struct Miss {
     double distanceKm = 0.0;
     double bearingDegrees = 0.0;
 };
-[[nodiscard]] Miss MissOf(MapPoint transmitter, MapPoint fix);
+[[nodiscard]] Miss MissOf(geometry::MapPoint transmitter, geometry::MapPoint fix);
 
 // The members a transcript step gains when it plotted: "pairs", "leaveOneOut", "estimate" (null
 // without one) and, with a transmitter, "miss" and "estimateMiss" (null without a fix or an estimate).
-void AddReview(json::Json::Object& step, const PlotReview& review,
-               const std::optional<MapPoint>& transmitter);
+void AddReview(json::Json::Object& step, const plot::PlotReview& review,
+               const std::optional<geometry::MapPoint>& transmitter);
 
 // The pairs as a table, the station whose removal moves the fix most, the best estimate and
 // the misses of the fix and of the estimate.
-void WriteReview(std::ostream& out, const PlotReview& review, const std::optional<MapPoint>& transmitter);
+void WriteReview(std::ostream& out, const plot::PlotReview& review,
+                 const std::optional<geometry::MapPoint>& transmitter);
 
 }  // namespace trivex::render

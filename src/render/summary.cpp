@@ -33,14 +33,15 @@ std::string ItemText(int item, const std::string& caption) {
 
 void WriteRows(std::ostream& out, ui::MemoryView& view) {
     out << "Row  " << Padded("Call-sign", kCallSignColumn) << "Bearing +/- accuracy\n";
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         out << "  " << row + 1 << "  " << Padded(view.Text(ui::CallSignBox(row)), kCallSignColumn)
             << view.Text(ui::BearingBox(row)) << "\n";
 }
 
 void WriteResults(std::ostream& out, ui::MemoryView& view) {
     out << "\n" << view.Text(ui::ControlId::IntersectionCount) << ":\n";
-    for (int row = 0; row < kStationCount; ++row) out << "  " << view.Text(ui::IntersectBox(row)) << "\n";
+    for (int row = 0; row < plot::kStationCount; ++row)
+        out << "  " << view.Text(ui::IntersectBox(row)) << "\n";
     out << "Solution: " << view.Text(ui::ControlId::Solution) << "\n";
     out << "Object:   " << view.Text(ui::ControlId::ObjectLabel) << "\n";
 }

@@ -111,14 +111,14 @@ void WriteGrid(std::string& out, const sim::MapArea& view, const Projection& at)
         out +=
             "<line x1=\"" + px + "\" y1=\"0\" x2=\"" + px + "\" y2=\"" + std::to_string(at.Height()) + "\"/>";
         out += "<text stroke=\"none\" x=\"" + Number(at.X(x) + 3) + "\" y=\"" +
-               std::to_string(at.Height() - 4) + "\">" + FormatCoordinate(x, true) + "</text>\n";
+               std::to_string(at.Height() - 4) + "\">" + geometry::FormatCoordinate(x, true) + "</text>\n";
     }
     for (float y : GridValues(bottom, view.topEdge)) {
         const std::string py = Number(at.Y(y));
         out +=
             "<line x1=\"0\" y1=\"" + py + "\" x2=\"" + std::to_string(at.Width()) + "\" y2=\"" + py + "\"/>";
         out += "<text stroke=\"none\" x=\"3\" y=\"" + Number(at.Y(y) - 3) + "\">" +
-               FormatCoordinate(y, false) + "</text>\n";
+               geometry::FormatCoordinate(y, false) + "</text>\n";
     }
     out += "</g>\n";
 }
@@ -162,14 +162,14 @@ bool InView(const Projection& at, double x, double y) {
 }
 
 // Faint rings at the rejected crossings, each titled with its pair's line.
-void WriteRejected(std::string& out, const std::vector<PairOutcome>& pairs, const Projection& at) {
+void WriteRejected(std::string& out, const std::vector<plot::PairOutcome>& pairs, const Projection& at) {
     out += "<g fill=\"none\" stroke=\"#6b6b6b\" stroke-opacity=\"0.45\" stroke-dasharray=\"2 2\">\n";
-    for (const PairOutcome& pair : pairs) {
-        if (pair.verdict == PairVerdict::Accepted || !pair.crossing) continue;
+    for (const plot::PairOutcome& pair : pairs) {
+        if (pair.verdict == plot::PairVerdict::Accepted || !pair.crossing) continue;
         const double x = at.X(pair.crossing->x);
         const double y = at.Y(pair.crossing->y);
         if (!InView(at, x, y)) continue;
-        std::string title = PairLine(pair);
+        std::string title = plot::PairLine(pair);
         title.resize(title.size() - 2);  // the line break
         out += "<circle cx=\"" + Number(x) + "\" cy=\"" + Number(y) + "\" r=\"5\"><title>" + Escaped(title) +
                "</title></circle>\n";
@@ -177,7 +177,7 @@ void WriteRejected(std::string& out, const std::vector<PairOutcome>& pairs, cons
     out += "</g>\n";
 }
 
-void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& at) {
+void WriteTransmitter(std::string& out, geometry::MapPoint transmitter, const Projection& at) {
     out += "<g font-size=\"12\" font-weight=\"bold\">\n";
     WriteLabelled(out,
                   "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + ColourText(kTransmitterColour) +
@@ -187,11 +187,11 @@ void WriteTransmitter(std::string& out, MapPoint transmitter, const Projection& 
 }
 
 // The ellipse dashed and the estimate as a cross, in the colour the program draws them on the map.
-void WriteEstimate(std::string& out, const BestEstimate& estimate, const Projection& at) {
-    const std::string colour = ColourText(kEstimateColour);
+void WriteEstimate(std::string& out, const geometry::BestEstimate& estimate, const Projection& at) {
+    const std::string colour = ColourText(plot::kEstimateColour);
     std::string points;
-    for (const GeoPoint& point : EllipseOutline(estimate)) {
-        const MapPoint p = InMapUnits(point);
+    for (const geometry::GeoPoint& point : geometry::EllipseOutline(estimate)) {
+        const geometry::MapPoint p = geometry::InMapUnits(point);
         if (!points.empty()) points += ' ';
         points += Number(at.X(p.x)) + "," + Number(at.Y(p.y));
     }
@@ -199,9 +199,9 @@ void WriteEstimate(std::string& out, const BestEstimate& estimate, const Project
     if (!points.empty())
         out += "<polygon points=\"" + points + "\" fill=\"none\" stroke=\"" + colour +
                "\" stroke-width=\"2\" stroke-dasharray=\"6 3\"/>\n";
-    const MapPoint centre = InMapUnits(estimate.position);
+    const geometry::MapPoint centre = geometry::InMapUnits(estimate.position);
     WriteLabelled(out, "<path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"" + colour + "\" stroke-width=\"2\"/>",
-                  at.X(centre.x), at.Y(centre.y), "best estimate", kEstimateColour);
+                  at.X(centre.x), at.Y(centre.y), "best estimate", plot::kEstimateColour);
     out += "</g>\n";
 }
 

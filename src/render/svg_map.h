@@ -13,9 +13,9 @@ namespace trivex::render {
 
 // What the map shows beside the host's own picture.
 struct MapNotes {
-    std::vector<PairOutcome> pairs;  // rejected crossings within the view are drawn faintly
-    std::optional<MapPoint> transmitter;
-    std::optional<BestEstimate> estimate;  // drawn with its 95% ellipse
+    std::vector<plot::PairOutcome> pairs;  // rejected crossings within the view are drawn faintly
+    std::optional<geometry::MapPoint> transmitter;
+    std::optional<geometry::BestEstimate> estimate;  // drawn with its 95% ellipse
 };
 
 // The map as SVG, north up: a grid in degrees and minutes, the picture's drawing, the stations

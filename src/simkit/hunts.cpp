@@ -34,7 +34,7 @@ class Random {
     std::mt19937_64 engine_;
 };
 
-class NoDisplay : public PlotDisplay {
+class NoDisplay : public plot::PlotDisplay {
   public:
     void ShowBearing(int, const std::string&) override {}
     void AppendLog(const std::string&) override {}
@@ -44,8 +44,8 @@ class NoDisplay : public PlotDisplay {
 };
 
 struct Hunt {
-    GeoPoint transmitter;
-    std::vector<BearingReading> truth;  // the true bearings with the stated accuracies' deviations
+    geometry::GeoPoint transmitter;
+    std::vector<geometry::BearingReading> truth;  // the true bearings with the stated accuracies' deviations
     std::vector<sim::Station> stations;
     std::optional<int> reflected;
 };
@@ -66,28 +66,28 @@ Hunt MakeHunt(Random& random, bool reflect) {
     for (int row = 0; row < count; ++row) {
         const double bearingFrom = random.Uniform(0, 360) * kPi / 180;
         const double km = random.Uniform(3, 40);
-        const GeoPoint place =
-            Offset(hunt.transmitter, km * std::sin(bearingFrom), km * std::cos(bearingFrom));
+        const geometry::GeoPoint place =
+            geometry::Offset(hunt.transmitter, km * std::sin(bearingFrom), km * std::cos(bearingFrom));
         sim::Station station;
         station.callsign = "DF" + std::to_string(row + 1);
         station.latitude = static_cast<float>(place.latDeg * 60);
         station.longitude = static_cast<float>(place.lonDeg * 60);
-        const GeoPoint at{station.latitude / 60.0, station.longitude / 60.0};
+        const geometry::GeoPoint at{station.latitude / 60.0, station.longitude / 60.0};
         const double truth =
-            GreatCircle(at.latDeg, at.lonDeg, hunt.transmitter.latDeg, hunt.transmitter.lonDeg)
+            geometry::GreatCircle(at.latDeg, at.lonDeg, hunt.transmitter.latDeg, hunt.transmitter.lonDeg)
                 .bearingDegrees;
         const int accuracy = random.Whole(2, 8);
         double error = accuracy * random.Normal();
         if (hunt.reflected == row) error = (random.Whole(0, 1) ? 1 : -1) * random.Uniform(20, 40);
         station.infoText3 = DfText(truth + error, accuracy);
-        hunt.truth.push_back({row, at, truth, BearingSigmaDeg(accuracy)});
+        hunt.truth.push_back({row, at, truth, plot::BearingSigmaDeg(accuracy)});
         hunt.stations.push_back(std::move(station));
     }
     return hunt;
 }
 
 // A view 100 km wide around the transmitter whose scale is true at its centre.
-sim::MapArea ViewAround(GeoPoint transmitter) {
+sim::MapArea ViewAround(geometry::GeoPoint transmitter) {
     sim::MapArea view;
     const double aspect = std::cos(transmitter.latDeg * kPi / 180);
     view.widthUnits = static_cast<float>(100 / (kKmPerMinute * aspect));
@@ -97,13 +97,13 @@ sim::MapArea ViewAround(GeoPoint transmitter) {
     return view;
 }
 
-double KmBetween(GeoPoint a, GeoPoint b) {
-    return GreatCircle(a.latDeg, a.lonDeg, b.latDeg, b.lonDeg).distanceKm;
+double KmBetween(geometry::GeoPoint a, geometry::GeoPoint b) {
+    return geometry::GreatCircle(a.latDeg, a.lonDeg, b.latDeg, b.lonDeg).distanceKm;
 }
 
-bool EllipseHolds(const BestEstimate& estimate, GeoPoint transmitter) {
-    const GreatCircleLeg leg = GreatCircle(estimate.position.latDeg, estimate.position.lonDeg,
-                                           transmitter.latDeg, transmitter.lonDeg);
+bool EllipseHolds(const geometry::BestEstimate& estimate, geometry::GeoPoint transmitter) {
+    const geometry::GreatCircleLeg leg = geometry::GreatCircle(
+        estimate.position.latDeg, estimate.position.lonDeg, transmitter.latDeg, transmitter.lonDeg);
     const double off = (leg.bearingDegrees - estimate.axisBearingDeg) * kPi / 180;
     const double along = leg.distanceKm * std::cos(off) / estimate.semiMajorKm;
     const double across = leg.distanceKm * std::sin(off) / estimate.semiMinorKm;
@@ -116,24 +116,25 @@ HuntOutcome Play(const Hunt& hunt) {
     host.stations = hunt.stations;
     const std::unique_ptr<host::UivApplication> app = host.NewApplication();
     const std::unique_ptr<host::UivMap> map = app->GetMap();
-    CallSigns callSigns;
+    plot::CallSigns callSigns;
     for (size_t row = 0; row < hunt.stations.size(); ++row) callSigns[row] = hunt.stations[row].callsign;
-    Plotter plotter;
+    plot::Plotter plotter;
     NoDisplay display;
     plotter.Plot(callSigns, {host, *app, *map}, {1, 200000.0, false}, display);
 
     HuntOutcome outcome;
     outcome.reflected = hunt.reflected.has_value();
-    if (const std::optional<EastNorth2x2> bound = CovarianceAt(hunt.truth, hunt.transmitter))
+    if (const std::optional<geometry::EastNorth2x2> bound =
+            geometry::CovarianceAt(hunt.truth, hunt.transmitter))
         outcome.boundKm = std::sqrt(bound->ee + bound->nn);
-    const PlotReview& review = plotter.LastReview();
+    const plot::PlotReview& review = plotter.LastReview();
     if (review.fix)
         outcome.fixMissKm = KmBetween(hunt.transmitter, {review.fix->y / 60.0, review.fix->x / 60.0});
-    const std::optional<BestEstimate> estimate = EstimateOf(review);
+    const std::optional<geometry::BestEstimate> estimate = plot::EstimateOf(review);
     if (!estimate) return outcome;
     outcome.estimateMissKm = KmBetween(hunt.transmitter, estimate->position);
     outcome.ellipseHolds = EllipseHolds(*estimate, hunt.transmitter);
-    for (const LeftOutBearing& left : estimate->leftOut) {
+    for (const geometry::LeftOutBearing& left : estimate->leftOut) {
         if (left.row == hunt.reflected)
             outcome.reflectedLeftOut = true;
         else

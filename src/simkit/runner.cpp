@@ -172,20 +172,20 @@ std::string ScenarioRun::Summary() {
 }
 
 std::string ScenarioRun::MapSvg() const {
-    const PlotReview& review = window_.LastReview();
-    const render::MapNotes notes{review.pairs, scenario_.transmitter, EstimateOf(review)};
+    const plot::PlotReview& review = window_.LastReview();
+    const render::MapNotes notes{review.pairs, scenario_.transmitter, plot::EstimateOf(review)};
     return render::SvgText(picture_.Picture(), host_.map, host_.stations, notes);
 }
 
 std::string ScenarioRun::GeoJson() const {
-    const PlotReview& review = window_.LastReview();
-    return render::GeoJsonText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+    const plot::PlotReview& review = window_.LastReview();
+    return render::GeoJsonText(review, lastDrawing_.Picture(), host_.stations, plot::EstimateOf(review),
                                scenario_.transmitter);
 }
 
 std::string ScenarioRun::Kml() const {
-    const PlotReview& review = window_.LastReview();
-    return render::KmlText(review, lastDrawing_.Picture(), host_.stations, EstimateOf(review),
+    const plot::PlotReview& review = window_.LastReview();
+    return render::KmlText(review, lastDrawing_.Picture(), host_.stations, plot::EstimateOf(review),
                            scenario_.transmitter);
 }
 

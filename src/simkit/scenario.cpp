@@ -22,7 +22,7 @@ ui::Size ReadSize(const JsonNode& node, ui::Size size) {
     return size;
 }
 
-std::optional<FixedFileVersion> ReadHostVersion(const JsonNode& node) {
+std::optional<host::FixedFileVersion> ReadHostVersion(const JsonNode& node) {
     const std::string text = node.String();
     auto version = ui::FileVersionOfText(text);
     if (!version)
@@ -60,7 +60,7 @@ std::vector<sim::CallEvent> ReadEventRules(const JsonNode& node) {
     return rules;
 }
 
-MapPoint ReadPosition(const JsonNode& node) {
+geometry::MapPoint ReadPosition(const JsonNode& node) {
     node.ExpectFields({"latitude", "longitude"});
     return {node.RequiredField("longitude").Single(), node.RequiredField("latitude").Single()};
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "geometry/map_view.h"
-#include "host/sim/sim_host.h"
 #include "host/host_version.h"
+#include "host/sim/sim_host.h"
 #include "json/json_node.h"
 #include "ui/controls.h"
 #include "ui/view.h"
@@ -78,12 +78,13 @@ struct Scenario {
     ui::Size screen{15360, 11520};
     ui::Size window{6180, 5250};
     bool otherInstance = false;
-    std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
+    std::optional<host::FixedFileVersion> hostVersion =
+        host::FixedFileVersion{2, 0, 0, 3};  // nothing: no host
     HostData hostData;
     std::vector<sim::CallEvent> eventsDuringCalls;
     std::vector<Action> actions;
     // A practice run: where the transmitter really is (minutes), and what the run teaches.
-    std::optional<MapPoint> transmitter;
+    std::optional<geometry::MapPoint> transmitter;
     std::string lesson;
 };
 

@@ -16,11 +16,11 @@ using ui::ControlId;
 template <typename BoxOfRow>
 Json RowTexts(ui::MemoryView& view, BoxOfRow box) {
     Json::Array texts;
-    for (int row = 0; row < kStationCount; ++row) texts.emplace_back(view.Text(box(row)));
+    for (int row = 0; row < plot::kStationCount; ++row) texts.emplace_back(view.Text(box(row)));
     return texts;
 }
 
-Json AboutJson(const std::optional<AboutContent>& about) {
+Json AboutJson(const std::optional<ui::AboutContent>& about) {
     if (!about) return nullptr;
     return Json::Object{
         {"caption", about->caption},

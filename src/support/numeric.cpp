@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace trivex {
+namespace trivex::support {
 
 std::optional<int16_t> RoundHalfEvenToInt16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
@@ -22,7 +22,9 @@ int16_t RoundHalfEvenClampedInt16(double value) {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 size_t SkipDigits(std::string_view text, size_t pos) {
     while (pos < text.size() && IsDigit(text[pos])) ++pos;
@@ -107,7 +109,11 @@ std::string GeneralNumberText(float value, char decimalSeparator) {
     return text;
 }
 
-std::string ShortestText(float value) { return Shortest(value); }
-std::string ShortestText(double value) { return Shortest(value); }
+std::string ShortestText(float value) {
+    return Shortest(value);
+}
+std::string ShortestText(double value) {
+    return Shortest(value);
+}
 
-}  // namespace trivex
+}  // namespace trivex::support

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace trivex {
+namespace trivex::support {
 
 // Nearest whole number, a half going to the even neighbour; empty when the result does
 // not fit a signed 16-bit integer or the value is not finite.
@@ -35,4 +35,4 @@ namespace trivex {
 [[nodiscard]] std::string ShortestText(float value);
 [[nodiscard]] std::string ShortestText(double value);
 
-}  // namespace trivex
+}  // namespace trivex::support

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace trivex {
+namespace trivex::ui {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::span<const AboutControl> AboutControls() {
     return kControls;
 }
 
-}  // namespace trivex
+}  // namespace trivex::ui

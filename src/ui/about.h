@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-namespace trivex {
+namespace trivex::ui {
 
 inline constexpr const char* kWebAddress = "https://trivex.example.org/";
 
@@ -36,4 +36,4 @@ inline constexpr int kAboutClientHeightTwips = 4020;
 
 [[nodiscard]] std::span<const AboutControl> AboutControls();
 
-}  // namespace trivex
+}  // namespace trivex::ui

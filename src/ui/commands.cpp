@@ -94,7 +94,7 @@ void Commands::SelectIgnoreDistance(int item) {
     view_.SetChecked(IgnoreItem(item), true);
     settings_.ignoreItem = item;
     const std::string caption = IgnoreItemCaption(item);
-    settings_.ignoreDistance = NumericPrefix(caption.substr(0, caption.find(' ') + 1)) * 1000.0;
+    settings_.ignoreDistance = support::NumericPrefix(caption.substr(0, caption.find(' ') + 1)) * 1000.0;
 }
 
 void Commands::SelectLineThickness(int item) {

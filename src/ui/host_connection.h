@@ -21,7 +21,7 @@ class HostConnection {
     // No objects yet, or a host call has failed since they were made.
     bool NeedsConnecting() const { return !application_ || !map_ || failed_; }
     // The objects a plot works with; only once connected.
-    HostLink Link() { return {host_, *application_, *map_}; }
+    plot::HostLink Link() { return {host_, *application_, *map_}; }
 
     void MarkFailed() { failed_ = true; }
     // The host said it is closing: from now on its errors are logged and no plot runs.

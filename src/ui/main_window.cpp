@@ -31,24 +31,25 @@ bool MainWindow::RefuseSecondInstance() {
 
 bool MainWindow::RefuseUnsupportedHost() {
     const HostFolderRead read = platform_.ReadHostFolder();
-    if (read.error) view_.ShowMessage(MessageStyle::Critical, "", HostFolderErrorMessage(*read.error));
+    if (read.error) view_.ShowMessage(MessageStyle::Critical, "", host::HostFolderErrorMessage(*read.error));
     const std::string folder = read.error ? "" : read.folder;
     const auto block = platform_.ReadFixedVersionInfo(folder + "\\uiview32.exe");
-    const std::string version = block ? VersionText(*block) : kNoHostVersion;
-    if (IsSupportedHostVersion(version)) return false;
-    handlers_.ShowError(MessageStyle::Critical, UnsupportedHostMessage(version));
+    const std::string version = block ? host::VersionText(*block) : host::kNoHostVersion;
+    if (host::IsSupportedHostVersion(version)) return false;
+    handlers_.ShowError(MessageStyle::Critical, host::UnsupportedHostMessage(version));
     return true;
 }
 
 void MainWindow::LoadSettings() {
     const StoredSettings stored = settingsFile_.Load();
     commands_.Apply(stored.settings);
-    for (int row = 0; row < kStationCount; ++row) plot_.Stations()[row].Callsign = stored.callSigns[row];
+    for (int row = 0; row < plot::kStationCount; ++row)
+        plot_.Stations()[row].Callsign = stored.callSigns[row];
     settingsFile_.WarnIfUnreadable();
 }
 
 void MainWindow::SaveSettings() {
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         plot_.Stations()[row].Callsign = view_.Text(CallSignBox(row));
     settingsFile_.Save(commands_.Current(), plot_.Stations());
 }
@@ -61,7 +62,7 @@ void MainWindow::Connect() {
 
 void MainWindow::ConnectAndReportRows() {
     // Every row gets its call-sign first, so that a later save keeps them whatever the host does.
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         view_.SetText(CallSignBox(row), plot_.Stations()[row].Callsign);
     Connect();
     plot_.ReportRows(connection_.Link(), commands_.Current().plotLineThickness, *this);

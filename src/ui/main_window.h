@@ -25,7 +25,7 @@
 
 namespace trivex::ui {
 
-class MainWindow : private PlotDisplay, private CommandTarget {
+class MainWindow : private plot::PlotDisplay, private CommandTarget {
   public:
     MainWindow(MainWindowView& view, PlatformServices& platform, host::Host& host);
     MainWindow(const MainWindow&) = delete;
@@ -54,10 +54,10 @@ class MainWindow : private PlotDisplay, private CommandTarget {
     [[nodiscard]] bool Ended() const { return handlers_.Ended(); }
     [[nodiscard]] bool AboutOpen() const { return commands_.AboutOpen(); }
     [[nodiscard]] const Settings& CurrentSettings() const { return commands_.Current(); }
-    [[nodiscard]] const StationTable& Stations() const { return plot_.Stations(); }
+    [[nodiscard]] const plot::StationTable& Stations() const { return plot_.Stations(); }
     [[nodiscard]] const std::string& FixObjectName() const { return plot_.FixObjectName(); }
     // The review of the last plot that came as far as its pairs, and how many plots did.
-    [[nodiscard]] const PlotReview& LastReview() const { return plot_.LastReview(); }
+    [[nodiscard]] const plot::PlotReview& LastReview() const { return plot_.LastReview(); }
     [[nodiscard]] unsigned ReviewCount() const { return plot_.ReviewCount(); }
 
   private:
@@ -111,7 +111,7 @@ class MainWindow : private PlotDisplay, private CommandTarget {
     HandlerQueue handlers_{view_, platform_, files_, connection_};
     SettingsFile settingsFile_{view_, platform_, files_, handlers_};
     Commands commands_{view_, platform_, files_, handlers_, *this};
-    Plotter plot_;
+    plot::Plotter plot_;
     bool eventPlotRunning_ = false;
     unsigned plotsStarted_ = 0;
 };

@@ -14,8 +14,8 @@ void MainWindow::Plot() {
     if (connection_.HostClosing()) return;  // the shut-down is queued: the host waits for it
     ++plotsStarted_;
     if (connection_.NeedsConnecting()) Connect();
-    CallSigns callSigns;
-    for (int row = 0; row < kStationCount; ++row) callSigns[row] = view_.Text(CallSignBox(row));
+    plot::CallSigns callSigns;
+    for (int row = 0; row < plot::kStationCount; ++row) callSigns[row] = view_.Text(CallSignBox(row));
     const Settings& settings = commands_.Current();
     plot_.Plot(callSigns, connection_.Link(),
                {settings.plotLineThickness, settings.ignoreDistance, settings.logPairResults,
@@ -79,9 +79,9 @@ void MainWindow::OnMapEvent(const char* logText, bool echo) {
 
 void MainWindow::OnBeacon(const std::string& callsign, float latitude, float longitude) {
     const char separator = platform_.DecimalSeparator();
-    AppendLog("NotifyBeacon(" + callsign + ", " + GeneralNumberText(latitude, separator) + ", " +
-              GeneralNumberText(longitude, separator) + ")\r\n");
-    for (int row = 0; row < kStationCount; ++row)
+    AppendLog("NotifyBeacon(" + callsign + ", " + support::GeneralNumberText(latitude, separator) + ", " +
+              support::GeneralNumberText(longitude, separator) + ")\r\n");
+    for (int row = 0; row < plot::kStationCount; ++row)
         if (view_.Text(CallSignBox(row)) == callsign) PlotForEvent();
 }
 

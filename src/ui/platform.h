@@ -34,7 +34,8 @@ class PlatformServices : public settings::FileAccess {
     [[nodiscard]] virtual std::string LegalCopyright() = 0;  // from the program's own version information
 
     [[nodiscard]] virtual HostFolderRead ReadHostFolder() = 0;
-    [[nodiscard]] virtual std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) = 0;
+    [[nodiscard]] virtual std::optional<host::FixedFileVersion> ReadFixedVersionInfo(
+        const std::string& file) = 0;
 
     [[nodiscard]] virtual Size ScreenSize() = 0;  // twips
     // Asks the shell to open a document or address; ownedByDesktop gives it the desktop as owner.

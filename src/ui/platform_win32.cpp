@@ -178,7 +178,7 @@ HostFolderRead PlatformWin32::ReadHostFolder() {
     return {"", SystemErrorText(static_cast<DWORD>(status))};
 }
 
-std::optional<FixedFileVersion> PlatformWin32::ReadFixedVersionInfo(const std::string& file) {
+std::optional<host::FixedFileVersion> PlatformWin32::ReadFixedVersionInfo(const std::string& file) {
     std::vector<char> block = ReadVersionBlock(file);
     if (block.empty()) return std::nullopt;
     VS_FIXEDFILEINFO* fixed = nullptr;
@@ -187,8 +187,8 @@ std::optional<FixedFileVersion> PlatformWin32::ReadFixedVersionInfo(const std::s
         length < sizeof *fixed) {
         return std::nullopt;
     }
-    return FixedFileVersion{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                            HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
+    return host::FixedFileVersion{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                                  HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
 }
 
 // Only a missing file or folder is no file: any other failure, a sharing violation while

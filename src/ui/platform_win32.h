@@ -32,7 +32,8 @@ class PlatformWin32 : public PlatformServices {
     [[nodiscard]] std::string ExeName() override;
     [[nodiscard]] std::string LegalCopyright() override;
     [[nodiscard]] HostFolderRead ReadHostFolder() override;
-    [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
+    [[nodiscard]] std::optional<host::FixedFileVersion> ReadFixedVersionInfo(
+        const std::string& file) override;
     [[nodiscard]] settings::FileRead ReadFile(const std::string& path) override;
     [[nodiscard]] settings::ReplaceResult ReplaceFile(const std::string& path,
                                                       std::string_view bytes) override;

@@ -36,7 +36,7 @@ int32_t Centred(int32_t screenExtent, int32_t windowExtent) {
 // A window edge from the file: the centred position when the value lies beyond the screen
 // or beyond what a window position can hold.
 int32_t EdgeFrom(const std::string& text, int32_t screenExtent, int32_t centred) {
-    const double value = NumericPrefix(text);
+    const double value = support::NumericPrefix(text);
     if (!std::isfinite(value) || value > screenExtent || value < std::numeric_limits<int32_t>::min())
         return centred;
     return RoundHalfEvenInt32(value);
@@ -44,7 +44,7 @@ int32_t EdgeFrom(const std::string& text, int32_t screenExtent, int32_t centred)
 
 // A menu item number from the file: 1 when the value lies outside 1..last.
 int ItemFrom(const std::string& text, int last) {
-    const double value = NumericPrefix(text);
+    const double value = support::NumericPrefix(text);
     if (value < 1 || value > last) return 1;
     return RoundHalfEvenInt32(value);
 }
@@ -85,7 +85,7 @@ StoredSettings SettingsFile::Load() {
         IsTrueText(ini.GetIniSetting(kSection, "ReplotAfterMapIsRedrawn", "FALSE"));
     settings.logPairResults = IsTrueText(ini.GetIniString(kSection, kLogPairsKey, "FALSE"));
     settings.showBestEstimate = IsTrueText(ini.GetIniString(kSection, kShowEstimateKey, "FALSE"));
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         stored.callSigns[row] =
             ini.GetIniSetting(kSection, CallSignKey(row), "NOCALL" + std::to_string(row + 1));
     readError_ = ini.ReadError();
@@ -100,12 +100,12 @@ void SettingsFile::WarnIfUnreadable() {
             "\r\nThe program goes on with the default settings and leaves the file as it is.");
 }
 
-void SettingsFile::Save(const Settings& settings, const StationTable& stations) {
+void SettingsFile::Save(const Settings& settings, const plot::StationTable& stations) {
     if (!Write(settings, stations))
         handlers_.ShowError(MessageStyle::Warning, "The settings could not be saved to " + files_.iniFile);
 }
 
-bool SettingsFile::Write(const Settings& settings, const StationTable& stations) {
+bool SettingsFile::Write(const Settings& settings, const plot::StationTable& stations) {
     RememberPosition();
     if (readError_) return false;
     IniFile ini(platform_, files_.iniFile);
@@ -118,7 +118,7 @@ bool SettingsFile::Write(const Settings& settings, const StationTable& stations)
     batch.Write(kSection, "ReplotAfterMapIsRedrawn", BoolToText(settings.replotAfterMapIsRedrawn));
     WriteOptionalFlag(ini, batch, kLogPairsKey, settings.logPairResults);
     WriteOptionalFlag(ini, batch, kShowEstimateKey, settings.showBestEstimate);
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         batch.Write(kSection, CallSignKey(row), stations[row].Callsign);
     return batch.Commit();
 }

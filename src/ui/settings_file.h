@@ -19,7 +19,7 @@ namespace trivex::ui {
 // What the file holds besides the window's place. The ignore distance follows from its item.
 struct StoredSettings {
     Settings settings;
-    CallSigns callSigns;
+    plot::CallSigns callSigns;
 };
 
 class SettingsFile {
@@ -33,12 +33,12 @@ class SettingsFile {
     // Warns, once the settings read are in place, when the file could not be read.
     void WarnIfUnreadable();
     // Writes the settings and the rows' call-signs, or says why it could not.
-    void Save(const Settings& settings, const StationTable& stations);
+    void Save(const Settings& settings, const plot::StationTable& stations);
     // The window's place while not minimised, kept for the next Save.
     void RememberPosition();
 
   private:
-    bool Write(const Settings& settings, const StationTable& stations);
+    bool Write(const Settings& settings, const plot::StationTable& stations);
 
     MainWindowView& view_;
     PlatformServices& platform_;

@@ -37,7 +37,7 @@ std::string AddStation(FuzzInput& input, int station, sim::SimHost& host) {
     const std::string raw = input.Text();
     s.infoText3 = (kind & 3) == 1 ? raw : (kind & 3) == 2 ? raw + df : df;
     const std::string rows[] = {s.callsign, "", "Callsign", "NOPE",
-                                "S" + std::to_string((station + 1) % kStationCount)};
+                                "S" + std::to_string((station + 1) % plot::kStationCount)};
     return rows[std::max(0, (kind >> 2 & 7) - 3)];
 }
 
@@ -75,7 +75,7 @@ void trivex::fuzz::FuzzOne(FuzzInput& input) {
     if (options & 0x40) p.window.OnCommand(Command::OptionsShowEstimate);
     if (options & 0x80) p.window.OnCommand(Command::OptionsReplot);
     for (int n = input.Take<uint8_t>() % 4; n > 0; --n) p.host.objects.push_back(input.Text());
-    for (int row = 0; row < kStationCount; ++row)
+    for (int row = 0; row < plot::kStationCount; ++row)
         p.view.SetText(CallSignBox(row), AddStation(input, row, p.host));
 
     p.Plot();
@@ -87,9 +87,9 @@ void trivex::fuzz::FuzzOne(FuzzInput& input) {
         if (action == 2) p.host.Fire(sim::Event::MapRedrawn);
         if (action == 3) p.host.map = TakeMap(input);
         if (action == 5)  // Enter in a call-sign box plots; the key itself is not kept
-            static_cast<void>(p.window.OnCallSignKey(input.Take<uint8_t>() % kStationCount, '\r'));
+            static_cast<void>(p.window.OnCallSignKey(input.Take<uint8_t>() % plot::kStationCount, '\r'));
         if (action == 1 || action == 4) {
-            sim::Station& s = p.host.stations[input.Take<uint8_t>() % kStationCount];
+            sim::Station& s = p.host.stations[input.Take<uint8_t>() % plot::kStationCount];
             if (action == 1) p.host.FireNotifyBeacon(s.callsign, s.latitude, s.longitude);
             if (action == 4) s.latitude = input.Take<float>();
             if (action == 4) s.longitude = input.Take<float>();

@@ -51,7 +51,7 @@ struct Run : SimulatedProgram {
         text << view.Position().left << " " << view.Position().top << " minimised " << view.IsMinimised()
              << " thickness " << s.plotLineThickness << " ignore " << s.ignoreItem << " " << s.ignoreDistance
              << " replot " << s.replotAfterMapIsRedrawn;
-        for (int row = 0; row < kStationCount; ++row)
+        for (int row = 0; row < plot::kStationCount; ++row)
             text << "\n"
                  << (asReadBack ? AsReadBack(view.Text(CallSignBox(row))) : view.Text(CallSignBox(row)));
         return text.str();

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 // Stations whose bearings meet at X = (atan(sin 0.1 deg), 0.1 deg) = (0.0999998477, 0.1) on
@@ -105,4 +105,4 @@ TEST(EstimatePosition, NoneWithoutTwoBearingsThatMeetInFront) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 TEST(CheckBearings, TakesTheFirstRuleThatApplies) {
@@ -89,4 +89,4 @@ TEST(IsInFront, WithinNinetyDegreesAroundTheCircle) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 TEST(SinCosOfDegrees, GivesTheCorrectlyRoundedValues) {
@@ -46,4 +46,4 @@ TEST(SinCosOfDegrees, IsCorrectlyRoundedForEveryBearingPlusOrMinusAccuracy) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::geometry

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 TEST(GreatCircle, MatchesPublishedFigures) {
@@ -27,4 +27,4 @@ TEST(GreatCircle, MatchesPublishedFigures) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::geometry

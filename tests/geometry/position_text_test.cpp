@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-namespace trivex {
+namespace trivex::geometry {
 namespace {
 
 TEST(FormatCoordinate, WritesDegreesMinutesAndHemisphere) {
@@ -53,4 +53,4 @@ TEST(FormatPosition, JoinsLatitudeAndLongitudeWhateverTheLocale) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::geometry

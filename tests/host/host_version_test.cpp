@@ -2,7 +2,7 @@
 
 #include "host/host_version.h"
 
-namespace trivex {
+namespace trivex::host {
 namespace {
 
 TEST(HostVersion, TextAndStringComparison) {
@@ -29,4 +29,4 @@ TEST(HostVersion, TextAndStringComparison) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::host

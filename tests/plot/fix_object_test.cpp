@@ -9,7 +9,7 @@
 
 #include "host/sim/sim_host.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // The listed texts of objects RDFFIX0..RDFFIX(count - 1), after an empty element 0.
@@ -82,4 +82,4 @@ TEST_F(FixObjectTest, DeletesThePreviousFixThenAddsTheRecordUnderTheFirstFreeNam
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

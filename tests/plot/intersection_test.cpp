@@ -8,7 +8,7 @@
 
 #include "host/sim/sim_host.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // Answers CalcDistanceBearing with fixed numbers in turn and keeps the questions.
@@ -112,8 +112,8 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
         const char* named;
     };
     const Case cases[] = {
-        {kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
-        {45, kNoBearing, 10, PairVerdict::NoData, "DF2"},
+        {geometry::kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
+        {45, geometry::kNoBearing, 10, PairVerdict::NoData, "DF2"},
         {45, -1, 10, PairVerdict::OutOfRange, "DF2"},
         {45, 45, 10, PairVerdict::SameBearings, ""},
         {45, 225, 10, PairVerdict::Parallel, ""},
@@ -139,4 +139,4 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

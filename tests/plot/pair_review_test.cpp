@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 PairOutcome Accepted(int16_t first, int16_t second, float x, float y) {
     PairOutcome pair{first, second, PairVerdict::Accepted};
-    pair.crossing = MapPoint{x, y};
+    pair.crossing = geometry::MapPoint{x, y};
     return pair;
 }
 
@@ -22,7 +22,7 @@ TEST(LeaveEachOut, MovesTheFixByTheCrossingsOfTheOtherPairs) {
     stations[2] = {"G4CCC", 0, 0, 45, 2};
     stations[3] = {"G4DDD", 0, 0, 45, 0};
     PairOutcome tooFar{2, 3, PairVerdict::TooFar};
-    tooFar.crossing = MapPoint{60, 60};
+    tooFar.crossing = geometry::MapPoint{60, 60};
     const std::vector<PairOutcome> pairs = {Accepted(0, 1, 0, 0), Accepted(0, 2, 0, 6), tooFar,
                                             Accepted(1, 2, 6, 0)};
     const std::vector<LeftOut> left = LeaveEachOut(pairs, stations);
@@ -58,4 +58,4 @@ TEST(PairLine, NamesTheStationWithTheNumbers) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // Each kept reading in degrees, its deviation the accuracy with the whole degree's rounding
@@ -24,10 +24,10 @@ TEST(KeepReading, KeepsOneReadingPerStationWithItsDeviation) {
         {3, {{-6, 3}, 360, 2}},    // 360 is north
         {4, {{-6, 3}, -1, 2}},     // out of range
     };
-    std::vector<BearingReading> readings;
+    std::vector<geometry::BearingReading> readings;
     for (const auto& report : reports) KeepReading(readings, stations, report.row, report.reading);
-    const BearingReading expected[] = {{0, {-0.5, 1.5}, 12, std::sqrt(25 + 1.0 / 12)},
-                                       {3, {0.05, -0.1}, 360, std::sqrt(4 + 1.0 / 12)}};
+    const geometry::BearingReading expected[] = {{0, {-0.5, 1.5}, 12, std::sqrt(25 + 1.0 / 12)},
+                                                 {3, {0.05, -0.1}, 360, std::sqrt(4 + 1.0 / 12)}};
     ASSERT_EQ(readings.size(), 2u);
     for (size_t i = 0; i < 2; ++i) {
         SCOPED_TRACE(testing::Message() << "reading " << i);
@@ -40,4 +40,4 @@ TEST(KeepReading, KeepsOneReadingPerStationWithItsDeviation) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

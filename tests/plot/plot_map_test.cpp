@@ -7,7 +7,7 @@
 
 #include "host/sim/sim_host.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 // A line from the station at longitude 30, latitude 20 minutes, as the host journals it.
@@ -158,7 +158,7 @@ TEST_F(MapDrawingTest, EstimateIsAClosedEllipseAndACross) {
         EXPECT_EQ(at(line, 2), at(line % 24 + 1, 0)) << line << " ends where the next starts";
         EXPECT_EQ(at(line, 3), at(line % 24 + 1, 1)) << line;
     }
-    const std::pair<size_t, MapPoint> vertices[] = {
+    const std::pair<size_t, geometry::MapPoint> vertices[] = {
         {1, {61.0f, 0.0f}},   // east, on the long axis
         {7, {60.0f, -0.5f}},  // a quarter turn clockwise: south, on the short axis
         {13, {59.0f, 0.0f}},  // west
@@ -181,4 +181,4 @@ TEST_F(MapDrawingTest, EstimateIsAClosedEllipseAndACross) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

@@ -7,7 +7,7 @@
 
 #include "plot/plot_display.h"
 
-namespace trivex {
+namespace trivex::plot {
 
 struct RecordingDisplay : PlotDisplay {
     void ShowBearing(int row, const std::string& text) override { bearings.at(row) = text; }
@@ -25,4 +25,4 @@ struct RecordingDisplay : PlotDisplay {
     std::string count, solution, fixObject;
 };
 
-}  // namespace trivex
+}  // namespace trivex::plot

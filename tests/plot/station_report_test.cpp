@@ -13,7 +13,7 @@
 #include "plot/plotter.h"
 #include "tests/plot/recording_display.h"
 
-namespace trivex {
+namespace trivex::plot {
 namespace {
 
 TEST(ParseDfText, ReadsBearingAndAccuracy) {
@@ -24,7 +24,7 @@ TEST(ParseDfText, ReadsBearingAndAccuracy) {
         const char* box;
     };
     constexpr DfStatus valid = DfStatus::Valid, invalid = DfStatus::Invalid, none = DfStatus::NoData;
-    constexpr int16_t no = kNoBearing;
+    constexpr int16_t no = geometry::kNoBearing;
     const Case cases[] = {
         {"%270%015", valid, 270, 15, "270 deg +/-15"},     // the plain form
         {"%005%002", valid, 5, 2, "5 deg +/-2"},           // leading zeros are not shown
@@ -181,4 +181,4 @@ TEST(StationReportHostsTest, EachReportAsksWithAnObjectOfItsOwn) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::plot

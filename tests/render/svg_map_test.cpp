@@ -36,15 +36,15 @@ TEST(SvgText, PlacesEverythingInThePixelsOfTheView) {
 // The view starts 30 minutes west of the meridian: its grid starts at its west edge.
 TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate) {
     const sim::MapArea view{800, 600, 120.0f, -60.0f, -30.0f, 60.0f};
-    PairOutcome inView{0, 1, PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
-    inView.crossing = MapPoint{60.0f, 30.0f};
-    PairOutcome outside = inView;
-    outside.crossing = MapPoint{130.0f, 30.0f};  // east of the view
-    PairOutcome accepted{0, 2, PairVerdict::Accepted};
-    accepted.crossing = MapPoint{30.0f, 30.0f};
-    const BestEstimate estimate{{0.5, 0.5}, 2.0, 1.0, 45.0, 3, {}};  // 30 minutes north and east
+    plot::PairOutcome inView{0, 1, plot::PairVerdict::TooFar, 1, "M0BXT", 9, 0, 3.5, 1};
+    inView.crossing = geometry::MapPoint{60.0f, 30.0f};
+    plot::PairOutcome outside = inView;
+    outside.crossing = geometry::MapPoint{130.0f, 30.0f};  // east of the view
+    plot::PairOutcome accepted{0, 2, plot::PairVerdict::Accepted};
+    accepted.crossing = geometry::MapPoint{30.0f, 30.0f};
+    const geometry::BestEstimate estimate{{0.5, 0.5}, 2.0, 1.0, 45.0, 3, {}};  // 30 minutes north and east
     const std::string svg =
-        SvgText({}, view, {}, {{inView, outside, accepted}, MapPoint{90.0f, 15.0f}, estimate});
+        SvgText({}, view, {}, {{inView, outside, accepted}, geometry::MapPoint{90.0f, 15.0f}, estimate});
     EXPECT_NE(
         svg.find("<circle cx=\"600\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
         std::string::npos)

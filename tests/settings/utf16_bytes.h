@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace trivex {
+namespace trivex::settings {
 
 inline std::string Utf16(std::u16string_view text, bool bigEndian) {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
@@ -15,4 +15,4 @@ inline std::string Utf16(std::u16string_view text, bool bigEndian) {
     return bytes;
 }
 
-}  // namespace trivex
+}  // namespace trivex::settings

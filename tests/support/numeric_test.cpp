@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace trivex {
+namespace trivex::support {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -83,4 +83,4 @@ TEST(FixedText, WritesAnyDoubleWithItsDecimals) {
 }
 
 }  // namespace
-}  // namespace trivex
+}  // namespace trivex::support

@@ -115,7 +115,7 @@ class SimHost::Application : public host::UivApplication {
         return host_.Call(
             "CalcDistanceBearing",
             [&]() -> host::DistanceBearing {
-                const GreatCircleLeg leg = GreatCircle(lat1, lon1, lat2, lon2);
+                const geometry::GreatCircleLeg leg = geometry::GreatCircle(lat1, lon1, lat2, lon2);
                 return {leg.distanceKm, leg.bearingDegrees};
             },
             std::vector<JournalArg>{lat1, lon1, lat2, lon2, flag});

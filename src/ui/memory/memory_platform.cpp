@@ -36,7 +36,7 @@ std::string Latin1CodePage::FromUtf16(std::u16string_view text) const {
     return converted;
 }
 
-std::optional<FixedFileVersion> FileVersionOfText(std::string_view text) {
+std::optional<host::FixedFileVersion> FileVersionOfText(std::string_view text) {
     constexpr size_t kLongestText = 19;  // "-32768.-32768-32768"
     if (text.size() > kLongestText) return std::nullopt;
     const size_t point = text.find('.');
@@ -48,12 +48,12 @@ std::optional<FixedFileVersion> FileVersionOfText(std::string_view text) {
     for (size_t split = 1; split < rest.size(); ++split) {
         const auto minor = WordOfText(rest.substr(0, split));
         const auto revision = WordOfText(rest.substr(split));
-        if (minor && revision) return FixedFileVersion{*major, *minor, 0, *revision};
+        if (minor && revision) return host::FixedFileVersion{*major, *minor, 0, *revision};
     }
     return std::nullopt;
 }
 
-std::optional<FixedFileVersion> MemoryPlatform::ReadFixedVersionInfo(const std::string& file) {
+std::optional<host::FixedFileVersion> MemoryPlatform::ReadFixedVersionInfo(const std::string& file) {
     if (Key(file) != Key(hostFolder + "\\uiview32.exe")) return std::nullopt;
     return hostVersion;
 }

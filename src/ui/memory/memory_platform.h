@@ -14,7 +14,7 @@ namespace trivex::ui {
 
 // The file version whose version text is the given text ("2.03" -> 2.0.0.3, "1.55" ->
 // 1.5.0.5), or nothing when no file version gives that text (for example "10.0").
-[[nodiscard]] std::optional<FixedFileVersion> FileVersionOfText(std::string_view text);
+[[nodiscard]] std::optional<host::FixedFileVersion> FileVersionOfText(std::string_view text);
 
 // ISO 8859-1: a byte is the character of its number; a character beyond them becomes "?".
 class Latin1CodePage : public settings::AnsiCodePage {
@@ -41,7 +41,8 @@ class MemoryPlatform : public PlatformServices {
 
     [[nodiscard]] HostFolderRead ReadHostFolder() override { return {hostFolder, hostFolderError}; }
     // The host's version block, found only at the host folder's "uiview32.exe".
-    [[nodiscard]] std::optional<FixedFileVersion> ReadFixedVersionInfo(const std::string& file) override;
+    [[nodiscard]] std::optional<host::FixedFileVersion> ReadFixedVersionInfo(
+        const std::string& file) override;
 
     [[nodiscard]] settings::FileRead ReadFile(const std::string& path) override;
     // Works in the steps of the Windows one, the file beside always being path + ".tmp": create
@@ -77,8 +78,9 @@ class MemoryPlatform : public PlatformServices {
     std::string legalCopyright;
     std::string hostFolder = "C:\\Program Files\\UI-View32";
     std::optional<std::string> hostFolderError;
-    std::optional<FixedFileVersion> hostVersion = FixedFileVersion{2, 0, 0, 3};  // nothing: no host
-    bool readOnlyFolder = false;  // no new file may be created in it; its files may be written
+    std::optional<host::FixedFileVersion> hostVersion =
+        host::FixedFileVersion{2, 0, 0, 3};  // nothing: no host
+    bool readOnlyFolder = false;             // no new file may be created in it; its files may be written
     Size screen{15360, 11520};
     // A power cut: once the writes have done this many steps in all, they stop where they are,
     // sets `crashed` and from then on does nothing and fails.

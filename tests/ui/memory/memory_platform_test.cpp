@@ -23,7 +23,7 @@ TEST(FileVersionOfText, GivesAVersionWhoseTextIsTheGivenText) {
         const auto version = FileVersionOfText(c.text);
         EXPECT_EQ(version.has_value(), c.representable) << c.text;
         if (version) {
-            EXPECT_EQ(VersionText(*version), c.text);
+            EXPECT_EQ(host::VersionText(*version), c.text);
         }
     }
 }

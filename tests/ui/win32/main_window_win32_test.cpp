@@ -284,7 +284,7 @@ TEST_F(GuiTest, AboutOpensOnceWithItsLayoutAndLinkAndClosesWithOk) {
     PostMessageA(handle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(link), STN_CLICKED),
                  reinterpret_cast<LPARAM>(link));
     Pump();
-    EXPECT_THAT(platform_.opened, testing::ElementsAre(kWebAddress));
+    EXPECT_THAT(platform_.opened, testing::ElementsAre(ui::kWebAddress));
 
     // A second About keeps the open window; OK closes it.
     Choose(Command::About);

@@ -48,9 +48,10 @@ TEST_F(PlatformWin32Test, FactsOfTheRunningProgramTheSystemAndExecutables) {
 
     const auto host = platform.ReadFixedVersionInfo(WindowsPath(TRIVEX_STANDIN_FOLDER) + "\\uiview32.exe");
     ASSERT_TRUE(host);
-    EXPECT_EQ(VersionText(*host), "2.03");  // 2.0.0.3: major "." minor fourth part
-    EXPECT_EQ(VersionText(platform.ReadFixedVersionInfo(ui::ModulePath()).value_or(FixedFileVersion{})),
-              "1.42");
+    EXPECT_EQ(host::VersionText(*host), "2.03");  // 2.0.0.3: major "." minor fourth part
+    EXPECT_EQ(
+        host::VersionText(platform.ReadFixedVersionInfo(ui::ModulePath()).value_or(host::FixedFileVersion{})),
+        "1.42");
 
     WriteWholeFile(folder.File("plain.exe"), "not an executable");
     for (const std::string& file : {folder.File("uiview32.exe"), folder.File("plain.exe")})

@@ -46,7 +46,7 @@ TEST(ReadScenario, ReadsTheWorldAndTheHostOverTheirDefaults) {
     EXPECT_EQ(s.settings, "[SETUP]\r\n");
     EXPECT_EQ(s.screen.width, 19200);
     EXPECT_EQ(s.screen.height, 11520);  // the other half of a size keeps its default
-    EXPECT_EQ(VersionText(*s.hostVersion), "1.55");
+    EXPECT_EQ(host::VersionText(*s.hostVersion), "1.55");
     EXPECT_EQ(s.hostData.map->heightPixels, 600);           // so does the rest of the map
     EXPECT_EQ(s.hostData.stations->at(0).longitude, 0.0f);  // missing position: 0
     ASSERT_EQ(s.eventsDuringCalls.size(), 1u);
