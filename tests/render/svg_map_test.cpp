@@ -40,17 +40,21 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate
     inView.crossing = geometry::MapPoint{60.0f, 30.0f};
     plot::PairOutcome outside = inView;
     outside.crossing = geometry::MapPoint{130.0f, 30.0f};  // east of the view
+    plot::PairOutcome atEdge = inView;
+    atEdge.first = 2;
+    atEdge.crossing = geometry::MapPoint{-30.0f, 30.0f};  // on the view's west edge: in it
     plot::PairOutcome accepted{0, 2, plot::PairVerdict::Accepted};
     accepted.crossing = geometry::MapPoint{30.0f, 30.0f};
     const geometry::BestEstimate estimate{{0.5, 0.5}, 2.0, 1.0, 45.0, 3, {}};  // 30 minutes north and east
-    const std::string svg =
-        SvgText({}, view, {}, {{inView, outside, accepted}, geometry::MapPoint{90.0f, 15.0f}, estimate});
+    const std::string svg = SvgText(
+        {}, view, {}, {{inView, outside, atEdge, accepted}, geometry::MapPoint{90.0f, 15.0f}, estimate});
     EXPECT_NE(
         svg.find("<circle cx=\"600\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
         std::string::npos)
         << svg;
     EXPECT_EQ(svg.find("<title>[1,3]"), std::string::npos) << "an accepted crossing is the host's marker";
     EXPECT_EQ(svg.find("cx=\"1066.67\""), std::string::npos) << "outside the view";
+    EXPECT_NE(svg.find("<circle cx=\"0\" cy=\"300\" r=\"5\"><title>[3,2]"), std::string::npos) << svg;
     EXPECT_NE(svg.find("translate(800 450)"), std::string::npos) << "the transmitter\n" << svg;
     EXPECT_NE(svg.find("<polygon points="), std::string::npos) << "the ellipse";
     EXPECT_NE(svg.find("translate(400 300)\"><path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"#ff00ff\""),
@@ -58,6 +62,14 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate
         << "the estimate\n"
         << svg;
     EXPECT_NE(svg.find("x=\"103\" y=\"596\">000.15.00W</text>"), std::string::npos) << svg;
+}
+
+// At most eight grid lines each way, at the smallest usual step: a view nine minutes wide and
+// high takes a line every two minutes.
+TEST(SvgText, DrawsAtMostEightGridLinesEachWay) {
+    const std::string svg = SvgText({}, sim::MapArea{800, 600, 9.0f, -9.0f, 0.0f, 9.0f}, {});
+    EXPECT_NE(svg.find(">000.02.00E</text>"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find(">000.01.00E</text>"), std::string::npos) << svg;
 }
 
 TEST(SvgText, SurvivesAViewWithoutSize) {
