@@ -6,7 +6,7 @@
 
 namespace trivex::win32 {
 
-// The window's object for this message; null before WM_NCCREATE and from WM_NCDESTROY on.
+// The window's object for this message; null before WM_NCCREATE and after WM_NCDESTROY.
 template <typename Object>
 Object* WindowObject(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_NCCREATE) {
