@@ -95,9 +95,12 @@ std::optional<Normal> NormalAt(const std::vector<BearingReading>& readings, GeoP
     return normal;
 }
 
+// Empty when one direction is known a million times less well than the other: the readings
+// then fix a line, not a point (bearings along one great circle leave only rounding across it).
 std::optional<EastNorth2x2> Inverse(const EastNorth2x2& m) {
     const double det = m.ee * m.nn - m.en * m.en;
-    if (!(det > 1e-12 * (m.ee * m.nn)) || !std::isfinite(det)) return std::nullopt;
+    const double trace = m.ee + m.nn;
+    if (!(det > 1e-12 * trace * trace) || !std::isfinite(det)) return std::nullopt;
     return EastNorth2x2{m.nn / det, -m.en / det, m.ee / det};
 }
 

@@ -100,6 +100,7 @@ TEST(EstimatePosition, NoneWithoutTwoBearingsThatMeetInFront) {
         {{A(225), B(135)}},    // two that part: they meet only behind both
         {{A(), B(), C(180)}},  // three, one reversed: too few to leave it out
         {{{0, {-0.1, 0.1}, 45, 0.2}, {1, {-0.2, 0}, 45, 0.2}}, GeoPoint{0.1, 0.2}},  // two in line
+        {{{0, {52, 1.3}, 0, 0.2}, {1, {51.9, 1.3}, 0, 0.2}}, GeoPoint{52.1, 1.3}},   // in line on a meridian
     };
     for (const Case& c : cases) EXPECT_FALSE(EstimatePosition(c.readings, c.start)) << "case " << &c - cases;
 }
