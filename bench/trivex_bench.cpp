@@ -65,9 +65,9 @@ void BM_ReportParse(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportParse);
 
-// A start-up whose rows are empty, so that it asks the host about no station: loadini, with
+// A start-up whose rows are empty, so that it asks the host about no station: the settings read, with
 // the little else start-up does (title and paths, the two refusal checks, connecting).
-void BM_Loadini(benchmark::State& state) {
+void BM_LoadSettings(benchmark::State& state) {
     sim::SimHost data;
     CannedHost host(data, {});
     for (auto _ : state) {
@@ -78,7 +78,7 @@ void BM_Loadini(benchmark::State& state) {
         benchmark::DoNotOptimize(window.Startup());
     }
 }
-BENCHMARK(BM_Loadini);
+BENCHMARK(BM_LoadSettings);
 
 // A whole start-up on the simulated host, the five station reports included.
 void BM_StartUp(benchmark::State& state) {
