@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "host/sim/sim_host.h"
@@ -33,12 +34,28 @@ struct Program {
     MemoryView view;
     MemoryPlatform platform;
     MainWindow window{view, platform, host};
+
+    // Starts with a settings file of these lines under [SETUP].
+    bool StartWith(const std::string& setupLines) {
+        platform.PutFile(kIniPath, "[SETUP]\r\n" + setupLines);
+        return window.Startup();
+    }
+
+    auto CountCalls(const std::string& call) const {
+        return std::ranges::count(host.Journal(), call, &sim::JournalEntry::call);
+    }
+
+    // The fix objects added since the journal was last taken, in order.
+    std::vector<sim::ObjectRecord> AddedObjects() const {
+        std::vector<sim::ObjectRecord> added;
+        for (const auto& entry : host.Journal())
+            if (entry.call == "AddObject") added.push_back(std::get<sim::ObjectRecord>(entry.args[0]));
+        return added;
+    }
 };
 
 class MainWindowTest : public ::testing::Test, protected Program {
   protected:
-    void AddFiveStations() { host.stations = FiveStations(); }
-
     // A settings file with these call-signs and the 100 km ignore distance.
     void SetCallSigns(const std::vector<std::string>& callsigns) {
         std::string file = "[SETUP]\r\nIgnoreDistance=5\r\n";
@@ -48,10 +65,6 @@ class MainWindowTest : public ::testing::Test, protected Program {
     }
 
     bool Start() { return window.Startup(); }
-
-    auto CountCalls(const std::string& call) const {
-        return std::ranges::count(host.Journal(), call, &sim::JournalEntry::call);
-    }
 
     std::string Text(ControlId id) { return view.Text(id); }
 };

@@ -5,13 +5,9 @@ namespace {
 
 using PlotTest = MainWindowTest;
 
-const sim::ObjectRecord& LastAddedObject(const sim::SimHost& host) {
-    for (auto it = host.Journal().rbegin(); it != host.Journal().rend(); ++it)
-        if (it->call == "AddObject") return std::get<sim::ObjectRecord>(it->args[0]);
-    throw std::logic_error("no AddObject in the journal");
-}
-
-TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
+// The plots run one after the other: each clears the boxes of the one before, and the last,
+// without a solution, leaves the fix object alone.
+TEST_F(PlotTest, LabelsAndBoxesFollowTheNumberOfIntersections) {
     struct Case {
         const char* what;
         std::vector<std::string> rows;
@@ -28,22 +24,22 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         {"two, 3-5 N/A", {"PA1A", "PA1B", "PA1C", "", ""}, "2 intersections", "00.30.00N, 001.00.00E", 2},
         {"no usable row", {"NOPE", "", "PA1A", "", ""}, "No intersections", "No solution", 0},
     };
+    host.stations = FiveStations();
+    host.stations.push_back({"PA1F", 20, 40, "", "", "%000%005"});
+    ASSERT_TRUE(Start());
+    window.OnCommand(IgnoreItem(5));
     for (const Case& c : cases) {
-        Program program;
-        auto& [host, view, platform, window] = program;
-        host.stations = FiveStations();
-        host.stations.push_back({"PA1F", 20, 40, "", "", "%000%005"});
-        ASSERT_TRUE(window.Startup());
-        window.OnCommand(IgnoreItem(5));
         for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), c.rows[row]);
+        host.TakeJournal();
         window.OnCommand(Command::Plot);
-        EXPECT_EQ(view.Text(ControlId::IntersectionCount), c.count) << c.what;
-        EXPECT_EQ(view.Text(ControlId::Solution), c.solution) << c.what;
+        EXPECT_EQ(Text(ControlId::IntersectionCount), c.count) << c.what;
+        EXPECT_EQ(Text(ControlId::Solution), c.solution) << c.what;
         for (int row = 0; row < 5; ++row)
-            EXPECT_EQ(view.Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes)
-                << c.what << " box " << row;
-        EXPECT_NE(view.Text(ControlId::SolutionHeading), "N/A") << c.what << ": the label past the last box";
+            EXPECT_EQ(Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes) << c.what << " box " << row;
+        EXPECT_NE(Text(ControlId::SolutionHeading), "N/A") << c.what << ": the label past the last box";
     }
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+    EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
 }
 
 // Two stations whose lines cross on the equator at the prime meridian, from d minutes west
@@ -65,37 +61,21 @@ TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
     }
 }
 
-TEST_F(PlotTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", "PA1E"});
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::Plot);
-    const std::string objectLabel = Text(ControlId::ObjectLabel);
-    for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), "");
-    host.TakeJournal();
-    window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::IntersectionCount), "No intersections");
-    EXPECT_EQ(Text(ControlId::Solution), "No solution");
-    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), "N/A") << row;
-    EXPECT_EQ(Text(ControlId::ObjectLabel), objectLabel);
-    EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
-}
-
 TEST_F(PlotTest, ContributorsSkipRowsWithoutAFix) {
-    AddFiveStations();
+    host.stations = FiveStations();
     SetCallSigns({"", "PA1B", "PA1C", "PA1D", ""});
     ASSERT_TRUE(Start());
     window.OnCommand(Command::Plot);
     // (2,4) and (3,4); (2,3) are both north-south
     EXPECT_EQ(Text(ControlId::IntersectionCount), "2 intersections");
-    EXPECT_EQ(LastAddedObject(host).comment, "TRIVEX:PA1B,PA1C,PA1D");
-    const auto& record = LastAddedObject(host);
-    EXPECT_EQ(record.latitude, 30.0f / 60.0f);
-    EXPECT_EQ(record.longitude, 1.0f);
+    ASSERT_EQ(AddedObjects().size(), 1u);
+    EXPECT_EQ(AddedObjects()[0].comment, "TRIVEX:PA1B,PA1C,PA1D");
+    EXPECT_EQ(AddedObjects()[0].latitude, 30.0f / 60.0f);
+    EXPECT_EQ(AddedObjects()[0].longitude, 1.0f);
 }
 
 TEST_F(PlotTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
-    AddFiveStations();
+    host.stations = FiveStations();
     SetCallSigns({"PA1A", "PA1B", "", "", ""});
     for (int n = 0; n < 100; ++n) host.objects.push_back("*RDFFIX" + std::to_string(n));
     ASSERT_TRUE(Start());
