@@ -65,8 +65,7 @@ TEST_F(EventsTest, AboutOpensAgainAndItsLinkOpensTheWebAddress) {
 }
 
 TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
-    SetCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""}));
     struct Case {
         const char* callsign;
         int plots;
@@ -91,8 +90,7 @@ TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
 // taken as its own echo.
 TEST_F(EventsTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     host.stations = {{"A", 30, 50, "", "", "%090%005"}, {"B", 20, 60, "", "", "%000%005"}};
-    SetCallSigns({"A", "B", "", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"A", "B", "", "", ""}));
     window.OnCommand(Command::OptionsReplot);
     host.FireDuring("DrawLine", sim::Event::MapRedrawn);
     host.TakeJournal();
@@ -168,8 +166,7 @@ TEST_F(EventsTest, LogIsCutToItsLastTenThousandCharacters) {
 TEST_F(EventsTest, NulInAHostTextIsLoggedAsABlank) {
     host.stations = FiveStations();
     host.stations[0].infoText1 = std::string("A\0B", 3);
-    SetCallSigns({"PA1A", "PA1B", "PA1C", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"PA1A", "PA1B", "PA1C", "", ""}));
     const std::string log = Text(ControlId::Status);
     EXPECT_EQ(log.find('\0'), std::string::npos) << log;
     EXPECT_NE(log.find("\r\nA B\r\na2\r\n"), std::string::npos) << log;

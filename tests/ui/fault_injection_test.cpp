@@ -192,19 +192,14 @@ TEST(FaultInjectionTest, PlotAfterAHostFailureConnectsAfresh) {
     EXPECT_EQ(world.CountCalls("GetStationInfo"), 5) << "one plot for the beacon";
 }
 
-// The Save settings command's file, from a run that was not cut short.
-std::string SavedSettings() {
-    World world;
-    world.Start();
-    world.SaveNewCallSigns();
-    return world.platform.File(kIniPath).value_or("");
-}
-
 // A save cut short before one of its steps leaves the old file, one that ran all its steps the
 // new one, never a mix; a folder that refuses new files is written in place. After a restart the
 // next save works.
 TEST(FaultInjectionTest, InterruptedSaveLeavesTheOldOrTheNewFile) {
-    const std::string saved = SavedSettings();
+    World uncut;
+    uncut.Start();
+    uncut.SaveNewCallSigns();
+    const std::string saved = uncut.platform.File(kIniPath).value_or("");
     constexpr int kSteps = 4;  // create the temporary file, write half, write the rest, rename
     constexpr int kReadOnly = kSteps + 1;
     for (int steps = 0; steps <= kReadOnly; ++steps) {

@@ -56,12 +56,12 @@ struct Program {
 
 class MainWindowTest : public ::testing::Test, protected Program {
   protected:
-    // A settings file with these call-signs and the 100 km ignore distance.
-    void SetCallSigns(const std::vector<std::string>& callsigns) {
-        std::string file = "[SETUP]\r\nIgnoreDistance=5\r\n";
+    // Starts with these call-signs and the 100 km ignore distance.
+    bool StartWithCallSigns(const std::vector<std::string>& callsigns) {
+        std::string lines = "IgnoreDistance=5\r\n";
         for (size_t i = 0; i < callsigns.size(); ++i)
-            file += "CallSign" + std::to_string(i + 1) + "=" + callsigns[i] + "\r\n";
-        platform.PutFile(kIniPath, file);
+            lines += "CallSign" + std::to_string(i + 1) + "=" + callsigns[i] + "\r\n";
+        return StartWith(lines);
     }
 
     bool Start() { return window.Startup(); }

@@ -46,8 +46,7 @@ TEST_F(PlotTest, LabelsAndBoxesFollowTheNumberOfIntersections) {
 // and d minutes south: about 1.853 d km from each.
 TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
     const double kilometres[] = {1, 5, 10, 50, 100, 200};
-    SetCallSigns({"W", "S", "", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"W", "S", "", "", ""}));
     for (int item = 1; item <= 6; ++item) {
         window.OnCommand(IgnoreItem(item));
         for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == item) << item << " " << n;
@@ -63,8 +62,7 @@ TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
 
 TEST_F(PlotTest, ContributorsSkipRowsWithoutAFix) {
     host.stations = FiveStations();
-    SetCallSigns({"", "PA1B", "PA1C", "PA1D", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"", "PA1B", "PA1C", "PA1D", ""}));
     window.OnCommand(Command::Plot);
     // (2,4) and (3,4); (2,3) are both north-south
     EXPECT_EQ(Text(ControlId::IntersectionCount), "2 intersections");
@@ -76,9 +74,8 @@ TEST_F(PlotTest, ContributorsSkipRowsWithoutAFix) {
 
 TEST_F(PlotTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
     host.stations = FiveStations();
-    SetCallSigns({"PA1A", "PA1B", "", "", ""});
     for (int n = 0; n < 100; ++n) host.objects.push_back("*RDFFIX" + std::to_string(n));
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"PA1A", "PA1B", "", "", ""}));
     window.OnCommand(Command::Plot);
     EXPECT_EQ(Text(ControlId::ObjectLabel), "Object not placed: no free name.");
     EXPECT_EQ(CountCalls("AddObject"), 0);
@@ -102,8 +99,7 @@ TEST_F(PlotTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
 
 TEST_F(PlotTest, FixAtZeroZeroIsPlacedOnTheFirstPlot) {
     host.stations = {{"W", 0, -10, "", "", "%090%000"}, {"S", -10, 0, "", "", "%000%000"}};
-    SetCallSigns({"W", "S", "", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"W", "S", "", "", ""}));
     window.OnCommand(Command::Plot);
     EXPECT_EQ(Text(ControlId::Solution), "00.00.00N, 000.00.00E");
     EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
