@@ -26,29 +26,21 @@ TEST_F(EventsTest, KeyFilterUpperCasesAndRefuses) {
     }
 }
 
-// Map events are logged, and plot only with replot on.
+// Map events are logged, and plot only with replot on: off, no host call at all; on, each event
+// plots, the second one after the first one's plot has ended.
 TEST_F(EventsTest, MapEventsPlotOnlyWithReplotOn) {
     ASSERT_TRUE(Start());
-    struct Case {
-        bool replot;
-        int plots;
-    };
-    const Case cases[] = {
-        {false, 0},  // off: no host call at all
-        {true, 2},   // on: each event plots, the second one after the first one's plot has ended
-    };
-    for (const Case& c : cases) {
-        if (window.CurrentSettings().replotAfterMapIsRedrawn != c.replot)
-            window.OnCommand(Command::OptionsReplot);
+    for (const bool replot : {false, true}) {
+        if (replot) window.OnCommand(Command::OptionsReplot);
         host.TakeJournal();
         view.SetText(ControlId::Status, "");
         host.Fire(sim::Event::MapRedrawn);
         host.Fire(sim::Event::MapHasChanged);
-        EXPECT_EQ(host.Journal().empty(), c.plots == 0) << c.replot;
-        EXPECT_EQ(CountCalls("GetStationInfo"), 5 * c.plots) << c.replot;  // five rows of NOCALLs
+        EXPECT_EQ(host.Journal().empty(), !replot) << replot;
+        EXPECT_EQ(CountCalls("GetStationInfo"), replot ? 2 * 5 : 0) << replot;  // five rows of NOCALLs
         const std::string log = Text(ControlId::Status);
         EXPECT_TRUE(log.find("MapRedrawn()\r\n") != std::string::npos && log.ends_with("MapHasChanged()\r\n"))
-            << c.replot << ": " << log;
+            << replot << ": " << log;
     }
 }
 
@@ -66,23 +58,19 @@ TEST_F(EventsTest, AboutOpensAgainAndItsLinkOpensTheWebAddress) {
 
 TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
     ASSERT_TRUE(StartWithCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""}));
-    struct Case {
-        const char* callsign;
-        int plots;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"G4ABC", 2},  // stands in two rows
         {"g4xyz", 0},  // compared exactly
     };
-    for (const Case& c : cases) {
+    for (const auto& [callsign, plots] : cases) {
         host.TakeJournal();
         view.SetText(ControlId::Status, "");
-        host.FireNotifyBeacon(c.callsign, 3123.5f, -7.25f);
-        EXPECT_EQ(CountCalls("GetStationInfo"), 3 * c.plots) << c.callsign;  // three rows hold a call-sign
+        host.FireNotifyBeacon(callsign, 3123.5f, -7.25f);
+        EXPECT_EQ(CountCalls("GetStationInfo"), 3 * plots) << callsign;  // three rows hold a call-sign
         EXPECT_EQ(Text(ControlId::Status)
-                      .rfind(std::string("NotifyBeacon(") + c.callsign + ", 3123.5, -7.25)\r\n", 0),
+                      .rfind(std::string("NotifyBeacon(") + callsign + ", 3123.5, -7.25)\r\n", 0),
                   0u)
-            << c.callsign;
+            << callsign;
     }
 }
 
@@ -144,21 +132,16 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
 
 TEST_F(EventsTest, LogIsCutToItsLastTenThousandCharacters) {
     ASSERT_TRUE(Start());
-    struct Case {
-        size_t before;
-        size_t after;
-    };
-    const Case cases[] = {
+    const std::pair<size_t, size_t> cases[] = {
         {15000, 15000 + 14},  // at the limit nothing is cut
         {15001, 10000 + 14},  // one more and only the last 10000 stay
     };
-    for (const Case& c : cases) {
-        const std::string old = "x" + std::string(c.before - 2, '-') + "y";
-        view.SetText(ControlId::Status, old);
+    for (const auto& [before, after] : cases) {
+        view.SetText(ControlId::Status, "x" + std::string(before - 2, '-') + "y");
         host.Fire(sim::Event::MapRedrawn);
         const std::string log = Text(ControlId::Status);
-        EXPECT_EQ(log.size(), c.after) << c.before;
-        EXPECT_EQ(log.substr(log.size() - 15), "yMapRedrawn()\r\n") << c.before;
+        EXPECT_EQ(log.size(), after) << before;
+        EXPECT_EQ(log.substr(log.size() - 15), "yMapRedrawn()\r\n") << before;
     }
 }
 

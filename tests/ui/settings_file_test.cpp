@@ -125,8 +125,7 @@ TEST(MainWindowSettings, ShowBestEstimateIsSavedOnceItHasBeenOn) {
 }
 
 TEST_F(SettingsFileTest, StartedMinimisedSavesThePositionItRead) {
-    platform.PutFile(kIniPath, "[SETUP]\r\nLEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n");
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWith("LEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n"));
     window.OnCommand(Command::FileSave);
     EXPECT_NE(platform.File(kIniPath)->find("LEFT=700\r\nTOP=800\r\nMINIMIZED=TRUE\r\n"), std::string::npos);
 }
