@@ -22,14 +22,6 @@ void AddCommands(std::span<const MenuEntry> entries, std::vector<int>& commands)
     }
 }
 
-// The values sorted, as a text: "0 1 2 ..." when each of 0..count-1 comes once.
-std::string Sorted(std::vector<int> values) {
-    std::ranges::sort(values);
-    std::string text;
-    for (const int value : values) text += std::to_string(value) + " ";
-    return text;
-}
-
 TEST(MainWindowTables, NameEachControlTabStopAndCommandOnce) {
     std::vector<int> ids, tabs, commands;
     for (const ControlLayout& control : MainWindowControls()) {
@@ -37,19 +29,20 @@ TEST(MainWindowTables, NameEachControlTabStopAndCommandOnce) {
         tabs.push_back(control.tabIndex);
     }
     AddCommands(MainMenu(), commands);
-    const struct {
+    struct {
         const char* what;
-        const std::vector<int>& values;
+        std::vector<int> values;
         int count;
     } cases[] = {
         {"control ids", ids, static_cast<int>(ControlId::Status) + 1},      // the last id
         {"tab indices", tabs, static_cast<int>(ids.size())},                // one a control
         {"menu commands", commands, static_cast<int>(Command::About) + 1},  // every command on one item
     };
-    for (const auto& [what, values, count] : cases) {
-        std::vector<int> each(static_cast<size_t>(count));
+    for (auto& [what, values, count] : cases) {
+        std::vector<int> each(static_cast<size_t>(count));  // each of 0..count-1 once
         std::iota(each.begin(), each.end(), 0);
-        EXPECT_EQ(Sorted(values), Sorted(each)) << what;
+        std::ranges::sort(values);
+        EXPECT_EQ(values, each) << what;
     }
 }
 

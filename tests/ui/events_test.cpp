@@ -13,8 +13,7 @@ TEST_F(EventsTest, KeyFilterUpperCasesAndRefuses) {
         int beeps;
     };
     const Case cases[] = {
-        {'A', 'A', 0},  // the first letter (the typing scenario shows the rest)
-        {'Z', 'Z', 0},  // and the last
+        {'Z', 'Z', 0},  // the last letter (the typing scenario shows the rest)
         {'0', '0', 0},  // the first digit
         {'9', '9', 0},  // and the last
         {'-', '-', 0},  // the hyphen passes
@@ -27,68 +26,51 @@ TEST_F(EventsTest, KeyFilterUpperCasesAndRefuses) {
     }
 }
 
-// Map events are logged, and plot only with replot on.
+// Map events are logged, and plot only with replot on: off, no host call at all; on, each event
+// plots, the second one after the first one's plot has ended.
 TEST_F(EventsTest, MapEventsPlotOnlyWithReplotOn) {
     ASSERT_TRUE(Start());
-    struct Case {
-        bool replot;
-        int plots;
-    };
-    const Case cases[] = {
-        {false, 0},  // off: no host call at all
-        {true, 2},   // on: each event plots, the second one after the first one's plot has ended
-    };
-    for (const Case& c : cases) {
-        if (window.CurrentSettings().replotAfterMapIsRedrawn != c.replot)
-            window.OnCommand(Command::OptionsReplot);
+    for (const bool replot : {false, true}) {
+        if (replot) window.OnCommand(Command::OptionsReplot);
         host.TakeJournal();
         view.SetText(ControlId::Status, "");
         host.Fire(sim::Event::MapRedrawn);
         host.Fire(sim::Event::MapHasChanged);
-        EXPECT_EQ(host.Journal().empty(), c.plots == 0) << c.replot;
-        EXPECT_EQ(CountCalls("GetStationInfo"), 5 * c.plots) << c.replot;  // five rows of NOCALLs
+        EXPECT_EQ(host.Journal().empty(), !replot) << replot;
+        EXPECT_EQ(CountCalls("GetStationInfo"), replot ? 2 * 5 : 0) << replot;  // five rows of NOCALLs
         const std::string log = Text(ControlId::Status);
         EXPECT_TRUE(log.find("MapRedrawn()\r\n") != std::string::npos && log.ends_with("MapHasChanged()\r\n"))
-            << c.replot << ": " << log;
+            << replot << ": " << log;
     }
 }
 
-// Help opens the help page with the desktop as its owner; the About window opens again once
-// closed, and its link opens the web address.
-TEST_F(EventsTest, HelpAboutAndWebLink) {
+// The About window opens again once closed, and its link opens the web address, which the
+// desktop does not own.
+TEST_F(EventsTest, AboutOpensAgainAndItsLinkOpensTheWebAddress) {
     ASSERT_TRUE(Start());
-    window.OnCommand(Command::HelpHelp);
     window.OnCommand(Command::About);
     window.OnAboutOk();
     window.OnCommand(Command::About);
     EXPECT_TRUE(view.About() && window.AboutOpen());
     window.OnAboutLinkClicked();
-    std::vector<std::pair<std::string, bool>> opened;  // the target and whether the desktop owns it
-    for (const ShellRequest& request : platform.shellRequests)
-        opened.emplace_back(request.target, request.ownedByDesktop);
-    EXPECT_EQ(opened, (decltype(opened){{"C:\\Trivex\\Trivex.html", true}, {kWebAddress, false}}));
+    EXPECT_EQ(platform.shellRequests, (std::vector<ShellRequest>{{kWebAddress, false}}));
 }
 
 TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
-    SetCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""});
-    ASSERT_TRUE(Start());
-    struct Case {
-        const char* callsign;
-        int plots;
-    };
-    const Case cases[] = {
+    ASSERT_TRUE(StartWithCallSigns({"G4ABC", "G4XYZ", "G4ABC", "", ""}));
+    const std::pair<const char*, int> cases[] = {
         {"G4ABC", 2},  // stands in two rows
         {"g4xyz", 0},  // compared exactly
     };
-    for (const Case& c : cases) {
+    for (const auto& [callsign, plots] : cases) {
         host.TakeJournal();
         view.SetText(ControlId::Status, "");
-        host.FireNotifyBeacon(c.callsign, 3123.5f, -7.25f);
-        EXPECT_EQ(CountCalls("GetStationInfo"), 3 * c.plots) << c.callsign;  // three rows hold a call-sign
+        host.FireNotifyBeacon(callsign, 3123.5f, -7.25f);
+        EXPECT_EQ(CountCalls("GetStationInfo"), 3 * plots) << callsign;  // three rows hold a call-sign
         EXPECT_EQ(Text(ControlId::Status)
-                      .rfind(std::string("NotifyBeacon(") + c.callsign + ", 3123.5, -7.25)\r\n", 0),
+                      .rfind(std::string("NotifyBeacon(") + callsign + ", 3123.5, -7.25)\r\n", 0),
                   0u)
-            << c.callsign;
+            << callsign;
     }
 }
 
@@ -96,8 +78,7 @@ TEST_F(EventsTest, BeaconPlotsOncePerMatchingRowWhateverTheReplotOption) {
 // taken as its own echo.
 TEST_F(EventsTest, HostThatRedrawsOnEveryLineDoesNotPlotForEver) {
     host.stations = {{"A", 30, 50, "", "", "%090%005"}, {"B", 20, 60, "", "", "%000%005"}};
-    SetCallSigns({"A", "B", "", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"A", "B", "", "", ""}));
     window.OnCommand(Command::OptionsReplot);
     host.FireDuring("DrawLine", sim::Event::MapRedrawn);
     host.TakeJournal();
@@ -116,14 +97,6 @@ TEST_F(EventsTest, EventsWhileAMessageBoxIsOpenAreHandledAfterIt) {
 
 // A fault of the program inside a host call: the run-time error box, then the end,
 // whichever handler it struck.
-struct FaultDuringCall : host::HostEvents {
-    void DataAvailable() override { throw std::runtime_error("fault"); }
-    void NotifyBeacon(const std::string&, float, float) override {}
-    void UIView32IsClosing() override {}
-    void MapHasChanged() override {}
-    void MapRedrawn() override {}
-};
-
 TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverItStrikes) {
     const std::pair<const char*, std::function<void(Program&)>> cases[] = {
         {"menu", [](Program& w) { w.window.OnCommand(Command::Plot); }},
@@ -141,11 +114,10 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
     };
     for (const auto& [what, trigger] : cases) {
         Program w;
-        w.platform.PutFile(kIniPath, "[SETUP]\r\nReplotAfterMapIsRedrawn=TRUE\r\n");
-        ASSERT_TRUE(w.window.Startup());
-        FaultDuringCall fault;
-        w.host.Subscribe(&fault, false, &fault);
-        w.host.FireDuring("GetStationInfo", sim::Event::DataAvailable);
+        ASSERT_TRUE(w.StartWith("ReplotAfterMapIsRedrawn=TRUE\r\n"));
+        w.host.AfterEveryCall([](const std::string& call) {
+            if (call == "GetStationInfo") throw std::runtime_error("fault");
+        });
         trigger(w);
         ASSERT_FALSE(w.view.Messages().empty()) << what;
         EXPECT_EQ(w.view.Messages().back(),
@@ -155,36 +127,29 @@ TEST(MainWindowFaultTest, FaultOfTheProgramShowsTheRunTimeErrorAndEndsWhereverIt
         w.host.TakeJournal();
         w.window.OnCommand(Command::Plot);  // nothing runs after the end
         EXPECT_TRUE(w.host.Journal().empty()) << what;
-        w.host.Unsubscribe(&fault);
     }
 }
 
 TEST_F(EventsTest, LogIsCutToItsLastTenThousandCharacters) {
     ASSERT_TRUE(Start());
-    struct Case {
-        size_t before;
-        size_t after;
-    };
-    const Case cases[] = {
+    const std::pair<size_t, size_t> cases[] = {
         {15000, 15000 + 14},  // at the limit nothing is cut
         {15001, 10000 + 14},  // one more and only the last 10000 stay
     };
-    for (const Case& c : cases) {
-        const std::string old = "x" + std::string(c.before - 2, '-') + "y";
-        view.SetText(ControlId::Status, old);
+    for (const auto& [before, after] : cases) {
+        view.SetText(ControlId::Status, "x" + std::string(before - 2, '-') + "y");
         host.Fire(sim::Event::MapRedrawn);
         const std::string log = Text(ControlId::Status);
-        EXPECT_EQ(log.size(), c.after) << c.before;
-        EXPECT_EQ(log.substr(log.size() - 15), "yMapRedrawn()\r\n") << c.before;
+        EXPECT_EQ(log.size(), after) << before;
+        EXPECT_EQ(log.substr(log.size() - 15), "yMapRedrawn()\r\n") << before;
     }
 }
 
 // A NUL in a host's text is logged as a blank: the log box would end the text there.
 TEST_F(EventsTest, NulInAHostTextIsLoggedAsABlank) {
-    AddFiveStations();
+    host.stations = FiveStations();
     host.stations[0].infoText1 = std::string("A\0B", 3);
-    SetCallSigns({"PA1A", "PA1B", "PA1C", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"PA1A", "PA1B", "PA1C", "", ""}));
     const std::string log = Text(ControlId::Status);
     EXPECT_EQ(log.find('\0'), std::string::npos) << log;
     EXPECT_NE(log.find("\r\nA B\r\na2\r\n"), std::string::npos) << log;

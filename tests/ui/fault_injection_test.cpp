@@ -1,10 +1,7 @@
 // Host failures at every call the program makes, and saves of the settings cut short at
 // every step: the program warns, keeps the settings file as it was and plots right next time.
-#include <algorithm>
-#include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "tests/ui/main_window_fixture.h"
 
@@ -45,12 +42,6 @@ struct World : Program {
             texts += view.Text(static_cast<ControlId>(id)) + "\n";
         return texts;
     }
-    std::vector<sim::ObjectRecord> AddedObjects() const {
-        std::vector<sim::ObjectRecord> added;
-        for (const auto& entry : host.Journal())
-            if (entry.call == "AddObject") added.push_back(std::get<sim::ObjectRecord>(entry.args[0]));
-        return added;
-    }
 };
 
 // Where the injected failure strikes.
@@ -86,20 +77,6 @@ const Operations kOperations[] = {
       "AddObject"}},
 };
 
-// Arms the failure at the first distance check, for as long as it lives.
-struct FailAtFix {
-    FailAtFix(sim::SimHost& simHost, const std::string& call) : host(simHost) {
-        host.AfterEveryCall([this, call, armed = false](const std::string& done) mutable {
-            if (done == "CalcDistanceBearing" && !std::exchange(armed, true))
-                host.FailNext(call, "injected " + call);
-        });
-    }
-    FailAtFix(const FailAtFix&) = delete;
-    FailAtFix& operator=(const FailAtFix&) = delete;
-    ~FailAtFix() { host.AfterEveryCall({}); }
-    sim::SimHost& host;
-};
-
 // Brings the program to the phase, makes `failing` fail there (none: the clean run) and runs it.
 void RunPhase(World& world, Phase phase, const std::string& failing = "") {
     world.platform.PutFile(kIniPath, kSettings);
@@ -108,8 +85,14 @@ void RunPhase(World& world, Phase phase, const std::string& failing = "") {
         world.window.OnCommand(Command::Plot);
         world.host.stations[4].latitude = 46;  // the solution moves, and with it the fix object
     }
-    std::optional<FailAtFix> failAtFix;
-    if (phase == kFix && !failing.empty()) failAtFix.emplace(world.host, failing);
+    if (phase == kFix && !failing.empty()) {
+        // armed at the first distance check
+        world.host.AfterEveryCall(
+            [&host = world.host, failing, armed = false](const std::string& done) mutable {
+                if (done == "CalcDistanceBearing" && !std::exchange(armed, true))
+                    host.FailNext(failing, "injected " + failing);
+            });
+    }
     if (phase != kFix && !failing.empty()) world.host.FailNext(failing, "injected " + failing);
     if (phase == kStartUp) static_cast<void>(world.window.Startup());  // a failed start is the case
     if (phase == kBeacon) world.host.FireNotifyBeacon("PA1C", 40, 60);
@@ -161,35 +144,23 @@ TEST(FaultInjectionTest, EveryHostCallFailingInTurnWarnsKeepsTheSettingsAndTheNe
 // The host closing inside a plot, then failing the plot's next call: the error is logged, not
 // shown, a beacon's plot queued behind the closing is skipped, and the program ends without saving.
 TEST(FaultInjectionTest, HostClosingInsideAPlotEndsTheProgramWithoutAWarning) {
-    struct Closing : host::HostEvents {
-        explicit Closing(sim::SimHost& simHost) : host(simHost) { host.Subscribe(this, false, this); }
-        ~Closing() override { host.Unsubscribe(this); }
-        void UIView32IsClosing() override {
-            host.FailNext("DrawLine", "injected DrawLine");
-            host.FireNotifyBeacon("PA1C", 40, 60);
-        }
-        void DataAvailable() override {}
-        void NotifyBeacon(const std::string&, float, float) override {}
-        void MapHasChanged() override {}
-        void MapRedrawn() override {}
-        sim::SimHost& host;
-    };
     World world;
-    Closing closing(world.host);  // hears the closing before the window does
     world.Start();
     world.host.TakeJournal();
-    sim::CallEvent closingAtFirstLine;
-    closingAtFirstLine.call = "DrawLine";
-    closingAtFirstLine.event = sim::Event::UIView32IsClosing;
-    closingAtFirstLine.times = 1;
-    world.host.FireDuring(closingAtFirstLine);
+    // At the first line the host closes; what hears it before the window fails the next line
+    // and sends a beacon.
+    world.host.AfterEveryCall([&host = world.host, closed = false](const std::string& call) mutable {
+        if (call != "DrawLine" || std::exchange(closed, true)) return;
+        host.FailNext("DrawLine", "injected DrawLine");
+        host.FireNotifyBeacon("PA1C", 40, 60);
+        host.Fire(sim::Event::UIView32IsClosing);
+    });
     world.window.OnCommand(Command::Plot);
     EXPECT_TRUE(world.window.Ended() && world.view.Closed());
     EXPECT_TRUE(world.view.Messages().empty());
     EXPECT_NE(world.view.Text(ControlId::Status).find("The host reported an error: injected DrawLine\r\n"),
               std::string::npos);
-    const auto& journal = world.host.Journal();
-    EXPECT_EQ(std::ranges::count(journal, "GetStationInfo", &sim::JournalEntry::call), 1) << "one plot";
+    EXPECT_EQ(world.CountCalls("GetStationInfo"), 1) << "one plot";
     EXPECT_EQ(world.platform.File(kIniPath), kSettings);
     EXPECT_EQ(world.platform.File(kListPath), "");
 }
@@ -218,25 +189,17 @@ TEST(FaultInjectionTest, PlotAfterAHostFailureConnectsAfresh) {
     EXPECT_EQ(world.view.Messages().size(), 2u) << "a plot after a good one does not connect again";
     world.host.TakeJournal();
     world.host.FireNotifyBeacon("PA1C", 40, 60);
-    const auto& journal = world.host.Journal();
-    EXPECT_EQ(
-        std::count_if(journal.begin(), journal.end(), [](auto& e) { return e.call == "GetStationInfo"; }), 5)
-        << "one plot for the beacon";
-}
-
-// The Save settings command's file, from a run that was not cut short.
-std::string SavedSettings() {
-    World world;
-    world.Start();
-    world.SaveNewCallSigns();
-    return world.platform.File(kIniPath).value_or("");
+    EXPECT_EQ(world.CountCalls("GetStationInfo"), 5) << "one plot for the beacon";
 }
 
 // A save cut short before one of its steps leaves the old file, one that ran all its steps the
 // new one, never a mix; a folder that refuses new files is written in place. After a restart the
 // next save works.
 TEST(FaultInjectionTest, InterruptedSaveLeavesTheOldOrTheNewFile) {
-    const std::string saved = SavedSettings();
+    World uncut;
+    uncut.Start();
+    uncut.SaveNewCallSigns();
+    const std::string saved = uncut.platform.File(kIniPath).value_or("");
     constexpr int kSteps = 4;  // create the temporary file, write half, write the rest, rename
     constexpr int kReadOnly = kSteps + 1;
     for (int steps = 0; steps <= kReadOnly; ++steps) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "host/sim/sim_host.h"
@@ -33,25 +34,37 @@ struct Program {
     MemoryView view;
     MemoryPlatform platform;
     MainWindow window{view, platform, host};
-};
 
-class MainWindowTest : public ::testing::Test, protected Program {
-  protected:
-    void AddFiveStations() { host.stations = FiveStations(); }
-
-    // A settings file with these call-signs and the 100 km ignore distance.
-    void SetCallSigns(const std::vector<std::string>& callsigns) {
-        std::string file = "[SETUP]\r\nIgnoreDistance=5\r\n";
-        for (size_t i = 0; i < callsigns.size(); ++i)
-            file += "CallSign" + std::to_string(i + 1) + "=" + callsigns[i] + "\r\n";
-        platform.PutFile(kIniPath, file);
+    // Starts with a settings file of these lines under [SETUP].
+    bool StartWith(const std::string& setupLines) {
+        platform.PutFile(kIniPath, "[SETUP]\r\n" + setupLines);
+        return window.Startup();
     }
-
-    bool Start() { return window.Startup(); }
 
     auto CountCalls(const std::string& call) const {
         return std::ranges::count(host.Journal(), call, &sim::JournalEntry::call);
     }
+
+    // The fix objects added since the journal was last taken, in order.
+    std::vector<sim::ObjectRecord> AddedObjects() const {
+        std::vector<sim::ObjectRecord> added;
+        for (const auto& entry : host.Journal())
+            if (entry.call == "AddObject") added.push_back(std::get<sim::ObjectRecord>(entry.args[0]));
+        return added;
+    }
+};
+
+class MainWindowTest : public ::testing::Test, protected Program {
+  protected:
+    // Starts with these call-signs and the 100 km ignore distance.
+    bool StartWithCallSigns(const std::vector<std::string>& callsigns) {
+        std::string lines = "IgnoreDistance=5\r\n";
+        for (size_t i = 0; i < callsigns.size(); ++i)
+            lines += "CallSign" + std::to_string(i + 1) + "=" + callsigns[i] + "\r\n";
+        return StartWith(lines);
+    }
+
+    bool Start() { return window.Startup(); }
 
     std::string Text(ControlId id) { return view.Text(id); }
 };

@@ -5,13 +5,9 @@ namespace {
 
 using PlotTest = MainWindowTest;
 
-const sim::ObjectRecord& LastAddedObject(const sim::SimHost& host) {
-    for (auto it = host.Journal().rbegin(); it != host.Journal().rend(); ++it)
-        if (it->call == "AddObject") return std::get<sim::ObjectRecord>(it->args[0]);
-    throw std::logic_error("no AddObject in the journal");
-}
-
-TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
+// The plots run one after the other: each clears the boxes of the one before, and the last,
+// without a solution, leaves the fix object alone.
+TEST_F(PlotTest, LabelsAndBoxesFollowTheNumberOfIntersections) {
     struct Case {
         const char* what;
         std::vector<std::string> rows;
@@ -28,30 +24,29 @@ TEST(MainWindowPlot, LabelsFollowTheNumberOfIntersections) {
         {"two, 3-5 N/A", {"PA1A", "PA1B", "PA1C", "", ""}, "2 intersections", "00.30.00N, 001.00.00E", 2},
         {"no usable row", {"NOPE", "", "PA1A", "", ""}, "No intersections", "No solution", 0},
     };
+    host.stations = FiveStations();
+    host.stations.push_back({"PA1F", 20, 40, "", "", "%000%005"});
+    ASSERT_TRUE(Start());
+    window.OnCommand(IgnoreItem(5));
     for (const Case& c : cases) {
-        Program program;
-        auto& [host, view, platform, window] = program;
-        host.stations = FiveStations();
-        host.stations.push_back({"PA1F", 20, 40, "", "", "%000%005"});
-        ASSERT_TRUE(window.Startup());
-        window.OnCommand(IgnoreItem(5));
         for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), c.rows[row]);
+        host.TakeJournal();
         window.OnCommand(Command::Plot);
-        EXPECT_EQ(view.Text(ControlId::IntersectionCount), c.count) << c.what;
-        EXPECT_EQ(view.Text(ControlId::Solution), c.solution) << c.what;
+        EXPECT_EQ(Text(ControlId::IntersectionCount), c.count) << c.what;
+        EXPECT_EQ(Text(ControlId::Solution), c.solution) << c.what;
         for (int row = 0; row < 5; ++row)
-            EXPECT_EQ(view.Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes)
-                << c.what << " box " << row;
-        EXPECT_NE(view.Text(ControlId::SolutionHeading), "N/A") << c.what << ": the label past the last box";
+            EXPECT_EQ(Text(IntersectBox(row)) == "N/A", row >= c.filledBoxes) << c.what << " box " << row;
+        EXPECT_NE(Text(ControlId::SolutionHeading), "N/A") << c.what << ": the label past the last box";
     }
+    EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");
+    EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
 }
 
 // Two stations whose lines cross on the equator at the prime meridian, from d minutes west
 // and d minutes south: about 1.853 d km from each.
 TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
     const double kilometres[] = {1, 5, 10, 50, 100, 200};
-    SetCallSigns({"W", "S", "", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"W", "S", "", "", ""}));
     for (int item = 1; item <= 6; ++item) {
         window.OnCommand(IgnoreItem(item));
         for (int n = 1; n <= 6; ++n) EXPECT_EQ(view.IsChecked(IgnoreItem(n)), n == item) << item << " " << n;
@@ -65,40 +60,22 @@ TEST_F(PlotTest, EachIgnoreItemKeepsCrossingsUpToItsKilometres) {
     }
 }
 
-TEST_F(PlotTest, BoxesOfAnEarlierPlotAreClearedAndTheObjectStays) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "PA1C", "PA1D", "PA1E"});
-    ASSERT_TRUE(Start());
-    window.OnCommand(Command::Plot);
-    const std::string objectLabel = Text(ControlId::ObjectLabel);
-    for (int row = 0; row < 5; ++row) view.SetText(CallSignBox(row), "");
-    host.TakeJournal();
-    window.OnCommand(Command::Plot);
-    EXPECT_EQ(Text(ControlId::IntersectionCount), "No intersections");
-    EXPECT_EQ(Text(ControlId::Solution), "No solution");
-    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(IntersectBox(row)), "N/A") << row;
-    EXPECT_EQ(Text(ControlId::ObjectLabel), objectLabel);
-    EXPECT_EQ(CountCalls("AddObject") + CountCalls("DeleteObject") + CountCalls("DrawCircle"), 0);
-}
-
 TEST_F(PlotTest, ContributorsSkipRowsWithoutAFix) {
-    AddFiveStations();
-    SetCallSigns({"", "PA1B", "PA1C", "PA1D", ""});
-    ASSERT_TRUE(Start());
+    host.stations = FiveStations();
+    ASSERT_TRUE(StartWithCallSigns({"", "PA1B", "PA1C", "PA1D", ""}));
     window.OnCommand(Command::Plot);
     // (2,4) and (3,4); (2,3) are both north-south
     EXPECT_EQ(Text(ControlId::IntersectionCount), "2 intersections");
-    EXPECT_EQ(LastAddedObject(host).comment, "TRIVEX:PA1B,PA1C,PA1D");
-    const auto& record = LastAddedObject(host);
-    EXPECT_EQ(record.latitude, 30.0f / 60.0f);
-    EXPECT_EQ(record.longitude, 1.0f);
+    ASSERT_EQ(AddedObjects().size(), 1u);
+    EXPECT_EQ(AddedObjects()[0].comment, "TRIVEX:PA1B,PA1C,PA1D");
+    EXPECT_EQ(AddedObjects()[0].latitude, 30.0f / 60.0f);
+    EXPECT_EQ(AddedObjects()[0].longitude, 1.0f);
 }
 
 TEST_F(PlotTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
-    AddFiveStations();
-    SetCallSigns({"PA1A", "PA1B", "", "", ""});
+    host.stations = FiveStations();
     for (int n = 0; n < 100; ++n) host.objects.push_back("*RDFFIX" + std::to_string(n));
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"PA1A", "PA1B", "", "", ""}));
     window.OnCommand(Command::Plot);
     EXPECT_EQ(Text(ControlId::ObjectLabel), "Object not placed: no free name.");
     EXPECT_EQ(CountCalls("AddObject"), 0);
@@ -122,8 +99,7 @@ TEST_F(PlotTest, NoFreeNameLeavesTheMapAloneAndTriesAgainNextTime) {
 
 TEST_F(PlotTest, FixAtZeroZeroIsPlacedOnTheFirstPlot) {
     host.stations = {{"W", 0, -10, "", "", "%090%000"}, {"S", -10, 0, "", "", "%000%000"}};
-    SetCallSigns({"W", "S", "", "", ""});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithCallSigns({"W", "S", "", "", ""}));
     window.OnCommand(Command::Plot);
     EXPECT_EQ(Text(ControlId::Solution), "00.00.00N, 000.00.00E");
     EXPECT_EQ(Text(ControlId::ObjectLabel), "Object RDFFIX0 at new location.");

@@ -51,16 +51,5 @@ TEST_F(StartupTest, WindowIsTopmostFromTheFirstConnectionOn) {
     EXPECT_TRUE(view.Topmost());
 }
 
-TEST_F(StartupTest, HostFailureAtStartUpKeepsEveryCallSign) {
-    SetCallSigns({"A1", "A2", "A3", "A4", "A5"});
-    host.FailNext("GetStationInfo", "station list locked");
-    ASSERT_TRUE(Start());
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].style, MessageStyle::Warning);
-    EXPECT_NE(view.Messages()[0].text.find("The host reported an error: station list locked"),
-              std::string::npos);
-    for (int row = 0; row < 5; ++row) EXPECT_EQ(Text(CallSignBox(row)), "A" + std::to_string(row + 1));
-}
-
 }  // namespace
 }  // namespace trivex::ui

@@ -6,11 +6,7 @@ namespace trivex::ui {
 namespace {
 
 TEST(FileVersionOfText, GivesAVersionWhoseTextIsTheGivenText) {
-    struct Case {
-        const char* text;
-        bool representable;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"2.03", true},    // 2.0.0.3
         {"1.102", true},   // 1.10.0.2: "1" and "02" would not read back
         {"-1.55", true},   // a major word of 65535 reads as -1
@@ -19,11 +15,11 @@ TEST(FileVersionOfText, GivesAVersionWhoseTextIsTheGivenText) {
         {"02.03", false},  // a leading zero never comes out of a word
         {"2.0x", false},   // not a number
     };
-    for (const Case& c : cases) {
-        const auto version = FileVersionOfText(c.text);
-        EXPECT_EQ(version.has_value(), c.representable) << c.text;
+    for (const auto& [text, representable] : cases) {
+        const auto version = FileVersionOfText(text);
+        EXPECT_EQ(version.has_value(), representable) << text;
         if (version) {
-            EXPECT_EQ(host::VersionText(*version), c.text);
+            EXPECT_EQ(host::VersionText(*version), text);
         }
     }
 }
