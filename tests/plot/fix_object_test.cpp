@@ -41,23 +41,7 @@ TEST(FirstFreeFixName, TakesTheFirstUnlistedNumber) {
         EXPECT_EQ(FirstFreeFixName(c.list), c.name) << c.what << ": expected " << c.name.value_or("(none)");
 }
 
-constexpr const char* kComment = "TRIVEX:G4ABC G4DEF";
-
-class FixObjectTest : public ::testing::Test {
-  protected:
-    FixPlacement Place() {
-        RecordingDisplay display;
-        const FixPlacement placement = PlaceFixObject(host, 52.25f, -1.5f, kComment, fixObjectName, display);
-        log.insert(log.end(), display.log.begin(), display.log.end());
-        return placement;
-    }
-
-    sim::SimHost host;
-    std::string fixObjectName;
-    std::vector<std::string> log;
-};
-
-TEST_F(FixObjectTest, DeletesThePreviousFixThenAddsTheRecordUnderTheFirstFreeName) {
+TEST(PlaceFixObject, DeletesThePreviousFixThenAddsTheRecordUnderTheFirstFreeName) {
     struct Case {
         std::vector<std::string> objects;
         std::string previous;  // the name of our fix from the previous plot
@@ -68,16 +52,19 @@ TEST_F(FixObjectTest, DeletesThePreviousFixThenAddsTheRecordUnderTheFirstFreeNam
         {{"*RDFFIX0", "*RDFFIX10"}, "", "RDFFIX2"},  // the first plot deletes the empty name
     };
     for (const Case& c : cases) {
+        sim::SimHost host;
         host.objects = c.objects;
-        fixObjectName = c.previous;
-        log.clear();
-        EXPECT_EQ(Place(), FixPlacement::Placed);
-        const sim::ObjectRecord record{c.name, 52.25f, -1.5f, kComment, "\\", "/", true, -32768, -32768};
+        std::string fixObjectName = c.previous;
+        RecordingDisplay display;
+        const char* comment = "TRIVEX:G4ABC G4DEF";
+        EXPECT_EQ(PlaceFixObject(host, 52.25f, -1.5f, comment, fixObjectName, display), FixPlacement::Placed);
+        const sim::ObjectRecord record{c.name, 52.25f, -1.5f, comment, "\\", "/", true, -32768, -32768};
         const std::vector<sim::JournalEntry> expected = {
             {"DeleteObject", {c.previous, true}}, {"GetObjectList", {}}, {"AddObject", {record}}};
         EXPECT_EQ(host.TakeJournal(), expected) << c.name;
         EXPECT_EQ(fixObjectName, c.name);
-        EXPECT_EQ(log, std::vector<std::string>{"CreateObject() returned 0"});  // no line end of its own
+        EXPECT_EQ(display.log,
+                  std::vector<std::string>{"CreateObject() returned 0"});  // no line end of its own
     }
 }
 

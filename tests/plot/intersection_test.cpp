@@ -12,13 +12,12 @@ namespace trivex::plot {
 namespace {
 
 // Answers CalcDistanceBearing with fixed numbers in turn and keeps the questions.
-class FixedAnswers : public host::UivApplication {
-  public:
-    explicit FixedAnswers(std::vector<host::DistanceBearing> answers) : answers_(std::move(answers)) {}
+struct FixedAnswers : host::UivApplication {
+    explicit FixedAnswers(std::vector<host::DistanceBearing> given) : answers(std::move(given)) {}
     host::DistanceBearing CalcDistanceBearing(double lat1, double lon1, double lat2, double lon2,
                                               bool flag) override {
         questions.push_back({lat1, lon1, lat2, lon2, flag ? 1.0 : 0.0});
-        return answers_.at(questions.size() - 1);
+        return answers.at(questions.size() - 1);
     }
     bool GetStationInfo(host::UivStationInfo&) override { return false; }
     std::unique_ptr<host::UivMap> GetMap() override { return nullptr; }
@@ -27,10 +26,8 @@ class FixedAnswers : public host::UivApplication {
     int16_t DeleteObject(const std::string&, bool) override { return 0; }
     void Subscribe(host::HostEvents*) override {}
 
+    std::vector<host::DistanceBearing> answers;
     std::vector<std::vector<double>> questions;
-
-  private:
-    std::vector<host::DistanceBearing> answers_;
 };
 
 class IntersectPairTest : public testing::Test {
@@ -52,20 +49,9 @@ class IntersectPairTest : public testing::Test {
     StationTable stations_;
 };
 
-TEST_F(IntersectPairTest, AsksTheHostFromEachStationToTheCrossingInDegrees) {
-    FixedAnswers app({{1, 45}, {1, 315}});
-    const Intersection result = Check(app, 1000);
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(result.x, 5.0f);
-    EXPECT_EQ(result.y, 5.0f);
-    const double to = 5.0 / 60;
-    const std::vector<std::vector<double>> expected = {{0, 0, to, to, 1}, {0, 10.0 / 60, to, to, 1}};
-    ASSERT_EQ(app.questions.size(), 2u);
-    for (size_t call = 0; call < 2; ++call)
-        for (size_t arg = 0; arg < 5; ++arg)
-            EXPECT_NEAR(app.questions[call][arg], expected[call][arg], 1e-15)
-                << "call " << call << ", argument " << arg;
-}
+// What the host is asked before anything is decided: from each station to the crossing.
+const std::vector<std::vector<double>> kQuestions = {{0, 0, 5.0 / 60, 5.0 / 60, 1},
+                                                     {0, 10.0 / 60, 5.0 / 60, 5.0 / 60, 1}};
 
 TEST_F(IntersectPairTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
     struct Case {
@@ -95,12 +81,16 @@ TEST_F(IntersectPairTest, KeepsOnlyCrossingsInFrontOfBothWithinTheLimit) {
         EXPECT_EQ(c.verdict == PairVerdict::Behind ? outcome.bearingToCrossing : outcome.distanceKm,
                   c.verdict == PairVerdict::Accepted ? 0 : c.number)
             << "case " << &c - cases;
-        EXPECT_EQ(app.questions.size(), 2u) << "both asked before anything is decided";
+        ASSERT_EQ(app.questions.size(), 2u) << "case " << &c - cases;
+        for (size_t call = 0; call < 2; ++call)
+            for (size_t arg = 0; arg < 5; ++arg)
+                EXPECT_NEAR(app.questions[call][arg], kQuestions[call][arg], 1e-15)
+                    << "call " << call << ", argument " << arg;
         ASSERT_TRUE(outcome.crossing) << "the crossing is kept, accepted or not";
         EXPECT_EQ(outcome.crossing->x, 5.0f);
-        if (c.verdict != PairVerdict::Accepted) {
-            EXPECT_EQ(result.x, kNoPosition);
-        }
+        const float kept = c.verdict == PairVerdict::Accepted ? 5.0f : kNoPosition;
+        EXPECT_EQ(result.x, kept) << "case " << &c - cases;
+        EXPECT_EQ(result.y, kept) << "case " << &c - cases;
     }
 }
 
@@ -110,6 +100,7 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
         float secondX;  // minutes east of the first station
         PairVerdict verdict;
         const char* named;
+        int16_t widthPixels = 600;
     };
     const Case cases[] = {
         {geometry::kNoBearing, 315, 10, PairVerdict::NoData, "DF1"},
@@ -118,11 +109,13 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
         {45, 45, 10, PairVerdict::SameBearings, ""},
         {45, 225, 10, PairVerdict::Parallel, ""},
         {1, 359, 600, PairVerdict::BeyondRange, ""},  // they meet 286 degrees north
+        {45, 315, 10, PairVerdict::NoMap, "", 0},     // a map without a scale
     };
     for (const Case& c : cases) {
         stations_[0].Bearing = c.first;
         stations_[1].Bearing = c.second;
         stations_[1].LonMinutes = c.secondX;
+        host_.map.widthPixels = c.widthPixels;
         FixedAnswers app({});
         const Intersection result = Check(app, 1000);
         EXPECT_FALSE(result.accepted) << c.first << " and " << c.second;
@@ -130,12 +123,6 @@ TEST_F(IntersectPairTest, AsksTheHostNothingWithoutACrossing) {
         EXPECT_EQ(result.outcome.station, c.named) << c.first << " and " << c.second;
         EXPECT_TRUE(app.questions.empty()) << c.first << " and " << c.second;
     }
-    stations_[0].Bearing = 45;
-    stations_[1].Bearing = 315;
-    host_.map.widthPixels = 0;  // a map without a scale
-    FixedAnswers app({});
-    EXPECT_EQ(Check(app, 1000).outcome.verdict, PairVerdict::NoMap);
-    EXPECT_TRUE(app.questions.empty());
 }
 
 }  // namespace

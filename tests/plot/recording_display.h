@@ -1,4 +1,4 @@
-// A PlotDisplay that keeps what the plot showed.
+// A PlotDisplay that keeps the bearing boxes and the log.
 #pragma once
 
 #include <array>
@@ -12,17 +12,12 @@ namespace trivex::plot {
 struct RecordingDisplay : PlotDisplay {
     void ShowBearing(int row, const std::string& text) override { bearings.at(row) = text; }
     void AppendLog(const std::string& text) override { log.push_back(text); }
-    void ShowIntersections(const std::vector<std::string>& texts) override { intersections = texts; }
-    void ShowSolution(const std::string& countText, const std::string& solutionText) override {
-        count = countText;
-        solution = solutionText;
-    }
-    void ShowFixObject(const std::string& text) override { fixObject = text; }
+    void ShowIntersections(const std::vector<std::string>&) override {}
+    void ShowSolution(const std::string&, const std::string&) override {}
+    void ShowFixObject(const std::string&) override {}
 
     std::array<std::string, 5> bearings;
     std::vector<std::string> log;
-    std::vector<std::string> intersections;
-    std::string count, solution, fixObject;
 };
 
 }  // namespace trivex::plot
