@@ -31,9 +31,9 @@ const char* const kScenario = R"({
 })";
 
 // Every test starts from the scenario with an empty journal and the stand-in's standard type
-// library and integers, and must leave no more objects
-// alive in the server than it found, and no event sink alive here. The apartment and one
-// control object last for the whole suite: they keep the server running.
+// library and integers, and must leave no more objects alive in the server than it found, and
+// no event sink alive here. The apartment and one control object last for the whole suite:
+// they keep the server running.
 class ComHostTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {

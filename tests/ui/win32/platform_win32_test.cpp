@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -18,16 +19,12 @@ namespace {
 
 class PlatformWin32Test : public ::testing::Test {
   protected:
-    // The names of the folder's files, sorted.
+    // The names of what the folder holds, sorted.
     std::vector<std::string> FileNames() const {
         std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA(folder.File("*").c_str(), &found);
-        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-        }
-        if (search != INVALID_HANDLE_VALUE) FindClose(search);
-        std::sort(names.begin(), names.end());
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+            names.push_back(entry.path().filename().string());
+        std::ranges::sort(names);
         return names;
     }
 
