@@ -43,11 +43,15 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate
     plot::PairOutcome atEdge = inView;
     atEdge.first = 2;
     atEdge.crossing = geometry::MapPoint{-30.0f, 30.0f};  // on the view's west edge: in it
+    plot::PairOutcome atEastEdge = atEdge;
+    atEastEdge.first = 3;
+    atEastEdge.crossing = geometry::MapPoint{90.0f, 30.0f};  // and on its east edge
     plot::PairOutcome accepted{0, 2, plot::PairVerdict::Accepted};
     accepted.crossing = geometry::MapPoint{30.0f, 30.0f};
     const geometry::BestEstimate estimate{{0.5, 0.5}, 2.0, 1.0, 45.0, 3, {}};  // 30 minutes north and east
     const std::string svg = SvgText(
-        {}, view, {}, {{inView, outside, atEdge, accepted}, geometry::MapPoint{90.0f, 15.0f}, estimate});
+        {}, view, {},
+        {{inView, outside, atEdge, atEastEdge, accepted}, geometry::MapPoint{90.0f, 15.0f}, estimate});
     EXPECT_NE(
         svg.find("<circle cx=\"600\" cy=\"300\" r=\"5\"><title>[1,2] too far: M0BXT 3.50 km, limit 1 km"),
         std::string::npos)
@@ -55,6 +59,7 @@ TEST(SvgText, DrawsRejectedCrossingsInTheViewFaintlyTheTransmitterAndTheEstimate
     EXPECT_EQ(svg.find("<title>[1,3]"), std::string::npos) << "an accepted crossing is the host's marker";
     EXPECT_EQ(svg.find("cx=\"1066.67\""), std::string::npos) << "outside the view";
     EXPECT_NE(svg.find("<circle cx=\"0\" cy=\"300\" r=\"5\"><title>[3,2]"), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<circle cx=\"800\" cy=\"300\" r=\"5\"><title>[4,2]"), std::string::npos) << svg;
     EXPECT_NE(svg.find("translate(800 450)"), std::string::npos) << "the transmitter\n" << svg;
     EXPECT_NE(svg.find("<polygon points="), std::string::npos) << "the ellipse";
     EXPECT_NE(svg.find("translate(400 300)\"><path d=\"M-6 -6 L6 6 M-6 6 L6 -6\" stroke=\"#ff00ff\""),
